@@ -1,0 +1,88 @@
+// Windows-1252 line files: splitting, joining, reading and safe rewriting.
+#include "common/linefile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace LineFile {
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    return decoder.decode(bytes);
+}
+
+QByteArray encode(const QString &text)
+{
+    QStringEncoder encoder("windows-1252");
+    return encoder.encode(text);
+}
+
+QStringList splitLines(const QByteArray &bytes, Breaks breaks)
+{
+    QStringList lines;
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const char c = bytes.at(i);
+        if (c == '\r') {
+            lines.append(decode(bytes.mid(start, i - start)));
+            i += (i + 1 < size && bytes.at(i + 1) == '\n') ? 2 : 1;
+            start = i;
+        } else if (c == '\n' && breaks == Breaks::AnyBreak) {
+            lines.append(decode(bytes.mid(start, i - start)));
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < size)
+        lines.append(decode(bytes.mid(start)));
+    return lines;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+ReadResult readLines(const QString &path, Breaks breaks)
+{
+    ReadResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
+                           .arg(path, file.errorString());
+        return result;
+    }
+    result.lines = splitLines(file.readAll(), breaks);
+    result.ok = true;
+    return result;
+}
+
+std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+            .arg(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2")
+            .arg(path, file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> writeLines(const QString &path, const QStringList &lines)
+{
+    return writeBytes(path, joinLines(lines));
+}
+
+} // namespace LineFile

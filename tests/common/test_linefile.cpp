@@ -1,0 +1,140 @@
+// Line files: breaks, Windows-1252 at the byte boundary, safe rewriting.
+#include "common/lessoncode.h"
+#include "common/linefile.h"
+#include "tests/testsupport/testsupport.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using LineFile::Breaks;
+
+class TestLineFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void splitLines_data();
+    void splitLines();
+    void windows1252_data();
+    void windows1252();
+    void joinLinesEndsEveryLineWithCrLf();
+    void readMissingFileNamesPath();
+    void writeLinesRoundTrips();
+    void failedWriteKeepsOldFile();
+    void lessonCodeText_data();
+    void lessonCodeText();
+};
+
+void TestLineFile::splitLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("anyBreak");
+    QTest::addColumn<QStringList>("lines");
+
+    const QStringList ab{u"a"_s, u"b"_s};
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << false << ab;
+    QTest::newRow("final line without break") << QByteArray("a\r\nb") << false << ab;
+    QTest::newRow("lone cr") << QByteArray("a\rb\r") << false << ab;
+    QTest::newRow("lone lf stays in line") << QByteArray("a\nb\r\n") << false << QStringList{u"a\nb"_s};
+    QTest::newRow("lone lf breaks word list") << QByteArray("a\nb\n") << true << ab;
+    QTest::newRow("mixed breaks word list") << QByteArray("a\r\nb\rc\nd") << true
+                                            << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << false
+                                      << QStringList{QString(), QString(), u"x"_s};
+    QTest::newRow("cr cr lf is two breaks") << QByteArray("a\r\r\nb") << false
+                                            << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("empty file") << QByteArray() << false << QStringList{};
+    QTest::newRow("only a break") << QByteArray("\r\n") << true << QStringList{QString()};
+}
+
+void TestLineFile::splitLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, anyBreak);
+    QFETCH(QStringList, lines);
+    QCOMPARE(LineFile::splitLines(bytes, anyBreak ? Breaks::AnyBreak : Breaks::CrLfOrCr), lines);
+}
+
+void TestLineFile::windows1252_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("umlauts") << QByteArray("\xe4\xf6\xfc\xdf\xc4") << u"äöüßÄ"_s;
+    QTest::newRow("euro 0x80") << QByteArray("\x80") << u"€"_s;
+    QTest::newRow("low quote 0x84") << QByteArray("\x84") << u"„"_s;
+    QTest::newRow("left quote 0x93") << QByteArray("\x93") << u"“"_s;
+    QTest::newRow("dash 0x96") << QByteArray("\x96") << u"–"_s;
+}
+
+void TestLineFile::windows1252()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(LineFile::decode(bytes), text);
+    QCOMPARE(LineFile::encode(text), bytes);
+}
+
+void TestLineFile::joinLinesEndsEveryLineWithCrLf()
+{
+    QCOMPARE(LineFile::joinLines({u"Über"_s, QString(), u"x"_s}), QByteArray("\xdc" "ber\r\n\r\nx\r\n"));
+}
+
+void TestLineFile::readMissingFileNamesPath()
+{
+    TestSupport::ProgramDir dir;
+    const auto result = LineFile::readLines(dir.file(u"fehlt.lst"_s), Breaks::AnyBreak);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(dir.file(u"fehlt.lst"_s)));
+}
+
+void TestLineFile::writeLinesRoundTrips()
+{
+    TestSupport::ProgramDir dir;
+    const QStringList lines{u"#lieben"_s, u"Ärger „so“"_s, QString()};
+    QVERIFY(!LineFile::writeLines(dir.file(u"x.txt"_s), lines));
+    QCOMPARE(dir.read(u"x.txt"_s), QByteArray("#lieben\r\n\xc4rger \x84so\x93\r\n\r\n"));
+    const auto back = LineFile::readLines(dir.file(u"x.txt"_s), Breaks::CrLfOrCr);
+    QVERIFY(back.ok);
+    QCOMPARE(back.lines, lines);
+}
+
+void TestLineFile::failedWriteKeepsOldFile()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"alt.txt"_s, "alt\r\n");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const auto error = LineFile::writeLines(dir.file(u"alt.txt"_s), {u"neu"_s});
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!error)
+        QSKIP("the directory stayed writable (running as root)");
+    QVERIFY(error->contains(u"alt.txt"_s));
+    QCOMPARE(dir.read(u"alt.txt"_s), QByteArray("alt\r\n"));
+}
+
+void TestLineFile::lessonCodeText_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1") << 1 << u"1.1"_s;
+    QTest::newRow("2") << 2 << u"1.2"_s;
+    QTest::newRow("3") << 3 << u"2.1"_s;
+    QTest::newRow("7") << 7 << u"4.1"_s;
+    QTest::newRow("10") << 10 << u"5.2"_s;
+    QTest::newRow("19") << 19 << u"10.1"_s;
+    QTest::newRow("39") << 39 << u"20.1"_s;
+    QTest::newRow("40") << 40 << u"20.2"_s;
+    QTest::newRow("0 has none") << 0 << QString();
+    QTest::newRow("41 has none") << 41 << QString();
+    QTest::newRow("-1 has none") << -1 << QString();
+}
+
+void TestLineFile::lessonCodeText()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QCOMPARE(LessonCodeText(code), text);
+}
+
+QTEST_GUILESS_MAIN(TestLineFile)
+#include "test_linefile.moc"

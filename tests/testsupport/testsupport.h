@@ -1,0 +1,49 @@
+// Small helpers for the tests: fixture paths, literal Windows-1252 bytes, a temporary program
+// directory and a device that fails on purpose.
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+
+// Path of a fixture below tests/data.
+QString dataPath(const QString &relative);
+
+// The lines joined with CR LF after each, encoded as Windows-1252.
+QByteArray crlf(const QStringList &lines);
+
+// A fresh directory that stands in for the program directory; files are written into it as bytes.
+class ProgramDir
+{
+public:
+    ProgramDir();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+    bool exists(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A device whose reads and writes fail after the given number of bytes.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(qint64 failAfter = 0) : m_failAfter(failAfter) {}
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *data, qint64 maxSize) override;
+
+private:
+    qint64 m_failAfter;
+    qint64 m_done = 0;
+};
+
+} // namespace TestSupport
