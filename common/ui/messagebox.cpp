@@ -1,0 +1,69 @@
+// Message boxes and their test seam.
+#include "common/ui/messagebox.h"
+
+#include <QQueue>
+
+namespace MessageBox {
+
+namespace {
+bool isRecording = false;
+QList<Shown> shown;
+QQueue<QMessageBox::StandardButton> answers;
+
+QMessageBox::StandardButton firstButton(QMessageBox::StandardButtons buttons)
+{
+    for (int bit = 0; bit < 32; ++bit) {
+        const auto button = QMessageBox::StandardButton(1u << bit);
+        if (buttons.testFlag(button))
+            return button;
+    }
+    return QMessageBox::Ok;
+}
+} // namespace
+
+QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                 const QString &text, QMessageBox::StandardButtons buttons)
+{
+    if (isRecording) {
+        shown.append({icon, title, text});
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : firstButton(buttons);
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void startRecording()
+{
+    isRecording = true;
+    shown.clear();
+    answers.clear();
+}
+
+void stopRecording()
+{
+    isRecording = false;
+}
+
+bool recording()
+{
+    return isRecording;
+}
+
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    answers.enqueue(answer);
+}
+
+QList<Shown> recorded()
+{
+    return shown;
+}
+
+void clearRecorded()
+{
+    shown.clear();
+}
+
+} // namespace MessageBox

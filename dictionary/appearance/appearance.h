@@ -1,0 +1,33 @@
+// The dictionary's appearance as the windows see it: the five coloured windows, the settings put
+// into force at start-up, the colour cycle timer, and the colours, about and advert windows.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace Appearance {
+
+// The coloured windows, in the order they are always painted.
+enum class Window { Anzeige, Farben, Haupt, Info, Trivenna };
+
+// dictionary/windows registers how to reach its two coloured windows (the status window and the
+// main window); the getter creates the window, hidden, on first use.
+using WindowGetter = std::function<QWidget *()>;
+void registerWindow(Window window, WindowGetter getter);
+
+// Start-up steps 5 and 6: reads zembrota.ini from the program directory and puts it into force,
+// or takes the fallback path (standard face colour on the five windows, no cycle). Runs once.
+void startUp(const QString &programDir);
+
+// The main window's Form_Load resets the colour cycle state (phase 1, rising, black, counters 0).
+void resetCycleState();
+
+// Menu and label actions of the main window; each shows its window without making it modal.
+void showColoursDialog(); // "Hintergrund - Farben"
+void showAbout();         // "Info"
+void showAdvert();        // "Weitere Informationen!"
+
+} // namespace Appearance
