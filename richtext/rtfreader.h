@@ -1,0 +1,18 @@
+// The RTF reader: turns the bytes of an RTF document into a QTextDocument, without any widget.
+#pragma once
+
+#include <QByteArray>
+
+class QTextDocument;
+
+namespace Rtf {
+
+// True when the bytes start, after optional whitespace, with "{\rtf".
+bool isRtf(const QByteArray &bytes);
+
+// Replaces the document's content with the RTF document in the bytes. Returns false and leaves
+// the document empty when the bytes hold no RTF document. Damaged input (unbalanced braces, a
+// truncated file, junk) is read as far as it makes sense and never crashes or hangs.
+bool read(const QByteArray &bytes, QTextDocument *document);
+
+} // namespace Rtf
