@@ -3,8 +3,9 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 PREFIX ?= /usr/local
+ASAN_BUILD ?= build-asan
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-asan bench install package clean
 
 all: build
 
@@ -12,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -29,5 +30,25 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLOSSAND_SANITIZE=ON -DGLOSSAND_BUILD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks: speed and memory figures (not part of the pass/fail suite).
+bench: build
+	@if [ -x scripts/run-benchmarks ]; then scripts/run-benchmarks $(BUILD); \
+	else for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; fi
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
