@@ -1,0 +1,94 @@
+// The compiled help file (.vry): one line-oriented format read by the viewer and written by the
+// authoring program. Qt Core only.
+//
+// Layout (lines numbered from 1): 1 signature "TESSAVOR", 2 type ("TXT" is plain text, anything
+// else rich text), 3 title, 4 reserved, 5.. the topic list up to the first blank line, then topic
+// blocks: a header "[name]", the body lines, one empty line.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace HelpFile {
+
+// What the writer puts on line 1.
+inline constexpr QLatin1StringView signature{"TESSAVOR"};
+// The type lines the writer produces; the reader knows only "exactly TXT" and "anything else".
+inline constexpr QLatin1StringView plainTypeLine{"TXT"};
+inline constexpr QLatin1StringView richTypeLine{"RTF"};
+
+enum class Kind { PlainText, RichText };
+
+// Lines split at CR LF or at a lone CR; a lone LF stays part of the line. Windows-1252 bytes.
+QStringList splitLines(const QByteArray &bytes);
+
+// The viewer's signature check: line 1 with leading and trailing spaces removed.
+bool hasSignature(const QString &firstLine);
+// The authoring program's stricter check when it opens a project: line 1 exactly.
+bool hasExactSignature(const QString &firstLine);
+
+// Exactly "TXT" (no trimming, case-sensitive) is plain text; every other type line is rich text.
+Kind kindOf(const QString &typeLine);
+QString typeLineFor(Kind kind);
+
+// The header line a topic block must have for the name as requested: "[" + name + "]".
+QString headerFor(const QString &name);
+
+// The topic list as the contents show it: lines 5.. up to the first blank line (spaces only
+// count as blank), unchanged, duplicates kept. `lines` holds line 1 at index 0.
+QStringList contentsList(const QStringList &lines);
+// The topic list as the index shows it: each entry trimmed, kept once, in alphabetical order
+// (German collation, letter case ignored, ties broken by the exact text).
+QStringList indexList(const QStringList &lines);
+// Sorts in the index list's order.
+void sortIndex(QStringList &entries);
+
+// Body of a plain-text topic: the first block whose header (trimmed) equals "[topic]", its lines
+// joined with LF up to the block's empty line. The name is used exactly as passed. An absent
+// topic gives an empty text. The scan starts at line 2 and enters a block on the line after a
+// matching header, even when that first body line is empty.
+QString plainTopicText(const QStringList &lines, const QString &topic);
+
+// Body of a rich-text topic: the lines of every block whose header (trimmed) equals "[topic]",
+// in file order, each block followed by its terminating empty line; the headers are left out.
+// An absent topic gives no lines.
+QStringList richTopicLines(const QStringList &lines, const QString &topic);
+
+// Why a file could not be taken as a help file.
+enum class ReadStatus {
+    Ok,
+    CannotOpen,  // the file does not exist or cannot be read
+    NoSignature, // line 1 is missing or is not the signature
+    TooShort,    // signature present, but the type or title line is missing
+};
+
+// A help file as read by the viewer.
+struct Document
+{
+    QStringList lines; // line 1 at index 0
+    QString typeLine;  // line 2 as it stands
+    Kind kind = Kind::RichText;
+    QString title;        // line 3
+    QStringList contents; // see contentsList()
+    QStringList index;    // see indexList()
+
+    QString plainText(const QString &topic) const { return plainTopicText(lines, topic); }
+    QStringList richLines(const QString &topic) const { return richTopicLines(lines, topic); }
+};
+
+struct ReadResult
+{
+    ReadStatus status = ReadStatus::CannotOpen;
+    Document document; // filled when status is Ok
+
+    bool ok() const { return status == ReadStatus::Ok; }
+};
+
+ReadResult read(const QByteArray &bytes);
+ReadResult readFile(const QString &path);
+
+// A readable summary of a document for test comparisons.
+QStringList dump(const Document &document);
+
+} // namespace HelpFile

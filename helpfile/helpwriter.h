@@ -1,0 +1,42 @@
+// Writing help files and new help projects in the layout the viewer reads, with CR LF line ends.
+#pragma once
+
+#include "helpfile/helpfile.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace HelpFile {
+
+struct Topic
+{
+    QString name;     // written trimmed into the header
+    QStringList body; // the body lines (plain text lines, or the lines of one RTF document)
+};
+
+struct Content
+{
+    Kind kind = Kind::PlainText;
+    QString title;
+    QStringList topicList; // the contents entries as the author typed them, spaces included
+    QList<Topic> topics;   // the blocks, in the order the topics were added
+};
+
+// The lines of the file: signature, type, title, an empty reserved line, the topic list, its
+// empty end line, then per topic "[" + trimmed name + "]", the body and one empty line. A body
+// without lines is written as one empty line, so that the block still has its body line. An
+// empty content gives the five lines of a new project.
+QStringList composeLines(const Content &content);
+// The same lines as Windows-1252 bytes, each followed by CR LF.
+QByteArray composeBytes(const Content &content);
+
+// Writes the content whole through QSaveFile; on failure the old file stays and the German
+// reason comes back.
+std::optional<QString> writeFile(const QString &path, const Content &content);
+// Writes lines as they stand (each followed by CR LF), for callers that assemble them themselves.
+std::optional<QString> writeLines(const QString &path, const QStringList &lines);
+
+} // namespace HelpFile
