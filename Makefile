@@ -5,7 +5,7 @@ JOBS ?= 2
 PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps configure build run test test-asan bench install package clean
+.PHONY: all deps configure build run test test-asan fuzz bench install package clean
 
 all: build
 
@@ -38,6 +38,10 @@ test-asan: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer harness for FUZZ_SECONDS (default 60).
+fuzz: deps
+	FUZZ_SECONDS=$(or $(FUZZ_SECONDS),60) scripts/fuzz
 
 # Benchmarks: speed and memory figures (not part of the pass/fail suite).
 bench: build
