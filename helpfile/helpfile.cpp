@@ -17,9 +17,20 @@ constexpr qsizetype firstListLine = 4;
 
 bool isBlank(const QString &line)
 {
-    return line.trimmed().isEmpty();
+    return trimSpaces(line).isEmpty();
 }
 } // namespace
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
 
 QStringList splitLines(const QByteArray &bytes)
 {
@@ -28,7 +39,7 @@ QStringList splitLines(const QByteArray &bytes)
 
 bool hasSignature(const QString &firstLine)
 {
-    return firstLine.trimmed() == signature;
+    return trimSpaces(firstLine) == signature;
 }
 
 bool hasExactSignature(const QString &firstLine)
@@ -76,7 +87,7 @@ QStringList indexList(const QStringList &lines)
 {
     QStringList entries;
     for (const QString &entry : contentsList(lines)) {
-        const QString name = entry.trimmed();
+        const QString name = trimSpaces(entry);
         if (!entries.contains(name))
             entries.append(name);
     }
@@ -98,7 +109,7 @@ QString plainTopicText(const QStringList &lines, const QString &topic)
                 break;
             result += QLatin1Char('\n') + line;
         }
-        if (lines.at(i - 2).trimmed() == header) {
+        if (trimSpaces(lines.at(i - 2)) == header) {
             inside = true;
             result = line;
         }
@@ -117,7 +128,7 @@ QStringList richTopicLines(const QStringList &lines, const QString &topic)
                 inside = false;
             output.append(line);
         }
-        if (line.trimmed() == header)
+        if (trimSpaces(line) == header)
             inside = true;
     }
     return output;

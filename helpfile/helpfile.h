@@ -23,6 +23,10 @@ enum class Kind { PlainText, RichText };
 // Lines split at CR LF or at a lone CR; a lone LF stays part of the line. Windows-1252 bytes.
 QStringList splitLines(const QByteArray &bytes);
 
+// Leading and trailing spaces (only the blank character, not tabs or line breaks) removed: the
+// trimming every rule of the format means.
+QString trimSpaces(const QString &text);
+
 // The viewer's signature check: line 1 with leading and trailing spaces removed.
 bool hasSignature(const QString &firstLine);
 // The authoring program's stricter check when it opens a project: line 1 exactly.

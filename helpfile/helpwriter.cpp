@@ -12,7 +12,7 @@ QStringList composeLines(const Content &content)
     lines << content.topicList;
     lines << QString();
     for (const Topic &topic : content.topics) {
-        lines << headerFor(topic.name.trimmed());
+        lines << headerFor(trimSpaces(topic.name));
         if (topic.body.isEmpty())
             lines << QString();
         else
