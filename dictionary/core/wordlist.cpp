@@ -1,0 +1,255 @@
+// Reading the word list: lines into WordTable, entries into LessonTable, faults into problems.
+#include "dictionary/core/wordlist.h"
+
+#include "common/linefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+QStringList WordList::problemTexts() const
+{
+    QStringList texts;
+    for (const WordListProblem &p : problems)
+        texts.append(p.description);
+    return texts;
+}
+
+QStringList SplitList(const QString &list)
+{
+    QStringList elements;
+    qsizetype p = 0; // 0-based position of the current element's start
+    for (;;) {
+        const qsizetype x = list.indexOf(u'/', p);
+        if (x < 0)
+            break;
+        elements.append(list.sliced(p, x - p));
+        p = x + 2; // the slash and the one character after it
+        if (p > list.size())
+            p = list.size();
+    }
+    elements.append(list.sliced(p));
+    return elements;
+}
+
+namespace {
+
+QString lineText(int line, const QString &what)
+{
+    return u"Zeile %1: %2"_s.arg(line).arg(what);
+}
+
+void report(WordList &list, int line, const QString &what)
+{
+    list.problems.append({line, lineText(line, what)});
+}
+
+// A list element as a number: digits only once the surrounding blanks are gone. Longer numbers
+// than any book or lesson are kept as -1 so that they fail the range check without overflowing.
+std::optional<int> elementNumber(QStringView element)
+{
+    const QStringView digits = blankTrimmed(element);
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return digits.size() > 4 ? -1 : digits.toInt();
+}
+
+QString countText(qsizetype n, const QString &one, const QString &many)
+{
+    return u"%1 %2"_s.arg(n).arg(n == 1 ? one : many);
+}
+
+struct Placement
+{
+    int book;
+    int lesson;
+};
+
+// The books and lessons of one entry, or nothing when it is faulty (the fault is reported).
+std::optional<QList<Placement>> placements(WordList &list, int bookLine, int lessonLine)
+{
+    const WordTable &words = list.words;
+    const QString books = blankTrimmed(words.content(bookLine)).toString();
+    const QString lessons = blankTrimmed(words.content(lessonLine)).toString();
+
+    // A book list of up to two characters is one element, whatever the lesson list holds.
+    const QStringList bookElements = books.size() > 2 ? SplitList(books) : QStringList{books};
+    const QStringList lessonElements = books.size() > 2 ? SplitList(lessons) : QStringList{lessons};
+
+    if (bookElements.size() != lessonElements.size()) {
+        report(
+            list, lessonLine,
+            u"%1, aber %2 angegeben"_s.arg(countText(bookElements.size(), u"Buch"_s, u"Bücher"_s),
+                                           countText(lessonElements.size(), u"Lektion"_s, u"Lektionen"_s)));
+        return std::nullopt;
+    }
+
+    QList<Placement> result;
+    result.reserve(bookElements.size());
+    for (qsizetype n = 0; n < bookElements.size(); ++n) {
+        const QString bookText = blankTrimmed(bookElements[n]).toString();
+        const QString lessonText = blankTrimmed(lessonElements[n]).toString();
+        const std::optional<int> book = elementNumber(bookText);
+        if (bookText.isEmpty()) {
+            report(list, bookLine, u"Buchnummer fehlt"_s);
+            return std::nullopt;
+        }
+        if (!book) {
+            report(list, bookLine, u"„%1“ ist keine Buchnummer"_s.arg(bookText));
+            return std::nullopt;
+        }
+        if (*book < 1 || *book > LessonTable::bookCount) {
+            report(list, bookLine, u"Buch %1 gibt es nicht (erlaubt: 1, 2, 3)"_s.arg(bookText));
+            return std::nullopt;
+        }
+        const std::optional<int> lesson = elementNumber(lessonText);
+        if (lessonText.isEmpty()) {
+            report(list, lessonLine, u"Lektionsnummer fehlt"_s);
+            return std::nullopt;
+        }
+        if (!lesson) {
+            report(list, lessonLine, u"„%1“ ist keine Lektionsnummer"_s.arg(lessonText));
+            return std::nullopt;
+        }
+        if (*lesson < 1 || *lesson > LessonTable::lessonCount) {
+            report(list, lessonLine, u"Lektion %1 gibt es nicht (erlaubt: 1 bis 60)"_s.arg(lessonText));
+            return std::nullopt;
+        }
+        result.append({*book, *lesson});
+    }
+    return result;
+}
+
+} // namespace
+
+void BuildLessonTable(WordList &list)
+{
+    list.lessons.clear();
+    const WordTable &words = list.words;
+    const int count = words.lineCount();
+    int i = 1;
+    while (i <= count) {
+        if (words.marker(i) != Marker::head) {
+            ++i;
+            continue;
+        }
+        // The book line belongs to this entry only if no other head line comes first; so the
+        // search never runs into the next entry and every line is looked at once.
+        int bookLine = i + 1;
+        while (bookLine <= count && words.marker(bookLine) != Marker::books &&
+               words.marker(bookLine) != Marker::head)
+            ++bookLine;
+        const QString word = blankTrimmed(words.content(i)).toString();
+        if (bookLine > count || words.marker(bookLine) != Marker::books) {
+            report(list, i, u"Zum Eintrag „%1“ fehlt die Buchzeile (Zeile mit „$“)"_s.arg(word));
+            i = bookLine;
+            continue;
+        }
+        const int lessonLine = bookLine + 1;
+        if (lessonLine > count) {
+            report(list, bookLine, u"Nach der Buchzeile fehlt die Lektionszeile"_s);
+            break;
+        }
+        if (word.isEmpty()) {
+            report(list, i, u"Eintrag ohne lateinisches Wort"_s);
+        } else if (const auto where = placements(list, bookLine, lessonLine)) {
+            // A lesson whose 30 slots are taken leaves the word out; it can still be looked up.
+            for (const Placement &p : *where)
+                list.lessons.put(p.book, p.lesson, word);
+        }
+        // The lesson line's first character is never interpreted, but a "#" there still starts
+        // an entry, as for any other line.
+        i = lessonLine;
+    }
+}
+
+WordList parseWordList(const QByteArray &bytes)
+{
+    WordList list;
+    const QString text = LineFile::decode(bytes);
+
+    // Windows-1252 has one character per byte, so the breaks are found in the decoded text, and
+    // each line is copied once into its fixed-width field.
+    qsizetype lines = 0;
+    for (QChar c : text) {
+        if (c == u'\n' || c == u'\r')
+            ++lines;
+    }
+    list.words.reserve(int(qMin<qsizetype>(lines + 1, std::numeric_limits<int>::max())));
+
+    const QStringView all(text);
+    const qsizetype size = all.size();
+    qsizetype start = 0;
+    qsizetype pos = 0;
+    int entries = 0;
+    bool truncated = false;
+    auto append = [&](QStringView line) {
+        if (truncated)
+            return;
+        if (!line.isEmpty() && line.front() == Marker::head && ++entries > maxEntries) {
+            const int number = list.words.lineCount() + 1;
+            list.problems.append(
+                {number, lineText(number, u"Mehr als %1 Einträge: dieser und alle folgenden Einträge "
+                                          u"werden nicht geladen"_s.arg(maxEntries))});
+            truncated = true;
+            return;
+        }
+        list.words.appendLine(line);
+    };
+    while (pos < size && !truncated) {
+        const QChar c = all[pos];
+        if (c == u'\r') {
+            append(all.sliced(start, pos - start));
+            pos += (pos + 1 < size && all[pos + 1] == u'\n') ? 2 : 1;
+            start = pos;
+        } else if (c == u'\n') {
+            append(all.sliced(start, pos - start));
+            start = ++pos;
+        } else {
+            ++pos;
+        }
+    }
+    if (start < size)
+        append(all.sliced(start));
+
+    if (entries == 0)
+        list.problems.append({0, u"Die Wortliste enthält keinen Eintrag (keine Zeile mit „#“)"_s});
+
+    BuildLessonTable(list);
+    std::stable_sort(list.problems.begin(), list.problems.end(),
+                     [](const WordListProblem &a, const WordListProblem &b) { return a.line < b.line; });
+    return list;
+}
+
+LoadResult LoadWordList(const QString &programDir)
+{
+    LoadResult result;
+    const QString path = programDir + u'/' + QLatin1StringView(wordListFileName);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.error = u"Die Wortliste „%1“ wurde nicht gefunden."_s.arg(path);
+        return result;
+    }
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        result.error = u"Die Wortliste „%1“ kann nicht geöffnet werden."_s.arg(path);
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = u"Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path);
+        return result;
+    }
+    result.list = parseWordList(bytes);
+    result.ok = true;
+    return result;
+}

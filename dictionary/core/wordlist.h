@@ -1,0 +1,59 @@
+// Reading latein.lst into WordTable and LessonTable, with the problems found in the file.
+#pragma once
+
+#include "dictionary/core/wordtable.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A fault in the word list: the entry concerned is left out of LessonTable (it stays in WordTable
+// and can still be looked up). `line` is the 1-based file line, 0 for the file as a whole;
+// `description` is the German text shown to the user, with its "Zeile n: " prefix.
+struct WordListProblem
+{
+    int line = 0;
+    QString description;
+
+    bool operator==(const WordListProblem &) const = default;
+};
+
+struct WordList
+{
+    WordTable words;
+    LessonTable lessons;
+    QList<WordListProblem> problems;
+
+    // Problem descriptions, one per line, for test failures.
+    QStringList problemTexts() const;
+};
+
+// Entry numbers are 16-bit signed: a list holds at most this many entries.
+inline constexpr int maxEntries = 32767;
+
+// The word list file's name in the program directory.
+inline constexpr char wordListFileName[] = "latein.lst";
+
+// Windows-1252 bytes; lines end at CR LF, a lone CR or a lone LF. Fills the WordTable (one pass),
+// drops everything from the 32768th entry on (with a problem), then runs BuildLessonTable.
+WordList parseWordList(const QByteArray &bytes);
+
+// Fills list.lessons from list.words, one pass over the lines; faulty entries are left out and
+// reported in list.problems.
+void BuildLessonTable(WordList &list);
+
+// Splits a book or lesson list at each "/" and skips the one character after it: "12 / 7 / 30"
+// gives "12 ", "7 " and "30" (each element keeps the blank before its slash).
+QStringList SplitList(const QString &list);
+
+struct LoadResult
+{
+    bool ok = false;
+    QString error; // German, names the file's path; set when !ok
+    WordList list;
+};
+
+// Reads programDir + "/latein.lst". A missing or unreadable file is an error; a readable file
+// always loads, with its faults in list.problems.
+LoadResult LoadWordList(const QString &programDir);
