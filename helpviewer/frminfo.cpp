@@ -1,0 +1,133 @@
+// The about window, built at fixed positions.
+#include "helpviewer/frminfo.h"
+
+#include "common/ui/busycursor.h"
+#include "common/version.h"
+#include "helpviewer/linklabel.h"
+#include "helpviewer/maker.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QUrlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool openWithDesktop(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+frmInfo::LinkOpener linkOpener = openWithDesktop;
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QRect &rect, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    return label;
+}
+} // namespace
+
+frmInfo::Variant frmInfo::viewerVariant()
+{
+    return {u"Windows Hilfesystem v"_s, u"Tessavor v"_s, true};
+}
+
+frmInfo::Variant frmInfo::editorVariant()
+{
+    return {u"Windows Hilfesystem Editor v"_s, u"Quorant v"_s, false};
+}
+
+QString frmInfo::versionText()
+{
+    return QString::number(Version::helpMajor) + u'.' + QString::number(Version::helpMinor);
+}
+
+QUrl frmInfo::webUrl()
+{
+    return QUrl(Viewer::Maker::webAddress());
+}
+
+QUrl frmInfo::mailUrl(const Variant &variant)
+{
+    QUrl url(u"mailto:"_s + Viewer::Maker::mailAddress());
+    QUrlQuery query;
+    query.addQueryItem(u"subject"_s, variant.subjectPrefix + versionText());
+    url.setQuery(query);
+    return url;
+}
+
+void frmInfo::setLinkOpener(LinkOpener opener)
+{
+    linkOpener = opener ? opener : openWithDesktop;
+}
+
+frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_variant(variant)
+{
+    setObjectName(u"frmInfo"_s);
+    setWindowTitle(u"Info"_s);
+    setFixedSize(372, 300);
+
+    auto *picture = addLabel(this, u"Image1"_s, {16, 16, 48, 48}, QString());
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(48, 48));
+
+    // The version is appended when the window opens, to the label's own text.
+    QLabel *label1 = addLabel(this, u"Label1"_s, {80, 16, 280, 24}, variant.titlePrefix);
+    QFont titleFont = label1->font();
+    titleFont.setPointSize(titleFont.pointSize() + 3);
+    titleFont.setBold(true);
+    label1->setFont(titleFont);
+    label1->setText(label1->text() + versionText());
+
+    addLabel(this, u"Label2"_s, {80, 48, 40, 18}, u"von"_s);
+    addLabel(this, u"Label3"_s, {80, 66, 280, 18}, Viewer::Maker::name());
+    addLabel(this, u"Label4"_s, {80, 92, 280, 18}, u"Oder schreiben sie mir:"_s);
+    addLabel(this, u"Label5"_s, {80, 110, 280, 18}, Viewer::Maker::street());
+    addLabel(this, u"Label6"_s, {80, 128, 280, 18}, Viewer::Maker::city());
+
+    m_lbl1 = new Viewer::LinkLabel(Viewer::Maker::webAddress(), this);
+    m_lbl1->setObjectName(u"lbl1"_s);
+    m_lbl1->setGeometry(80, 156, 280, 18);
+    m_lbl1->setCursor(Qt::PointingHandCursor);
+    m_lbl2 = new Viewer::LinkLabel(Viewer::Maker::mailAddress(), this);
+    m_lbl2->setObjectName(u"lbl2"_s);
+    m_lbl2->setGeometry(80, 176, 280, 18);
+    m_lbl2->setCursor(m_lbl1->cursor());
+
+    QLabel *closing = addLabel(this, u"Label7"_s, {16, 206, 344, 36},
+                               u"Ich freue mich auf ihre Kommentare und Anregungen."_s);
+    closing->setWordWrap(true);
+
+    auto *cmdVerwendung = new QPushButton(u"Verwendung"_s, this);
+    cmdVerwendung->setObjectName(u"cmdVerwendung"_s);
+    cmdVerwendung->setGeometry(148, 256, 100, 28);
+    cmdVerwendung->setAutoDefault(false);
+    cmdVerwendung->setVisible(variant.usageButton);
+
+    auto *cmdOK = new QPushButton(u"OK"_s, this);
+    cmdOK->setObjectName(u"cmdOK"_s);
+    cmdOK->setGeometry(256, 256, 100, 28);
+    cmdOK->setDefault(true);
+
+    connect(m_lbl1, &Viewer::LinkLabel::clicked, this, [this] { lbl_Click(1); });
+    connect(m_lbl2, &Viewer::LinkLabel::clicked, this, [this] { lbl_Click(2); });
+    connect(cmdVerwendung, &QPushButton::clicked, this, &frmInfo::cmdVerwendung_Click);
+    // Escape rejects the dialog, which closes it like OK.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void frmInfo::lbl_Click(int index)
+{
+    linkOpener(index == 1 ? webUrl() : mailUrl(m_variant));
+}
+
+void frmInfo::cmdVerwendung_Click()
+{
+    {
+        BusyCursor busy;
+        emit usageRequested();
+    }
+    close();
+}

@@ -1,0 +1,81 @@
+// The index field and its list.
+#include "helpviewer/indexlist.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+constexpr int editHeight = 22;
+constexpr int gap = 2;
+
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+} // namespace
+
+IndexList::IndexList(QWidget *parent)
+    : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("ListeIndex"));
+    m_edit->setObjectName(QStringLiteral("ListeIndexEingabe"));
+    m_list->setObjectName(QStringLiteral("ListeIndexListe"));
+    m_edit->installEventFilter(this);
+    m_list->installEventFilter(this);
+    setFocusProxy(m_edit);
+
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { choose(item->text()); });
+    connect(m_edit, &QLineEdit::textEdited, this, &IndexList::followTyping);
+}
+
+void IndexList::setEntries(const QStringList &entries)
+{
+    m_entries = entries;
+    m_list->clear();
+    m_list->addItems(entries);
+}
+
+void IndexList::resizeEvent(QResizeEvent *)
+{
+    m_edit->setGeometry(0, 0, width(), editHeight);
+    m_list->setGeometry(0, editHeight + gap, width(), height() - editHeight - gap);
+}
+
+bool IndexList::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter is taken here, so that it never falls through to the window's OK button.
+    if (!isEnter(event))
+        return QWidget::eventFilter(watched, event);
+    if (watched == m_edit) {
+        emit enterPressed(m_edit->text());
+    } else if (watched == m_list) {
+        if (const QListWidgetItem *item = m_list->currentItem())
+            choose(item->text());
+    }
+    return true;
+}
+
+void IndexList::choose(const QString &entry)
+{
+    m_edit->setText(entry);
+    emit entryChosen(entry);
+}
+
+void IndexList::followTyping(const QString &text)
+{
+    // The list follows what is typed, without choosing anything.
+    if (text.isEmpty())
+        return;
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem *item = m_list->item(row);
+        if (item->text().startsWith(text, Qt::CaseInsensitive)) {
+            m_list->setCurrentItem(item);
+            m_list->scrollToItem(item, QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}

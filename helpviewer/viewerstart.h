@@ -1,0 +1,25 @@
+// Starting the viewer: the start-up sequence run against a new main window, with the error box
+// of a failed start.
+#pragma once
+
+#include "helpviewer/frmhaupt.h"
+#include "helpviewer/startup.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace Viewer {
+
+struct Started
+{
+    StartOutcome outcome = StartOutcome::Shown;
+    std::unique_ptr<frmHaupt> window; // ready to show when the outcome is Shown
+};
+
+// `arguments` are the process arguments after the program name. The busy pointer shows while the
+// checks run; a failure shows its error box (after the pointer is back to normal) and returns no
+// window, and the caller ends the process without any closing steps.
+Started startViewer(const QStringList &arguments);
+
+} // namespace Viewer
