@@ -36,29 +36,55 @@ bool RichTextBox::loadPlainFile(const QString &path)
         clear();
         return false;
     }
-    const QStringList lines = LineFile::splitLines(file.readAll(), LineFile::Breaks::AnyBreak);
-    setPlainText(lines.join(QLatin1Char('\n')));
+    // CR LF, a lone CR and a lone LF each end a line; a final line break stays part of the text,
+    // so that saving writes the file back as it was.
+    QString text = LineFile::decode(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(text);
     return true;
 }
 
 bool RichTextBox::savePlainFile(const QString &path)
 {
-    const QString text = plainText();
-    // Each line of the control, followed by CR LF; an empty control writes an empty file.
-    const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    return !LineFile::writeLines(path, lines).has_value();
+    QString text = plainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return !LineFile::writeBytes(path, LineFile::encode(text)).has_value();
 }
+
+namespace {
+
+// The document's own separators (paragraphs, line breaks, table and frame edges) as line breaks;
+// pictures do not show in plain text. No-break spaces stay as they are.
+QString plainLines(QString text)
+{
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        switch (c) {
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+        case 0xFDD0: // beginning of a frame
+        case 0xFDD1: // end of a frame
+            text[out++] = QLatin1Char('\n');
+            break;
+        case QChar::ObjectReplacementCharacter: break;
+        default: text[out++] = QChar(c); break;
+        }
+    }
+    text.truncate(out);
+    return text;
+}
+
+} // namespace
 
 QString RichTextBox::plainText() const
 {
-    return toPlainText();
+    // toPlainText() would turn no-break spaces into blanks and so change saved text.
+    return plainLines(document()->toRawText());
 }
 
 QString RichTextBox::selectedText() const
 {
-    // QTextCursor::selectedText() marks paragraph ends with U+2029; callers want plain line breaks.
-    QString text = textCursor().selectedText();
-    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
-    text.replace(QChar(QChar::LineSeparator), QLatin1Char('\n'));
-    return text;
+    return plainLines(textCursor().selectedText());
 }

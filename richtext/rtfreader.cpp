@@ -1,6 +1,10 @@
-// The RTF reader: a single pass over the bytes with an explicit stack of group states.
+// The RTF reader: checks the signature, then lets the parser fill the document in one edit block.
 #include "richtext/rtfreader.h"
 
+#include "richtext/rtfdocumentbuilder.h"
+#include "richtext/rtfparser.h"
+
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace Rtf {
@@ -8,9 +12,10 @@ namespace Rtf {
 bool isRtf(const QByteArray &bytes)
 {
     qsizetype i = 0;
-    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n' ||
+                                bytes[i] == '\f' || bytes[i] == '\v'))
         ++i;
-    return bytes.mid(i, 5) == "{\\rtf";
+    return QByteArrayView(bytes).sliced(i).startsWith("{\\rtf");
 }
 
 bool read(const QByteArray &bytes, QTextDocument *document)
@@ -18,7 +23,18 @@ bool read(const QByteArray &bytes, QTextDocument *document)
     document->clear();
     if (!isRtf(bytes))
         return false;
-    document->setPlainText(QString::fromLatin1(bytes));
+    // No undo history for a loaded document, and one layout pass at the end instead of one per
+    // inserted run.
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    {
+        DocumentBuilder builder(document);
+        QTextCursor block(document);
+        block.beginEditBlock();
+        Parser(bytes, builder).run();
+        block.endEditBlock();
+    }
+    document->setUndoRedoEnabled(undo);
     return true;
 }
 

@@ -1,0 +1,43 @@
+// Code pages of RTF text: \'hh bytes in the document's or the font's 8-bit code page.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <map>
+#include <memory>
+
+namespace Rtf {
+
+// The code page a font's \fcharsetN selects; 0 when the charset means "the document's code page".
+int codePageForCharset(int charset);
+
+// One decoder per code page: single-byte pages through a table, multi-byte pages (Shift-JIS, GBK,
+// Korean, Big5, UTF-8) through the platform's converter.
+class CodePage
+{
+public:
+    explicit CodePage(int number);
+
+    bool isSingleByte() const { return m_singleByte; }
+    char16_t unit(unsigned char byte) const { return m_table[byte]; }
+    QString decodeMultiByte(const QByteArray &bytes) const;
+
+private:
+    bool m_singleByte = true;
+    QByteArray m_name;
+    std::array<char16_t, 256> m_table{};
+};
+
+// The code pages one document uses, built on first use.
+class CodePages
+{
+public:
+    const CodePage &get(int number);
+
+private:
+    std::map<int, std::unique_ptr<CodePage>> m_pages;
+};
+
+} // namespace Rtf

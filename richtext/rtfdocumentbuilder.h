@@ -1,0 +1,116 @@
+// Writes what the RTF parser reads into a QTextDocument: text runs, paragraphs, tables, pictures.
+#pragma once
+
+#include "richtext/rtfstate.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <vector>
+
+class QImage;
+class QTextDocument;
+class QTextTable;
+
+namespace Rtf {
+
+struct FontEntry
+{
+    QString name;
+    int codePage = 0; // 0: the document's code page
+    QFont::StyleHint hint = QFont::AnyStyle;
+};
+
+class DocumentBuilder
+{
+public:
+    explicit DocumentBuilder(QTextDocument *document);
+
+    // The tables of the document header.
+    void setFont(int number, const FontEntry &entry);
+    const FontEntry *font(int number) const;
+    void setDefaultFont(int number) { m_defaultFont = number; }
+    void addColor(const QColor &color) { m_colors.append(color); }
+
+    // Text of the body, in the given formatting; runs of like formatting go into the document
+    // together.
+    void appendText(QStringView text, const CharState &chars, const ParaState &para)
+    {
+        if (m_needPlace || para.inTable != (m_table != nullptr))
+            place(para);
+        if (!(chars == m_runChars)) {
+            flushRun();
+            m_runChars = chars;
+        }
+        m_run.append(text);
+    }
+    void endParagraph(const CharState &chars, const ParaState &para);
+    void appendImage(const QImage &image, double widthPx, double heightPx, const CharState &chars,
+                     const ParaState &para);
+
+    // Tables: the row definition (\trowd, \cellxN, \trgaphN, cell borders), then the cells.
+    void rowDefaults();
+    void cellBoundary(int twips);
+    void cellGap(int twips) { m_cellGapTwips = twips; }
+    void cellBorder() { m_rowHasBorders = true; }
+    void endCell(const CharState &chars, const ParaState &para);
+    void endRow();
+
+    // Ends the last paragraph; a final paragraph mark adds no empty paragraph.
+    void finish(const CharState &chars, const ParaState &para);
+
+    static double twipsToPixels(int twips) { return twips / 15.0; } // 1440 twips per inch, 96 dpi
+
+private:
+    static constexpr int maxColumns = 64;
+    static constexpr int maxRows = 5000;
+
+    void place(const ParaState &para);
+    void flushRun();
+    void applyBlockFormat(const CharState &chars, const ParaState &para);
+    void createTable();
+    void openRow();
+    void moveToCell();
+    void leaveTable();
+    QTextCharFormat charFormat(const CharState &chars);
+    QTextBlockFormat blockFormat(const ParaState &para) const;
+    QStringList families(const FontEntry &entry) const;
+
+    QTextDocument *m_document;
+    QTextCursor m_cursor;
+
+    QString m_run;
+    CharState m_runChars;
+    bool m_pendingBlock = false; // the paragraph was ended; the next content starts a new one
+    bool m_needPlace = false;    // a pending block, cell or row must be placed before content
+
+    QHash<int, FontEntry> m_fonts;
+    QHash<int, QStringList> m_families;
+    int m_defaultFont = 0;
+    QList<QColor> m_colors;
+
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
+    ParaState m_lastPara;
+    QTextBlockFormat m_lastBlockFormat;
+    bool m_haveLastPara = false;
+
+    QTextTable *m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_rowOpen = false;
+    bool m_cellPending = false; // \cell ended a cell; the next content goes to the following one
+    std::vector<int> m_cellX;
+    int m_cellGapTwips = 108;
+    bool m_rowHasBorders = false;
+
+    int m_imageCount = 0;
+};
+
+} // namespace Rtf

@@ -1,0 +1,86 @@
+// The RTF parser: one pass over the bytes, an explicit bounded stack of group states.
+#pragma once
+
+#include "richtext/rtfcodepage.h"
+#include "richtext/rtfdocumentbuilder.h"
+#include "richtext/rtfkeywords.h"
+#include "richtext/rtfstate.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace Rtf {
+
+class Parser
+{
+public:
+    // Groups nested deeper than this share the state of the deepest one; their braces are still
+    // counted, so no input can make the stack (or anything else) grow without bound.
+    static constexpr int maxDepth = 1000;
+
+    Parser(const QByteArray &bytes, DocumentBuilder &builder);
+    void run();
+
+private:
+    struct Picture
+    {
+        enum class Kind { Other, Png, Jpeg } kind = Kind::Other;
+        QByteArray data;
+        int nibble = -1;
+        int widthGoal = 0;
+        int heightGoal = 0;
+        int scaleX = 100;
+        int scaleY = 100;
+    };
+
+    void openGroup();
+    bool closeGroup(); // false once the outermost group is closed
+    void controlSequence();
+    void controlWord(std::string_view word, bool hasParam, int param);
+    void formatWord(Keyword keyword, bool hasParam, int param);
+    void controlSymbol(char symbol);
+    void plainText();
+    void hexByte();
+    void textByte(unsigned char byte);
+    void emitText(QStringView text);
+    void emitChar(char16_t unit) { emitText(QStringView(&unit, 1)); }
+    void flushPendingBytes();
+    void skipBinary(int count);
+    void finishFontEntry();
+    void finishPicture(const GroupState &parent);
+    const CodePage &codePage();
+
+    const char *m_pos;
+    const char *m_end;
+    DocumentBuilder &m_builder;
+
+    GroupState m_state;
+    std::vector<GroupState> m_stack;
+    int m_overflow = 0;   // groups opened beyond maxDepth, not yet closed
+    bool m_started = false;
+    int m_footnotes = 0;       // footnote marks shown so far (the footnotes themselves are not)
+    int m_unicodeSkipLeft = 0; // fallback characters of the last \uN still to skip
+
+    CodePages m_codePages;
+    int m_documentCodePage = 1252;
+    int m_defaultFont = 0;
+    const CodePage *m_codePage = nullptr; // of m_codePageFont; reset when the fonts change
+    int m_codePageFont = -2;
+    QByteArray m_pendingBytes;  // multi-byte code page text not yet decoded
+    QString m_textBuffer;
+
+    int m_fontNumber = -1;
+    FontEntry m_fontEntry;
+    QByteArray m_fontName;
+
+    bool m_colorHasValue = false;
+    int m_red = 0;
+    int m_green = 0;
+    int m_blue = 0;
+
+    Picture m_picture;
+};
+
+} // namespace Rtf

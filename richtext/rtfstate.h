@@ -1,0 +1,79 @@
+// The state an RTF group carries: where its text goes and the character and paragraph formatting.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace Rtf {
+
+// Where the text of a group goes.
+enum class Destination : std::uint8_t {
+    Text,       // the document body (also field results, list texts, shape results)
+    Skip,       // read for braces and \bin only
+    FontTable,  // font entries "\fN ... Name;"
+    ColorTable, // colour entries "\redR\greenG\blueB;"
+    Picture,    // hex or \bin picture data
+};
+
+enum class VerticalPosition : std::uint8_t { Normal, Sub, Super };
+
+struct CharState
+{
+    int font = -1;          // font table number; -1 until set, then the default font applies
+    int halfPoints = 24;    // font size in half points
+    int foreground = -1;    // colour table index; -1 is the automatic colour
+    int background = -1;    // colour table index from \cb or \chcbpat
+    int highlight = -1;     // colour table index from \highlight
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;    // \v: text that a word processor does not show
+    bool allCaps = false;
+    bool smallCaps = false;
+    VerticalPosition vertical = VerticalPosition::Normal;
+
+    bool operator==(const CharState &) const = default;
+};
+
+enum class Alignment : std::uint8_t { Left, Center, Right, Justify };
+enum class TabKind : std::uint8_t { Left, Center, Right, Decimal };
+
+struct TabStop
+{
+    int twips = 0;
+    TabKind kind = TabKind::Left;
+    bool operator==(const TabStop &) const = default;
+};
+
+struct ParaState
+{
+    static constexpr int maxTabs = 32;
+
+    Alignment alignment = Alignment::Left;
+    int leftTwips = 0;
+    int rightTwips = 0;
+    int firstLineTwips = 0;
+    int spaceBeforeTwips = 0;
+    int spaceAfterTwips = 0;
+    int lineSpacing = 0;       // \sl; 0 is single spacing
+    bool lineMultiple = false; // \slmult1: \sl is in 240ths of a line
+    bool inTable = false;      // \intbl
+    TabKind nextTabKind = TabKind::Left;
+    int tabCount = 0;
+    std::array<TabStop, maxTabs> tabs{};
+
+    bool operator==(const ParaState &) const = default;
+};
+
+struct GroupState
+{
+    Destination destination = Destination::Text;
+    int unicodeSkip = 1;         // \ucN: fallback characters after \uN
+    bool starPending = false;    // \* seen, waiting for the destination word
+    bool listText = false;       // a list number or bullet: its paragraph words do not count
+    CharState chars;
+    ParaState para;
+};
+
+} // namespace Rtf
