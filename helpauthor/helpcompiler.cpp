@@ -3,6 +3,7 @@
 #include "helpauthor/helpcompiler.h"
 
 #include "common/linefile.h"
+#include "helpauthor/savefile.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -108,8 +109,8 @@ QString message(const Result &result)
             .arg(QDir::toNativeSeparators(result.file), result.reason);
     case Status::SourceUnreadable:
         return u"Die RTF - Datei \"%1\" des Themas \"%2\" kann nicht gelesen werden (%3).\n"
-               "Die Hilfedatei wurde nicht erstellt; eine vorhandene Hilfedatei bleibt unverändert."_s
-            .arg(QDir::toNativeSeparators(result.file), result.topic, result.reason);
+               "Die Hilfedatei wurde nicht erstellt; eine vorhandene Hilfedatei bleibt unverändert."_s.arg(
+                   QDir::toNativeSeparators(result.file), result.topic, result.reason);
     case Status::TargetUnwritable:
         return u"Die Hilfedatei \"%1\" kann nicht geschrieben werden.\n%2"_s.arg(
             QDir::toNativeSeparators(result.file), result.reason);
@@ -184,7 +185,7 @@ Result compile(const QString &projectPath, HelpProject::Type type, const QString
         result.sourceCount = rich.sourceCount;
     }
 
-    if (const std::optional<QString> error = LineFile::writeBytes(targetPath, compiled)) {
+    if (const std::optional<QString> error = SaveFile::writeBytes(targetPath, compiled)) {
         result.status = Status::TargetUnwritable;
         result.file = targetPath;
         result.reason = *error;

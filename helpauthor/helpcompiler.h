@@ -28,12 +28,12 @@ enum class Status { Written, ProjectUnreadable, SourceUnreadable, TargetUnwritab
 struct Result
 {
     Status status = Status::Written;
-    QString target;     // the help file written, or not written
+    QString target;      // the help file written, or not written
     qsizetype bytes = 0; // its size when written
     int sourceCount = 0; // RTF files put in
-    QString file;       // the file that failed: the project, the RTF file as named, or the target
-    QString topic;      // for an unreadable RTF file: the topic that names it
-    QString reason;     // the system's reason, German where it comes from this program
+    QString file;        // the file that failed: the project, the RTF file as named, or the target
+    QString topic;       // for an unreadable RTF file: the topic that names it
+    QString reason;      // the system's reason, German where it comes from this program
 
     bool ok() const { return status == Status::Written; }
 };

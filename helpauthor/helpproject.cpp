@@ -2,6 +2,7 @@
 #include "helpauthor/helpproject.h"
 
 #include "common/linefile.h"
+#include "helpauthor/savefile.h"
 
 #include <QFile>
 
@@ -97,23 +98,22 @@ QStringList deleteTopic(const QStringList &lines, const QString &selection)
 
 std::optional<QString> createProject(const QString &path, Type type, const QString &title)
 {
-    return LineFile::writeLines(path, newProjectLines(type, title));
+    return SaveFile::writeLines(path, newProjectLines(type, title));
 }
 
 std::optional<QString> saveText(const QString &path, const QString &text)
 {
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
-    return LineFile::writeLines(path, lines);
+    return SaveFile::writeLines(path, lines);
 }
 
 namespace {
-template <typename Change>
-std::optional<QString> rewrite(const QString &path, Change change)
+template <typename Change> std::optional<QString> rewrite(const QString &path, Change change)
 {
     const LineFile::ReadResult read = LineFile::readLines(path, LineFile::Breaks::CrLfOrCr);
     if (!read.ok)
         return read.error;
-    return LineFile::writeLines(path, change(read.lines));
+    return SaveFile::writeLines(path, change(read.lines));
 }
 } // namespace
 

@@ -44,8 +44,8 @@ int main(int argc, char *argv[])
         print(stdout, usage);
         return 0;
     }
-    if (arguments.isEmpty() || arguments.size() > 2 || arguments.first().isEmpty()
-        || (arguments.size() == 2 && arguments.at(1).isEmpty())) {
+    if (arguments.isEmpty() || arguments.size() > 2 || arguments.first().isEmpty() ||
+        (arguments.size() == 2 && arguments.at(1).isEmpty())) {
         print(stderr, usage);
         return 2;
     }

@@ -1,0 +1,123 @@
+// The file dialog and the input box, each with its recording test seam.
+#include "helpauthor/ui/authorseams.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QQueue>
+
+using namespace Qt::StringLiterals;
+
+namespace FileDialog {
+
+namespace {
+bool recordingOn = false;
+QQueue<QString> answers;
+QList<Request> requests;
+QString lastFolder;
+
+// "description|pattern|description|pattern" becomes Qt's "description (pattern);;...".
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries.append(u"%1 (%2)"_s.arg(parts.at(i), parts.at(i + 1)));
+    return entries.join(u";;"_s);
+}
+
+QString ask(QWidget *parent, Mode mode, const QString &filter)
+{
+    if (recordingOn) {
+        requests.append({mode, filter});
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
+    const QString path = mode == Mode::Save
+                             ? QFileDialog::getSaveFileName(parent, QString(), lastFolder, qtFilter(filter))
+                             : QFileDialog::getOpenFileName(parent, QString(), lastFolder, qtFilter(filter));
+    if (!path.isEmpty())
+        lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+} // namespace
+
+QString getSaveFileName(QWidget *parent, const QString &filter)
+{
+    return ask(parent, Mode::Save, filter);
+}
+
+QString getOpenFileName(QWidget *parent, const QString &filter)
+{
+    return ask(parent, Mode::Open, filter);
+}
+
+void startRecording()
+{
+    recordingOn = true;
+    answers.clear();
+    requests.clear();
+}
+
+void stopRecording()
+{
+    recordingOn = false;
+    answers.clear();
+}
+
+void setNextAnswer(const QString &path)
+{
+    answers.enqueue(path);
+}
+
+QList<Request> recorded()
+{
+    return requests;
+}
+
+} // namespace FileDialog
+
+namespace InputBox {
+
+namespace {
+bool recordingOn = false;
+QQueue<std::optional<QString>> answers;
+QList<Request> requests;
+} // namespace
+
+std::optional<QString> getText(QWidget *parent, const QString &title, const QString &prompt)
+{
+    if (recordingOn) {
+        requests.append({title, prompt});
+        return answers.isEmpty() ? std::nullopt : answers.dequeue();
+    }
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void startRecording()
+{
+    recordingOn = true;
+    answers.clear();
+    requests.clear();
+}
+
+void stopRecording()
+{
+    recordingOn = false;
+    answers.clear();
+}
+
+void setNextAnswer(const std::optional<QString> &text)
+{
+    answers.enqueue(text);
+}
+
+QList<Request> recorded()
+{
+    return requests;
+}
+
+} // namespace InputBox

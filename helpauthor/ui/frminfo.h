@@ -1,0 +1,39 @@
+// frmInfo: the authoring program's about window, with the maker's address and two links.
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+
+#include <functional>
+
+class QLabel;
+
+namespace Quorant {
+
+class frmInfo : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmInfo(QWidget *parent = nullptr);
+
+    static QUrl webPage();
+    // A mail link whose subject is "Quorant v" and the version.
+    static QUrl mailLink();
+
+    // Test seam: replaces the desktop's handler for links.
+    using LinkOpener = std::function<void(const QUrl &url)>;
+    static void setLinkOpener(LinkOpener opener);
+    static void resetLinkOpener();
+
+    QLabel *link(int index) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void lbl_Click(int index);
+
+    QLabel *m_links[3] = {nullptr, nullptr, nullptr}; // elements 1 and 2 are the links
+};
+
+} // namespace Quorant
