@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class ColourScheme;
 class QWidget;
 
 namespace Appearance {
@@ -14,7 +15,8 @@ namespace Appearance {
 enum class Window { Anzeige, Farben, Haupt, Info, Trivenna };
 
 // dictionary/windows registers how to reach its two coloured windows (the status window and the
-// main window); the getter creates the window, hidden, on first use.
+// main window); the getter creates the window, hidden, on first use. The main window also hosts
+// the cycle timer tmeFarben. The appearance registers its own three windows itself.
 using WindowGetter = std::function<QWidget *()>;
 void registerWindow(Window window, WindowGetter getter);
 
@@ -29,5 +31,18 @@ void resetCycleState();
 void showColoursDialog(); // "Hintergrund - Farben"
 void showAbout();         // "Info"
 void showAdvert();        // "Weitere Informationen!"
+
+// The appearance's own windows, created hidden on first use (the advert window again after its
+// close box destroyed it).
+QWidget *coloursDialog();
+QWidget *aboutWindow();
+QWidget *advertWindow();
+
+// The settings record, the cycle state and the timer, for the windows and the tests.
+ColourScheme &colourScheme();
+
+// Destroys the appearance's windows and forgets everything, as at program start: the program calls
+// it before the application object goes, tests between cases.
+void shutDown();
 
 } // namespace Appearance

@@ -1,0 +1,108 @@
+// The colour scheme: painting the coloured windows and driving the cycles from tmeFarben.
+#include "dictionary/appearance/colourscheme.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+QColor Hintergrund::toQColor() const
+{
+    return farbe ? farbe->toQColor() : ColourScheme::systemfarbe();
+}
+
+ColourScheme::ColourScheme(QObject *parent) : QObject(parent)
+{}
+
+void ColourScheme::setWindow(int order, WindowGetter getter)
+{
+    if (order >= 0 && order < windowCount)
+        m_windows[order] = std::move(getter);
+}
+
+void ColourScheme::setTimerHost(WindowGetter getter)
+{
+    m_timerHost = std::move(getter);
+}
+
+QColor ColourScheme::systemfarbe()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void ColourScheme::paint(QWidget *window, const Hintergrund &hintergrund)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, hintergrund.toQColor());
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void ColourScheme::FensterFaerben(const Hintergrund &hintergrund)
+{
+    m_current = hintergrund;
+    for (const WindowGetter &getter : m_windows) {
+        if (!getter)
+            continue;
+        if (QWidget *window = getter())
+            paint(window, hintergrund);
+    }
+    Q_EMIT painted(hintergrund);
+}
+
+void ColourScheme::EinstellungenAnwenden(bool geladen)
+{
+    const Farbeinstellung &e = m_einstellung;
+    if (!geladen || e.modus == QLatin1String("WS")) {
+        FensterFaerben(Hintergrund::systemfarbe());
+    } else if (e.modus == QLatin1String("BF")) {
+        FensterFaerben(Hintergrund::aus({e.rot, e.gelb, e.blau}));
+    } else if (e.wechselzeit < 0) {
+        // A negative interval drives no timer: the same as a failed load.
+        FensterFaerben(Hintergrund::systemfarbe());
+    } else {
+        // The windows keep their colour until the first tick, one interval later.
+        startCycle(e.wechselzeit);
+    }
+}
+
+void ColourScheme::tmeFarben_Timer()
+{
+    const QString &modus = m_einstellung.modus;
+    if (modus == QLatin1String("BF") || modus == QLatin1String("WS"))
+        return;
+    const std::optional<Zyklus> zyklus = zyklusAusCode(m_einstellung.wechselart);
+    const Farbe farbe = zyklus ? WechselSchritt(m_zustand, *zyklus) : WechselAlleSchritt(m_zustand);
+    FensterFaerben(Hintergrund::aus(farbe));
+}
+
+QTimer *ColourScheme::tmeFarben()
+{
+    if (!m_timer) {
+        QObject *host = m_timerHost ? m_timerHost() : nullptr;
+        m_timer = new QTimer(host ? host : this);
+        m_timer->setObjectName(QStringLiteral("tmeFarben"));
+        connect(m_timer, &QTimer::timeout, this, &ColourScheme::tmeFarben_Timer);
+        // A host window created afresh gets a new timer; what it should do is kept here.
+        if (m_running && m_interval > 0)
+            m_timer->start(m_interval);
+    }
+    return m_timer;
+}
+
+void ColourScheme::startCycle(int intervalMs)
+{
+    m_running = true;
+    m_interval = intervalMs;
+    QTimer *timer = tmeFarben();
+    timer->setInterval(intervalMs);
+    if (intervalMs > 0)
+        timer->start();
+    else
+        timer->stop();
+}
+
+void ColourScheme::stopCycle()
+{
+    m_running = false;
+    tmeFarben()->stop();
+}

@@ -1,0 +1,104 @@
+// Reading and writing zembrota.ini.
+#include "dictionary/appearance/farbeinstellung.h"
+
+#include "common/linefile.h"
+#include "common/zahlwert.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace Einstellungen {
+
+namespace {
+
+// One line up to CR LF or a lone CR; the last line may end at the end of the device. Nothing when
+// the device is already at its end or a read fails.
+std::optional<QString> readLine(QIODevice &device)
+{
+    if (device.atEnd())
+        return std::nullopt;
+    QByteArray bytes;
+    char c = 0;
+    while (device.getChar(&c)) {
+        if (c == '\r') {
+            char next = 0;
+            if (device.peek(&next, 1) == 1 && next == '\n')
+                device.getChar(&next);
+            return LineFile::decode(bytes);
+        }
+        bytes += c;
+    }
+    // getChar fails at the end of the device, and also on a read error.
+    if (!device.atEnd())
+        return std::nullopt;
+    return LineFile::decode(bytes);
+}
+
+bool storeComponent(const QString &line, qint16 &field)
+{
+    const std::optional<int> value = ZahlwertGanzzahl(line, -32768, 32767);
+    if (!value)
+        return false;
+    // Values outside 0..256 reach the file only by hand; the scroll bars and colours take 0..256.
+    field = qint16(std::clamp(*value, componentMin, componentMax));
+    return true;
+}
+
+} // namespace
+
+QString dateiPfad(const QString &programDir)
+{
+    return programDir + QStringLiteral("/zembrota.ini");
+}
+
+bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung)
+{
+    QStringList lines;
+    for (int i = 0; i < lineCount; ++i) {
+        std::optional<QString> line = readLine(device);
+        if (!line)
+            return false;
+        if (i == 0)
+            einstellung.modus = *line;
+        else if (i == 1)
+            einstellung.wechselart = *line;
+        lines.append(*line);
+    }
+    if (!storeComponent(lines.at(3), einstellung.rot) || !storeComponent(lines.at(4), einstellung.gelb) ||
+        !storeComponent(lines.at(5), einstellung.blau))
+        return false;
+    const std::optional<int> interval = ZahlwertGanzzahl(lines.at(2), intervalMin, intervalMax);
+    if (!interval)
+        return false;
+    einstellung.wechselzeit = *interval;
+    return true;
+}
+
+bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return EinstellungenLesen(file, einstellung);
+}
+
+QStringList EinstellungenZeilen(const QString &modus, const QString &wechselart, const QString &intervalText,
+                                int rot, int gelb, int blau)
+{
+    // The interval text is written as typed, but a pasted line break must not split the file.
+    QString interval = intervalText;
+    interval.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return {modus, wechselart, interval, QString::number(rot), QString::number(gelb), QString::number(blau)};
+}
+
+std::optional<QString> EinstellungenSchreiben(const QString &path, const QString &modus,
+                                              const QString &wechselart, const QString &intervalText, int rot,
+                                              int gelb, int blau)
+{
+    return LineFile::writeLines(path, EinstellungenZeilen(modus, wechselart, intervalText, rot, gelb, blau));
+}
+
+} // namespace Einstellungen

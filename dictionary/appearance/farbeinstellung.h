@@ -1,0 +1,55 @@
+// The dictionary's settings record and its six-line file zembrota.ini beside the program.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+class QIODevice;
+
+// The settings put into force at start-up. Texts start empty and numbers 0; loading fills them
+// field by field, so a failed load leaves what was stored before the failure.
+struct Farbeinstellung
+{
+    QString modus;      // "WS", "BF" or "FW"; any other text counts as a cycling mode
+    QString wechselart; // "Aus", "Alle", "ST", "SG", "SV" or "SW"
+    qint16 rot = 0;     // components of the user colour, 0 to 256 once loaded
+    qint16 gelb = 0;
+    qint16 blau = 0;
+    qint32 wechselzeit = 0; // step interval in ms, -32768 to 65535 once loaded
+};
+
+namespace Einstellungen {
+
+inline constexpr int lineCount = 6;
+inline constexpr int componentMin = 0;
+inline constexpr int componentMax = 256;
+inline constexpr int intervalMin = -32768;
+inline constexpr int intervalMax = 65535;
+
+// The file beside the program.
+QString dateiPfad(const QString &programDir);
+
+// Reads the six lines from the device into the record. A line ends at CR LF or a lone CR; lines
+// after the sixth are not read. Lines 1 and 2 are stored as read; then line 4 (red), 5 (green),
+// 6 (blue) and 3 (interval) are converted in this order, each stored before the next is tried.
+// A component must lie in -32768..32767 and is then limited to 0..256; the interval must lie in
+// -32768..65535. Returns false on the first missing line, read error or value out of range.
+bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung);
+
+// Opens the file and reads it as above; a missing or unreadable file is a failure.
+bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung);
+
+// The six lines as written: both codes verbatim, the interval text as typed, the components as
+// plain decimal numbers.
+QStringList EinstellungenZeilen(const QString &modus, const QString &wechselart, const QString &intervalText,
+                                int rot, int gelb, int blau);
+
+// Replaces the file whole (QSaveFile): on failure the old file stays as it was and the German
+// reason comes back.
+std::optional<QString> EinstellungenSchreiben(const QString &path, const QString &modus,
+                                              const QString &wechselart, const QString &intervalText, int rot,
+                                              int gelb, int blau);
+
+} // namespace Einstellungen

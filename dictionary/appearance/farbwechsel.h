@@ -1,0 +1,54 @@
+// The colour cycles: the shared cycle state and the steps of the two-colour and four-phase cycles.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// A colour of the appearance: components 0 to 256, where 256 shows as 255.
+struct Farbe
+{
+    int rot = 0;
+    int gelb = 0;
+    int blau = 0;
+
+    QColor toQColor() const;
+    friend bool operator==(const Farbe &, const Farbe &) = default;
+};
+
+// The two-colour cycles, in the order the four-phase cycle runs them.
+enum class Zyklus { ST, SG, SV, SW };
+
+// "ST", "SG", "SV", "SW" name a two-colour cycle; any other text (normally "Alle") is none.
+std::optional<Zyklus> zyklusAusCode(const QString &wechselart);
+
+// One record shared by all five cycles.
+struct Farbwechselzustand
+{
+    qint16 phase = 1;    // 1 to 4: ST, SG, SV, SW within "Alle"
+    qint16 richtung = 1; // 1 rising, 2 falling
+    qint16 r = 0;
+    qint16 g = 0;
+    qint16 b = 0;
+    std::array<qint16, 4> phasenzaehler{}; // ticks in each phase of "Alle" since it last started
+    qint16 zaehlerAlle = 0;                // start counters: ticks of each cycle since it started
+    qint16 zaehlerST = 0;
+    qint16 zaehlerSG = 0;
+    qint16 zaehlerSV = 0;
+    qint16 zaehlerSW = 0;
+
+    Farbe farbe() const { return {r, g, b}; }
+};
+
+// A counter only tells 0, 1 and 2-or-more apart; at its largest value it goes back to 2 before the
+// addition, so it never overflows and never returns to 0 or 1.
+void ZaehlerTicken(qint16 &zaehler);
+
+// One step of a two-colour cycle; returns the colour to paint.
+Farbe WechselSchritt(Farbwechselzustand &zustand, Zyklus zyklus);
+
+// One step of the four-phase cycle "Alle"; returns the colour to paint.
+Farbe WechselAlleSchritt(Farbwechselzustand &zustand);

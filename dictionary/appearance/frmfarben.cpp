@@ -1,0 +1,352 @@
+// The colours dialog: controls, enabling rules, the loading order, Apply, OK, Abbrechen and F1.
+#include "dictionary/appearance/frmfarben.h"
+
+#include "common/ui/busycursor.h"
+#include "common/ui/helplaunch.h"
+#include "common/ui/iconanimation.h"
+#include "common/ui/messagebox.h"
+#include "common/zahlwert.h"
+#include "dictionary/appearance/colourscheme.h"
+#include "dictionary/appearance/controls.h"
+#include "dictionary/appearance/uebernahme.h"
+#include "dictionary/appearance/wrappingradiobutton.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include <optional>
+
+using Controls::place;
+
+namespace {
+
+const char *const zyklusCodes[FrmFarben::zyklusCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
+
+} // namespace
+
+FrmFarben::FrmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent)
+    : QDialog(parent), m_scheme(scheme), m_settingsPath(settingsPath)
+{
+    setObjectName(QStringLiteral("frmFarben"));
+    setWindowTitle(QStringLiteral("Glossand: Farben"));
+    setFixedSize(480, 392);
+    ColourScheme::paint(this, Hintergrund::systemfarbe());
+    buildControls();
+    m_icon = new IconAnimation(this);
+
+    connect(optWS, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optWS_Click();
+    });
+    connect(optBF, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optBF_Click();
+    });
+    connect(m_zyklusGruppe, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            changed();
+    });
+    connect(txtWechsel, &QLineEdit::textChanged, this, &FrmFarben::changed);
+    for (int i = 0; i < 3; ++i) {
+        connect(m_hsc[i], &QScrollBar::valueChanged, this, [this, i] { hsc_Change(i); });
+        connect(m_txt[i], &QLineEdit::textChanged, this, [this, i] { txtKomponente_Change(i); });
+    }
+    connect(cmdOK, &QPushButton::clicked, this, &FrmFarben::cmdOK_Click);
+    connect(cmdAbbrechen, &QPushButton::clicked, this, &FrmFarben::cmdAbbrechen_Click);
+    connect(cmdUebernehmen, &QPushButton::clicked, this, &FrmFarben::cmdUebernehmen_Click);
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] {
+        HelpLaunch::showHelp(this, QStringLiteral("zembrota.vry"), QStringLiteral("Hintergrund - Farben"));
+    });
+
+    loadSettings();
+}
+
+void FrmFarben::buildControls()
+{
+    const QString modeTip =
+        QStringLiteral("Sie können hier wählen, ob die Windows - Standard Farben verwendet "
+                       "werden sollen, oder ob sie diese selber definieren wollen.");
+    optWS = place<QRadioButton>(this, QStringLiteral("optWS"), {16, 10, 448, 20},
+                                QStringLiteral("Windows Standard - Farben verwenden"), modeTip);
+    optBF = place<QRadioButton>(this, QStringLiteral("optBF"), {16, 34, 448, 20},
+                                QStringLiteral("Benutzerdefinierte Farben verwenden"), modeTip);
+    optWS->setChecked(true);
+
+    cmdOK =
+        place<QPushButton>(this, QStringLiteral("cmdOK"), {16, 64, 128, 27}, QStringLiteral("OK"),
+                           QStringLiteral("Klicken sie hier, wenn sie mit ihren Einstellungen fertig sind."));
+    cmdAbbrechen =
+        place<QPushButton>(this, QStringLiteral("cmdAbbrechen"), {176, 64, 128, 27},
+                           QStringLiteral("Abbrechen"), QStringLiteral("Klicken sie hier, um abzubrechen."));
+    cmdUebernehmen = place<QPushButton>(
+        this, QStringLiteral("cmdÜbernehmen"), {336, 64, 128, 27}, QStringLiteral("Übernehmen"),
+        QStringLiteral("Klicken sie hier, um die Einstellungen zu aktualisieren."));
+    cmdOK->setDefault(true);
+    cmdUebernehmen->setEnabled(false);
+
+    fraFarben = place<QFrame>(this, QStringLiteral("fraFarben"), {8, 102, 464, 2});
+    fraFarben->setFrameShape(QFrame::HLine);
+    fraFarben->setFrameShadow(QFrame::Sunken);
+
+    fraFW =
+        place<QGroupBox>(this, QStringLiteral("fraFW"), {8, 114, 228, 270}, QStringLiteral("Farbenwechsel"));
+    const QString cycleTip =
+        QStringLiteral("Hier können sie wählen ob, und wenn ja, in welcher Art die Farbe wechseln soll.");
+    m_zyklusGruppe = new QButtonGroup(this);
+    const struct
+    {
+        const char *name;
+        QRect rect;
+        QString caption;
+    } cycles[zyklusCount] = {
+        {"optFWAus", {12, 22, 204, 20}, QStringLiteral("Aus")},
+        {"optFWAlle",
+         {12, 44, 204, 52},
+         QStringLiteral("Schwarz - Türkis - Schwarz - Gelb - Schwarz - Violett - Schwarz - Weiß")},
+        {"optFWST", {12, 98, 204, 20}, QStringLiteral("Schwarz Tükis")},
+        {"optFWSG", {12, 120, 204, 20}, QStringLiteral("Schwarz - Gelb")},
+        {"optFWSV", {12, 142, 204, 20}, QStringLiteral("Schwarz - Violett")},
+        {"optFWSW", {12, 164, 204, 20}, QStringLiteral("Schwarz - Weiß")},
+    };
+    for (int i = 0; i < zyklusCount; ++i) {
+        const QString name = QString::fromLatin1(cycles[i].name);
+        m_zyklen[i] =
+            i == 1 ? place<WrappingRadioButton>(fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip)
+                   : place<QRadioButton>(fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip);
+        m_zyklusGruppe->addButton(m_zyklen[i], i);
+    }
+    m_zyklen[0]->setChecked(true);
+    lblWechsel = place<QLabel>(fraFW, QStringLiteral("lblWechsel"), {12, 196, 204, 17},
+                               QStringLiteral("Wechsel (in Millisek.):"));
+    txtWechsel = place<QLineEdit>(fraFW, QStringLiteral("txtWechsel"), {12, 216, 120, 22}, {},
+                                  QStringLiteral("Geben sie hier die Anzahl der Miliisekunden ein, bis die "
+                                                 "nächste Schattierung angezeigt wird."));
+
+    fraBF = place<QGroupBox>(this, QStringLiteral("fraBF"), {244, 114, 228, 270},
+                             QStringLiteral("Benutzerdefinierte Farbe"));
+    const char *const anteilNames[3] = {"lblAnteilrot", "lblAnteilgelb", "lblAnteilblau"};
+    const char *const anteilTexts[3] = {"Anteil rot:", "Anteil gelb:", "Anteil blau:"};
+    const char *const hscNames[3] = {"hscAr", "hscAg", "hscAb"};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 22 + i * 46;
+        m_anteilLabels[i] = place<QLabel>(fraBF, QString::fromLatin1(anteilNames[i]), {12, top, 204, 17},
+                                          QString::fromLatin1(anteilTexts[i]));
+        m_hsc[i] = place<QScrollBar>(fraBF, QString::fromLatin1(hscNames[i]), {12, top + 19, 204, 17});
+        m_hsc[i]->setOrientation(Qt::Horizontal);
+        // 256, not 255, is the top value; arrows and trough move by 1; a dragged thumb counts
+        // when it is released.
+        m_hsc[i]->setRange(0, 256);
+        m_hsc[i]->setSingleStep(1);
+        m_hsc[i]->setPageStep(1);
+        m_hsc[i]->setTracking(false);
+    }
+    const char *const labelNames[3] = {"lblRot", "lblGelb", "lblBlau"};
+    const char *const labelTexts[3] = {"Rot:", "Gelb:", "Blau:"};
+    const char *const txtNames[3] = {"txtRot", "txtGelb", "txtBlau"};
+    const QString txtTips[3] = {
+        QStringLiteral("Hier wird angezeigt, welchen Rot - Anteil die Farbe jetzt hat."),
+        QStringLiteral("Hier wird angezeigt, welchen Gelb - Anteil die Farbe jetzt hat."),
+        QStringLiteral("Hier wird angezeigt, welchen Blau - Anteil die Farbe jetzt hat."),
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int left = 12 + i * 52;
+        m_komponentLabels[i] = place<QLabel>(fraBF, QString::fromLatin1(labelNames[i]), {left, 164, 46, 17},
+                                             QString::fromLatin1(labelTexts[i]));
+        m_txt[i] = place<QLineEdit>(fraBF, QString::fromLatin1(txtNames[i]), {left, 184, 46, 22},
+                                    QStringLiteral("0"), txtTips[i]);
+    }
+    lblTest = place<QLabel>(fraBF, QStringLiteral("lblTest"), {168, 164, 48, 17}, QStringLiteral("Test:"));
+    picTest = place<QFrame>(fraBF, QStringLiteral("picTest"), {168, 184, 48, 48}, {},
+                            QStringLiteral("Hier wird die aktuelle Schttierung angezeigt."));
+    picTest->setFrameShape(QFrame::Box);
+    picTest->setAutoFillBackground(true);
+    picTest->setFocusPolicy(Qt::TabFocus);
+    fillPreview();
+
+    setCustomControlsEnabled(false);
+
+    QList<QWidget *> order{optWS, optBF, cmdOK, cmdAbbrechen, cmdUebernehmen};
+    order.append(QList<QWidget *>(m_zyklen.begin(), m_zyklen.end()));
+    order.append(txtWechsel);
+    order.append(QList<QWidget *>(m_hsc.begin(), m_hsc.end()));
+    order.append(QList<QWidget *>(m_txt.begin(), m_txt.end()));
+    order.append(picTest);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+// The controls filled from the settings record, in this order: the scroll bars, the interval,
+// the cycle option, then the mode. Each filling runs its change handling, as the user's would.
+void FrmFarben::loadSettings()
+{
+    const Farbeinstellung &e = m_scheme.einstellung();
+    m_hsc[0]->setValue(e.rot);
+    m_hsc[1]->setValue(e.gelb);
+    m_hsc[2]->setValue(e.blau);
+    txtWechsel->setText(QString::number(e.wechselzeit));
+    for (int i = 1; i < zyklusCount; ++i) {
+        if (e.wechselart == QLatin1String(zyklusCodes[i]))
+            m_zyklen[i]->setChecked(true);
+    }
+    if (e.modus != QLatin1String("WS")) {
+        optBF->setChecked(true);
+        cmdUebernehmen->setEnabled(false);
+    }
+    // In mode "WS" "Übernehmen" stays as the fillings left it: enabled.
+}
+
+void FrmFarben::setCustomControlsEnabled(bool enabled)
+{
+    fraFW->setEnabled(enabled);
+    for (QRadioButton *option : m_zyklen)
+        option->setEnabled(enabled);
+    lblWechsel->setEnabled(enabled);
+    fraBF->setEnabled(enabled);
+    for (int i = 0; i < 3; ++i) {
+        m_anteilLabels[i]->setEnabled(enabled);
+        m_hsc[i]->setEnabled(enabled);
+        m_komponentLabels[i]->setEnabled(enabled);
+        m_txt[i]->setEnabled(enabled);
+    }
+    lblTest->setEnabled(enabled);
+    picTest->setEnabled(enabled);
+}
+
+QString FrmFarben::selectedZyklusCode() const
+{
+    const int id = m_zyklusGruppe->checkedId();
+    return QString::fromLatin1(zyklusCodes[id < 0 ? 0 : id]);
+}
+
+void FrmFarben::changed()
+{
+    cmdUebernehmen->setEnabled(true);
+}
+
+void FrmFarben::optWS_Click()
+{
+    changed();
+    setCustomControlsEnabled(false);
+}
+
+void FrmFarben::optBF_Click()
+{
+    changed();
+    setCustomControlsEnabled(true);
+}
+
+void FrmFarben::hsc_Change(int index)
+{
+    changed();
+    m_txt[index]->setText(QString::number(m_hsc[index]->value()));
+    fillPreview();
+}
+
+void FrmFarben::txtKomponente_Change(int index)
+{
+    changed();
+    const QString text = m_txt[index]->text();
+    const double value = Zahlwert(text);
+    // The scroll bars take 0 to 256: a larger value becomes 256, a negative one 0. Setting the
+    // text runs this handling again with the plain number.
+    if (value > 256) {
+        m_txt[index]->setText(QStringLiteral("256"));
+        return;
+    }
+    if (value < 0) {
+        m_txt[index]->setText(QStringLiteral("0"));
+        return;
+    }
+    m_hsc[index]->setValue(komponente(text));
+    fillPreview();
+}
+
+void FrmFarben::fillPreview()
+{
+    const Farbe farbe{m_hsc[0]->value(), m_hsc[1]->value(), m_hsc[2]->value()};
+    QPalette palette = picTest->palette();
+    palette.setColor(QPalette::Window, farbe.toQColor());
+    picTest->setPalette(palette);
+}
+
+bool FrmFarben::EinstellungenUebernehmen()
+{
+    std::optional<BusyCursor> busy(std::in_place);
+    const QString interval = txtWechsel->text();
+    const WechselzeitPruefung pruefung = pruefeWechselzeit(interval);
+    if (pruefung != WechselzeitPruefung::Gueltig) {
+        busy.reset();
+        MessageBox::critical(this, QStringLiteral("Fehler!"),
+                             pruefung == WechselzeitPruefung::ZuGross ? meldungWechselzeitZuGross()
+                                                                      : meldungWechselzeitUngueltig());
+        return false;
+    }
+
+    m_rot = komponente(m_txt[0]->text());
+    m_gelb = komponente(m_txt[1]->text());
+    m_blau = komponente(m_txt[2]->text());
+
+    Farbeinstellung &e = m_scheme.einstellung();
+    const Auswahl auswahl = modusFuerAuswahl(optWS->isChecked(), selectedZyklusCode());
+    e.modus = auswahl.modus;
+    e.wechselart = auswahl.wechselart;
+    if (e.modus == QLatin1String("WS")) {
+        m_scheme.stopCycle();
+        m_scheme.FensterFaerben(Hintergrund::systemfarbe());
+    } else if (e.modus == QLatin1String("BF")) {
+        m_scheme.stopCycle();
+        m_scheme.FensterFaerben(Hintergrund::aus({m_rot, m_gelb, m_blau}));
+    } else {
+        // The windows keep their colour until the first tick.
+        m_scheme.startCycle(wechselzeitMs(interval));
+    }
+
+    const std::optional<QString> error = Einstellungen::EinstellungenSchreiben(
+        m_settingsPath, e.modus, e.wechselart, interval, m_rot, m_gelb, m_blau);
+    if (error) {
+        // The choice is in force but not stored: "Übernehmen" stays enabled so that it can be retried.
+        busy.reset();
+        MessageBox::warning(this, QStringLiteral("Fehler!"), meldungSpeichernFehlgeschlagen(*error));
+        return false;
+    }
+    cmdUebernehmen->setEnabled(false);
+    return true;
+}
+
+void FrmFarben::cmdUebernehmen_Click()
+{
+    EinstellungenUebernehmen();
+}
+
+void FrmFarben::cmdOK_Click()
+{
+    // Hidden also when a message stopped Apply.
+    EinstellungenUebernehmen();
+    hide();
+}
+
+void FrmFarben::cmdAbbrechen_Click()
+{
+    // The controls keep what the user left in them for the next opening.
+    hide();
+}
+
+void FrmFarben::reject()
+{
+    cmdAbbrechen_Click();
+}
+
+void FrmFarben::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    hide();
+}

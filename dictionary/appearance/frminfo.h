@@ -1,0 +1,40 @@
+// frmInfo, the about window: product, version, the maker's notices and his web and mail links.
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+
+#include <array>
+
+class IconAnimation;
+class LinkLabel;
+class QLabel;
+class QPushButton;
+
+class FrmInfo : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int labelCount = 11;
+
+    explicit FrmInfo(QWidget *parent = nullptr);
+
+    static QUrl webUrl();
+    // A mail to the maker whose subject names the program and its version.
+    static QUrl mailUrl();
+
+    // Shown from the advert window: that window waits until this one is hidden again.
+    void showModal();
+
+public Q_SLOTS:
+    void reject() override; // Enter and Esc: as "OK"
+    void accept() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::array<QLabel *, labelCount> m_lbl{};
+    QPushButton *cmdOK = nullptr;
+    IconAnimation *m_icon = nullptr;
+};

@@ -1,0 +1,108 @@
+// The advert window: the drill program's features, its order form, the maker's page and address.
+#include "dictionary/appearance/frmtrivenna.h"
+
+#include "common/ui/busycursor.h"
+#include "common/ui/helplaunch.h"
+#include "common/ui/iconanimation.h"
+#include "common/ui/messagebox.h"
+#include "dictionary/appearance/colourscheme.h"
+#include "dictionary/appearance/controls.h"
+#include "dictionary/appearance/frminfo.h"
+#include "dictionary/appearance/linklabel.h"
+#include "dictionary/appearance/maker.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+using Controls::place;
+
+FrmTrivenna::FrmTrivenna(std::function<void()> showAbout, QWidget *parent)
+    : QDialog(parent), m_showAbout(std::move(showAbout))
+{
+    setObjectName(QStringLiteral("frmTrivenna"));
+    setWindowTitle(QStringLiteral("Trivenna"));
+    setFixedSize(440, 236);
+    ColourScheme::paint(this, Hintergrund::systemfarbe());
+
+    auto *frame = place<QGroupBox>(this, QStringLiteral("fraTrivenna"), {8, 4, 424, 112});
+    place<QLabel>(frame, QStringLiteral("Label1"), {12, 12, 400, 34},
+                  QStringLiteral("Mit dem Trivenna können sie lateinische Vokabeln erlernen und üben:"))
+        ->setWordWrap(true);
+    place<QLabel>(frame, QStringLiteral("Label2"), {24, 48, 388, 17},
+                  QStringLiteral("- Abfrage nach Lektionen."));
+    place<QLabel>(frame, QStringLiteral("Label10"), {24, 68, 388, 17},
+                  QStringLiteral("- Beliebige Abfrage von einer oder mehrerer Lektionen."));
+    place<QLabel>(frame, QStringLiteral("Label3"), {24, 88, 388, 17},
+                  QStringLiteral("- Abfrage: Latein - Deutsch / Deutsch - Latein."));
+
+    lblHomepage = new LinkLabel(QStringLiteral("Weitere Informationen auf meiner Homepage!"), this);
+    lblHomepage->setObjectName(QStringLiteral("lblHomepage"));
+    lblHomepage->setGeometry(8, 126, 424, 20);
+    lblHomepage->setAlignment(Qt::AlignCenter);
+    lblHomepage->setToolTip(QStringLiteral("Klicken sie hier, um in ihrem Standart - Browser meine Homepage "
+                                           "angezeigt zu bekommen."));
+    // The same hand as the main window's "Weitere Informationen!".
+    lblHomepage->setCursor(linkCursor());
+
+    cmdBestellformular = place<QPushButton>(
+        this, QStringLiteral("cmdBestellformular"), {8, 160, 424, 27}, QStringLiteral("Bestellformular"),
+        QStringLiteral("Klicken sie hier, um das Bestellformular zu sehen."));
+    cmdAdresse = place<QPushButton>(this, QStringLiteral("cmdAdresse"), {8, 196, 300, 27},
+                                    QStringLiteral("Hier erfahren sie meine Adresse"),
+                                    QStringLiteral("Klicken sie hier, um meine Adresse zu erfahren."));
+    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), {316, 196, 116, 27}, QStringLiteral("OK"),
+                               QStringLiteral("Klicken sie hier, um dieses Fenster zu schließen."));
+    cmdBestellformular->setDefault(true);
+    m_icon = new IconAnimation(this);
+
+    // The desktop handler's result is not looked at: a failed web link reports nothing.
+    connect(lblHomepage, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(FrmInfo::webUrl()); });
+    connect(cmdBestellformular, &QPushButton::clicked, this, &FrmTrivenna::cmdBestellformular_Click);
+    connect(cmdAdresse, &QPushButton::clicked, this, &FrmTrivenna::cmdAdresse_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &FrmTrivenna::hide);
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] {
+        HelpLaunch::showHelp(this, QStringLiteral("zembrota.vry"), QStringLiteral("Trivenna"));
+    });
+}
+
+QUrl FrmTrivenna::orderFormUrl()
+{
+    return QUrl::fromLocalFile(HelpLaunch::programDir() + QStringLiteral("/bestell.txt"));
+}
+
+void FrmTrivenna::cmdBestellformular_Click()
+{
+    BusyCursor busy;
+    // The path is handed over whether or not the file exists; the window stays open and usable.
+    const QUrl url = orderFormUrl();
+    if (!QDesktopServices::openUrl(url)) {
+        MessageBox::warning(this, QStringLiteral("Fehler!"),
+                            QStringLiteral("Das Bestellformular \"%1\" konnte nicht geöffnet werden.")
+                                .arg(QDir::toNativeSeparators(url.toLocalFile())));
+    }
+}
+
+void FrmTrivenna::cmdAdresse_Click()
+{
+    if (m_showAbout)
+        m_showAbout();
+}
+
+void FrmTrivenna::reject()
+{
+    hide();
+}
+
+void FrmTrivenna::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closing();
+    deleteLater();
+}
