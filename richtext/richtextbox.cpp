@@ -11,6 +11,8 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     setReadOnly(true);
     setAcceptRichText(false);
+    // Like a word processor: a word too long for its line or table cell is not split.
+    setWordWrapMode(QTextOption::WordWrap);
 }
 
 bool RichTextBox::loadRtfFile(const QString &path)

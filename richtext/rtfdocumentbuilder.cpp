@@ -45,7 +45,17 @@ QString genericFamily(QFont::StyleHint hint)
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder(QTextDocument *document) : m_document(document), m_cursor(document) {}
+DocumentBuilder::DocumentBuilder(QTextDocument *document) : m_document(document), m_cursor(document)
+{
+    setDefaultTab(720); // half an inch, unless the document says otherwise
+}
+
+void DocumentBuilder::setDefaultTab(int twips)
+{
+    QTextOption option = m_document->defaultTextOption();
+    option.setTabStopDistance(twipsToPixels(twips));
+    m_document->setDefaultTextOption(option);
+}
 
 void DocumentBuilder::setFont(int number, const FontEntry &entry)
 {
@@ -141,11 +151,16 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
         else
             format.setLineHeight(twipsToPixels(-para.lineSpacing), QTextBlockFormat::FixedHeight);
     }
+    // RTF measures tab stops from the page margin, Qt from the start of the line; the first line
+    // (where list numbers and bullets stand) starts at the left plus the first-line indent.
+    const int lineStart = para.leftTwips + para.firstLineTwips;
     QList<QTextOption::Tab> tabs;
     for (int i = 0; i < para.tabCount; ++i) {
         const TabStop &stop = para.tabs[i];
+        if (stop.twips <= lineStart)
+            continue;
         QTextOption::Tab tab;
-        tab.position = twipsToPixels(stop.twips);
+        tab.position = twipsToPixels(stop.twips - lineStart);
         switch (stop.kind) {
         case TabKind::Left: tab.type = QTextOption::LeftTab; break;
         case TabKind::Center: tab.type = QTextOption::CenterTab; break;
@@ -159,8 +174,8 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
     }
     // A hanging first line (list paragraphs) has an implicit tab stop at the left indent, where
     // the text after the number or bullet starts.
-    if (para.firstLineTwips < 0 && para.leftTwips > 0)
-        tabs.append(QTextOption::Tab(twipsToPixels(para.leftTwips), QTextOption::LeftTab));
+    if (para.firstLineTwips < 0)
+        tabs.append(QTextOption::Tab(twipsToPixels(-para.firstLineTwips), QTextOption::LeftTab));
     if (!tabs.isEmpty()) {
         std::sort(tabs.begin(), tabs.end(),
                   [](const QTextOption::Tab &a, const QTextOption::Tab &b) { return a.position < b.position; });
@@ -237,7 +252,7 @@ void DocumentBuilder::appendImage(const QImage &image, double widthPx, double he
 void DocumentBuilder::rowDefaults()
 {
     m_cellX.clear();
-    m_cellGapTwips = 108;
+    m_cellGapTwips = 0;
     m_rowHasBorders = false;
 }
 
@@ -251,7 +266,8 @@ void DocumentBuilder::createTable()
 {
     QTextTableFormat format;
     format.setCellSpacing(0);
-    format.setCellPadding(std::clamp(twipsToPixels(m_cellGapTwips), 0.0, 20.0));
+    // \trgaph is the space on each side of a cell's text, inside the cell boundaries.
+    format.setCellPadding(std::clamp(twipsToPixels(m_cellGapTwips), 2.0, 10.0));
     format.setBorder(m_rowHasBorders ? 1 : 0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderBrush(Qt::black);

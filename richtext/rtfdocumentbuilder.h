@@ -38,6 +38,7 @@ public:
     const FontEntry *font(int number) const;
     void setDefaultFont(int number) { m_defaultFont = number; }
     void addColor(const QColor &color) { m_colors.append(color); }
+    void setDefaultTab(int twips);
 
     // Text of the body, in the given formatting; runs of like formatting go into the document
     // together.
@@ -107,7 +108,7 @@ private:
     bool m_rowOpen = false;
     bool m_cellPending = false; // \cell ended a cell; the next content goes to the following one
     std::vector<int> m_cellX;
-    int m_cellGapTwips = 108;
+    int m_cellGapTwips = 0;
     bool m_rowHasBorders = false;
 
     int m_imageCount = 0;

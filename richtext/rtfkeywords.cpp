@@ -48,6 +48,7 @@ Table buildTable()
         {"pc", Keyword::Pc},
         {"pca", Keyword::Pca},
         {"deff", Keyword::DefaultFont},
+        {"deftab", Keyword::DefaultTab},
         {"fcharset", Keyword::FontCharset},
         {"froman", Keyword::FontFamilyRoman},
         {"fswiss", Keyword::FontFamilySwiss},

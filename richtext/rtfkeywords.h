@@ -21,6 +21,7 @@ enum class Keyword : std::uint8_t {
     Pc,
     Pca,
     DefaultFont,
+    DefaultTab,
     FontCharset,
     FontFamilyRoman,
     FontFamilySwiss,

@@ -407,6 +407,10 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
         m_builder.setDefaultFont(param);
         m_codePage = nullptr;
         return;
+    case Keyword::DefaultTab:
+        if (param > 0)
+            m_builder.setDefaultTab(std::min(param, maxTwips));
+        return;
     case Keyword::UnicodeSkip: s.unicodeSkip = std::clamp(param, 0, 16); return;
     case Keyword::Unicode:
         if (s.destination == Destination::Text) {
