@@ -23,12 +23,12 @@ QPushButton *addPageButton(QWidget *parent, const QString &name, const QString &
     frame->setGeometry(left + slot * step, top, width, height);
 
     auto *picture = new QLabel(frame);
-    picture->setGeometry(6, 6, 32, 32);
+    picture->setGeometry(4, 6, 32, 32);
     picture->setPixmap(icon.pixmap(32, 32));
 
     auto *button = new QPushButton(text, frame);
     button->setObjectName(name);
-    button->setGeometry(42, 8, 75, 28);
+    button->setGeometry(39, 8, 80, 28);
     button->setAutoDefault(true);
     return button;
 }

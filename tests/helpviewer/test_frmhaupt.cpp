@@ -1,0 +1,454 @@
+// The viewer's main window, offscreen: start-up messages, pages, lists, keys and closing.
+#include "common/ui/helplaunch.h"
+#include "common/ui/messagebox.h"
+#include "helpviewer/frmhaupt.h"
+#include "helpviewer/indexlist.h"
+#include "richtext/richtextbox.h"
+#include "tests/helpviewer/viewerfixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestFrmHaupt : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void failedStart_data();
+    void failedStart();
+    void failedRichTopicLeavesTempFile();
+    void startPage_data();
+    void startPage();
+    void lists();
+    void contentsClickShowsTrimmedName();
+    void indexClickShowsTopic();
+    void indexEnter_data();
+    void indexEnter();
+    void digitKeys_data();
+    void digitKeys();
+    void pageButtonsAndMenus();
+    void richTopicShown();
+    void brokenTopicFromListWarns();
+    void closing_data();
+    void closing();
+    void helpOnHelpStartsViewer();
+
+private:
+    std::unique_ptr<frmHaupt> startShown(const QString &argument);
+    TestSupport::ProgramDir *m_dir = nullptr;
+};
+
+namespace {
+QString banner(const frmHaupt &window)
+{
+    return window.findChild<QPushButton *>(u"Command0"_s)->text();
+}
+
+QString visiblePages(const frmHaupt &window)
+{
+    QStringList names;
+    for (const QString &name : {u"ListeInhalt"_s, u"ListeIndex"_s, u"Text"_s}) {
+        if (window.findChild<QWidget *>(name)->isVisible())
+            names << name;
+    }
+    return names.join(u',');
+}
+
+QString shownText(const frmHaupt &window)
+{
+    return window.findChild<RichTextBox *>(u"Text"_s)->plainText();
+}
+} // namespace
+
+void TestFrmHaupt::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestFrmHaupt::init()
+{
+    m_dir = new TestSupport::ProgramDir;
+    ViewerFixture::writeHelpFiles(*m_dir);
+    MessageBox::startRecording();
+}
+
+void TestFrmHaupt::cleanup()
+{
+    MessageBox::stopRecording();
+    HelpLaunch::resetStarter();
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+std::unique_ptr<frmHaupt> TestFrmHaupt::startShown(const QString &argument)
+{
+    Viewer::Started started = ViewerFixture::start(*m_dir, argument);
+    if (!started.window)
+        return nullptr;
+    started.window->show();
+    QApplication::setActiveWindow(started.window.get());
+    if (!QTest::qWaitForWindowActive(started.window.get()))
+        return nullptr;
+    return std::move(started.window);
+}
+
+void TestFrmHaupt::failedStart_data()
+{
+    QTest::addColumn<bool>("ownHelp");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("own help missing")
+        << false << u"%1/plain.vry, Inhalt"_s << u"Tessavor.vry nicht gefunden!"_s
+        << u"Die Hilfe zur Hilfe - Datei Tessavor.vry muss sich im selben Verzeichnis befinden!"_s;
+    QTest::newRow("own help missing, no argument")
+        << false << QString() << u"Tessavor.vry nicht gefunden!"_s
+        << u"Die Hilfe zur Hilfe - Datei Tessavor.vry muss sich im selben Verzeichnis befinden!"_s;
+    QTest::newRow("no argument") << true << QString() << u"Kein Hilfedatei angegeben!"_s
+                                 << u"Es wurde keine Hilfedatei angegeben!"_s;
+    QTest::newRow("empty path") << true << u", Index"_s << u"Kein Hilfedatei angegeben!"_s
+                                << u"Es wurde keine Hilfedatei angegeben!"_s;
+    QTest::newRow("missing file") << true << u"%1/fehlt.vry, Inhalt"_s << u"Hilfedatei nicht gefunden!"_s
+                                  << u"Die Hilfedatei wurde nicht gefunden!"_s;
+    QTest::newRow("not a help file") << true << u"%1/tessavor.txt, Inhalt"_s << u"Kein gültige Hilfedatei!"_s
+                                     << u"Das ist keine gültige Tessavor - Hilfedatei!"_s;
+    QTest::newRow("rich topic absent")
+        << true << u"%1/rich.vry, Fehlt"_s << u"Hilfethema nicht gefunden!"_s
+        << u"Dieses Hilfethema ist in der angegebenen Hilfedatei nicht vorhanden!"_s;
+    QTest::newRow("rich topic in other case")
+        << true << u"%1/rich.vry, erstes"_s << u"Hilfethema nicht gefunden!"_s
+        << u"Dieses Hilfethema ist in der angegebenen Hilfedatei nicht vorhanden!"_s;
+}
+
+void TestFrmHaupt::failedStart()
+{
+    QFETCH(bool, ownHelp);
+    QFETCH(QString, argument);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    if (!ownHelp)
+        QFile::remove(m_dir->file(u"tessavor.vry"_s));
+    m_dir->write(u"tessavor.txt"_s, "Nur Text\r\n");
+    const Viewer::Started started = ViewerFixture::start(*m_dir, argument);
+    QVERIFY(!started.window);
+    const auto shown = MessageBox::recorded();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
+    QCOMPARE(shown.at(0).title, title);
+    QCOMPARE(shown.at(0).text, text);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                         [](const QWidget *w) { return w->isVisible(); }));
+}
+
+void TestFrmHaupt::failedRichTopicLeavesTempFile()
+{
+    QVERIFY(!ViewerFixture::start(*m_dir, u"%1/rich.vry, Kaputt"_s).window);
+    QVERIFY(m_dir->exists(u"temp.tmp"_s));
+    QCOMPARE(m_dir->read(u"temp.tmp"_s), QByteArray("kein RTF\r\n\r\n"));
+}
+
+void TestFrmHaupt::startPage_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("banner");
+    QTest::addColumn<QString>("pages");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("contents") << u"%1/plain.vry, Inhalt"_s << u"Hilfe: Einfache Hilfe"_s << u"Inhalt"_s
+                              << u"ListeInhalt"_s << QString();
+    QTest::newRow("no topic means contents")
+        << u"%1/plain.vry"_s << u"Hilfe: Einfache Hilfe"_s << u"Inhalt"_s << u"ListeInhalt"_s << QString();
+    QTest::newRow("index") << u"%1/plain.vry, Index"_s << u"Hilfe: Einfache Hilfe"_s << u"Index"_s
+                           << u"ListeIndex"_s << QString();
+    QTest::newRow("plain topic") << u"%1/plain.vry, Anfang"_s << u"Hilfe: Einfache Hilfe"_s << u"Anfang"_s
+                                 << u"Text"_s << u"Willkommen\nzweite Zeile"_s;
+    QTest::newRow("ampersand shown as it is") << u"%1/plain.vry, Tom & Jerry"_s << u"Hilfe: Einfache Hilfe"_s
+                                              << u"Tom && Jerry"_s << u"Text"_s << u"Katz und Maus"_s;
+    QTest::newRow("plain topic absent: empty page")
+        << u"%1/plain.vry, Fehlt"_s << u"Hilfe: Einfache Hilfe"_s << u"Fehlt"_s << u"Text"_s << QString();
+    QTest::newRow("comma without blank") << u"%1/plain.vry,XFarben"_s << u"Hilfe: Einfache Hilfe"_s
+                                         << u"Farben"_s << u"Text"_s << u"Rot und Blau"_s;
+    QTest::newRow("rich topic") << u"%1/rich.vry, Erstes"_s << u"Hilfe: Reiche Hilfe"_s << u"Erstes"_s
+                                << u"Text"_s << u"Fett und normal"_s;
+}
+
+void TestFrmHaupt::startPage()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, caption);
+    QFETCH(QString, banner);
+    QFETCH(QString, pages);
+    QFETCH(QString, text);
+
+    const auto window = startShown(argument);
+    QVERIFY(window);
+    QVERIFY(MessageBox::recorded().isEmpty());
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(::banner(*window), banner);
+    QCOMPARE(visiblePages(*window), pages);
+    if (pages == u"Text"_s)
+        QCOMPARE(shownText(*window).trimmed(), text);
+}
+
+void TestFrmHaupt::lists()
+{
+    const auto window = startShown(u"%1/plain.vry"_s);
+    QVERIFY(window);
+    const auto *contents = window->findChild<QListWidget *>(u"ListeInhalt"_s);
+    QStringList entries;
+    for (int row = 0; row < contents->count(); ++row)
+        entries << contents->item(row)->text();
+    QCOMPARE(entries, (QStringList{u"  Farben  "_s, u"Anfang"_s, u"Tom & Jerry"_s}));
+    QCOMPARE(window->findChild<IndexList *>(u"ListeIndex"_s)->entries(),
+             (QStringList{u"Anfang"_s, u"Farben"_s, u"Tom & Jerry"_s}));
+}
+
+void TestFrmHaupt::contentsClickShowsTrimmedName()
+{
+    const auto window = startShown(u"%1/plain.vry"_s);
+    QVERIFY(window);
+    auto *contents = window->findChild<QListWidget *>(u"ListeInhalt"_s);
+    const QRect rect = contents->visualItemRect(contents->item(0));
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(::banner(*window), u"Farben"_s);
+    QCOMPARE(visiblePages(*window), u"Text"_s);
+    QCOMPARE(shownText(*window), u"Rot und Blau"_s);
+
+    // Enter on the current contents entry shows it too, and does not close the viewer.
+    window->InhaltZeigen();
+    contents->setFocus();
+    contents->setCurrentRow(1);
+    QTest::keyClick(contents, Qt::Key_Return);
+    QVERIFY(window->isVisible());
+    QCOMPARE(::banner(*window), u"Anfang"_s);
+}
+
+void TestFrmHaupt::indexClickShowsTopic()
+{
+    const auto window = startShown(u"%1/plain.vry, Index"_s);
+    QVERIFY(window);
+    auto *index = window->findChild<IndexList *>(u"ListeIndex"_s);
+    const QRect rect = index->list()->visualItemRect(index->list()->item(1));
+    QTest::mouseClick(index->list()->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(::banner(*window), u"Farben"_s);
+    QCOMPARE(shownText(*window), u"Rot und Blau"_s);
+    QCOMPARE(index->edit()->text(), u"Farben"_s);
+}
+
+void TestFrmHaupt::indexEnter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("banner");
+
+    QTest::newRow("exact name") << u"Farben"_s << u"Farben"_s;
+    QTest::newRow("other letter case") << u"farben"_s << u"Index"_s;
+    QTest::newRow("list entry untrimmed") << u"  Farben  "_s << u"Index"_s;
+    QTest::newRow("prefix only") << u"Farb"_s << u"Index"_s;
+    QTest::newRow("empty field") << QString() << u"Index"_s;
+}
+
+void TestFrmHaupt::indexEnter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, banner);
+
+    const auto window = startShown(u"%1/plain.vry, Index"_s);
+    QVERIFY(window);
+    QLineEdit *edit = window->findChild<IndexList *>(u"ListeIndex"_s)->edit();
+    edit->setFocus();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(window->isVisible()); // Enter in the field never reaches the OK button
+    QCOMPARE(::banner(*window), banner);
+}
+
+void TestFrmHaupt::digitKeys_data()
+{
+    QTest::addColumn<QString>("startTopic");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("banner");
+    QTest::addColumn<QString>("fieldText");
+
+    QTest::newRow("1 in the index field")
+        << u"Index"_s << u"edit"_s << int(Qt::Key_1) << false << u"Inhalt"_s << u"1"_s;
+    QTest::newRow("2 in the index field")
+        << u"Index"_s << u"edit"_s << int(Qt::Key_2) << false << u"Index"_s << u"2"_s;
+    QTest::newRow("keypad 1 in the index field")
+        << u"Index"_s << u"edit"_s << int(Qt::Key_1) << true << u"Index"_s << u"1"_s;
+    QTest::newRow("3 switches nothing")
+        << u"Index"_s << u"edit"_s << int(Qt::Key_3) << false << u"Index"_s << u"3"_s;
+    QTest::newRow("2 in the contents list")
+        << u"Inhalt"_s << u"contents"_s << int(Qt::Key_2) << false << u"Index"_s << QString();
+    QTest::newRow("keypad 2 in the contents list")
+        << u"Inhalt"_s << u"contents"_s << int(Qt::Key_2) << true << u"Inhalt"_s << QString();
+    QTest::newRow("1 on a topic page")
+        << u"Anfang"_s << u"text"_s << int(Qt::Key_1) << false << u"Inhalt"_s << QString();
+    QTest::newRow("2 on a button") << u"Anfang"_s << u"button"_s << int(Qt::Key_2) << false << u"Index"_s
+                                   << QString();
+}
+
+void TestFrmHaupt::digitKeys()
+{
+    QFETCH(QString, startTopic);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, keypad);
+    QFETCH(QString, banner);
+    QFETCH(QString, fieldText);
+
+    const auto window = startShown(u"%1/plain.vry, "_s + startTopic);
+    QVERIFY(window);
+    QLineEdit *edit = window->findChild<IndexList *>(u"ListeIndex"_s)->edit();
+    QWidget *target = focus == u"edit"_s       ? static_cast<QWidget *>(edit)
+                      : focus == u"contents"_s ? window->findChild<QWidget *>(u"ListeInhalt"_s)
+                      : focus == u"text"_s     ? window->findChild<QWidget *>(u"Text"_s)
+                                               : window->findChild<QWidget *>(u"cmdInfo"_s);
+    target->setFocus();
+    const char character = char('0' + (key - Qt::Key_0));
+    QTest::keyClick(target, character, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(::banner(*window), banner);
+    QCOMPARE(edit->text(), fieldText);
+    QVERIFY(window->isVisible());
+}
+
+void TestFrmHaupt::pageButtonsAndMenus()
+{
+    const auto window = startShown(u"%1/plain.vry, Anfang"_s);
+    QVERIFY(window);
+    window->findChild<QPushButton *>(u"cmdIndex"_s)->click();
+    QCOMPARE(visiblePages(*window), u"ListeIndex"_s);
+    window->findChild<QPushButton *>(u"cmdInhalt"_s)->click();
+    QCOMPARE(visiblePages(*window), u"ListeInhalt"_s);
+    window->findChild<QAction *>(u"mnuIndex"_s)->trigger();
+    QCOMPARE(::banner(*window), u"Index"_s);
+    window->findChild<QAction *>(u"mnuInhalt"_s)->trigger();
+    QCOMPARE(::banner(*window), u"Inhalt"_s);
+    // The banner is no button that does anything.
+    window->findChild<QPushButton *>(u"Command0"_s)->click();
+    QCOMPARE(visiblePages(*window), u"ListeInhalt"_s);
+
+    const QList<std::pair<QString, QString>> menus{
+        {u"mnuEnde"_s, u"Ende!"_s},   {u"mnuInhalt"_s, u"Inhalt!"_s},
+        {u"mnuIndex"_s, u"Index!"_s}, {u"mnuHilfezurHilfe"_s, u"Hilfe zur Hilfe"_s},
+        {u"mnuInfo"_s, u"Info"_s},    {u"mnuVerwendung"_s, u"Verwendung"_s}};
+    for (const auto &[name, text] : menus)
+        QCOMPARE(window->findChild<QAction *>(name)->text(), text);
+    QCOMPARE(window->findChild<QAction *>(u"mnuHilfezurHilfe"_s)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(window->findChild<QAction *>(u"mnuInfo"_s)->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(window->findChild<QAction *>(u"mnuVerwendung"_s)->shortcut(), QKeySequence(Qt::Key_F3));
+}
+
+void TestFrmHaupt::richTopicShown()
+{
+    const auto window = startShown(u"%1/rich.vry, Erstes"_s);
+    QVERIFY(window);
+    QVERIFY(m_dir->exists(u"temp.tmp"_s));
+    QVERIFY(shownText(*window).contains(u"Fett und normal"_s));
+    window->IndexZeigen();
+    QVERIFY(window->ThemaZeigen(u"Erstes"_s));
+    QCOMPARE(visiblePages(*window), u"Text"_s);
+}
+
+void TestFrmHaupt::brokenTopicFromListWarns()
+{
+    const auto window = startShown(u"%1/rich.vry, Inhalt"_s);
+    QVERIFY(window);
+    auto *contents = window->findChild<QListWidget *>(u"ListeInhalt"_s);
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualItemRect(contents->item(1)).center());
+    const auto shown = MessageBox::recorded();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(shown.at(0).title, u"Hilfethema nicht gefunden!"_s);
+    QCOMPARE(shown.at(0).text, u"Dieses Hilfethema ist in der angegebenen Hilfedatei nicht vorhanden!"_s);
+    QVERIFY(window->isVisible());
+    QCOMPARE(visiblePages(*window), u"ListeInhalt"_s);
+
+    // From the index the user is taken back to the index.
+    window->IndexZeigen();
+    auto *index = window->findChild<IndexList *>(u"ListeIndex"_s);
+    QTest::mouseClick(index->list()->viewport(), Qt::LeftButton, {},
+                      index->list()->visualItemRect(index->list()->item(1)).center());
+    QCOMPARE(MessageBox::recorded().size(), 2);
+    QCOMPARE(visiblePages(*window), u"ListeIndex"_s);
+}
+
+void TestFrmHaupt::closing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cmdOK") << u"ok"_s;
+    QTest::newRow("mnuEnde") << u"menu"_s;
+    QTest::newRow("Escape in the index field") << u"escape"_s;
+    QTest::newRow("Enter in the text") << u"enter"_s;
+    QTest::newRow("close box") << u"close"_s;
+}
+
+void TestFrmHaupt::closing()
+{
+    QFETCH(QString, how);
+    const auto window = startShown(u"%1/rich.vry, Erstes"_s);
+    QVERIFY(window);
+    QVERIFY(m_dir->exists(u"temp.tmp"_s));
+    window->cmdInfo_Click();
+    window->cmdVerwendung_Click();
+    auto *info = window->findChild<QWidget *>(u"frmInfo"_s);
+    auto *usage = window->findChild<QWidget *>(u"frmVerwendung"_s);
+    QVERIFY(info && info->isVisible() && usage && usage->isVisible());
+    QApplication::setActiveWindow(window.get());
+
+    if (how == u"ok"_s) {
+        window->findChild<QPushButton *>(u"cmdOK"_s)->click();
+    } else if (how == u"menu"_s) {
+        window->findChild<QAction *>(u"mnuEnde"_s)->trigger();
+    } else if (how == u"escape"_s) {
+        window->IndexZeigen();
+        QLineEdit *edit = window->findChild<IndexList *>(u"ListeIndex"_s)->edit();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Escape);
+    } else if (how == u"enter"_s) {
+        auto *text = window->findChild<QWidget *>(u"Text"_s);
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Return);
+    } else {
+        window->close();
+    }
+    QVERIFY(!window->isVisible());
+    QVERIFY(!info->isVisible());
+    QVERIFY(!usage->isVisible());
+    QVERIFY(!m_dir->exists(u"temp.tmp"_s));
+}
+
+void TestFrmHaupt::helpOnHelpStartsViewer()
+{
+    m_dir->write(u"tessavor"_s, "#!/bin/sh\n");
+    QFile::setPermissions(m_dir->file(u"tessavor"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QStringList started;
+    HelpLaunch::setStarter([&started](const QString &program, const QStringList &arguments) {
+        started << program << arguments;
+        return true;
+    });
+    const auto window = startShown(u"%1/plain.vry, Index"_s);
+    QVERIFY(window);
+    QLineEdit *edit = window->findChild<IndexList *>(u"ListeIndex"_s)->edit();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_F1);
+    QCOMPARE(started,
+             (QStringList{m_dir->file(u"tessavor"_s), m_dir->file(u"tessavor.vry"_s) + u", Inhalt"_s}));
+    QVERIFY(MessageBox::recorded().isEmpty());
+}
+
+QTEST_MAIN(TestFrmHaupt)
+#include "test_frmhaupt.moc"
