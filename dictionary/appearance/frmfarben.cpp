@@ -148,6 +148,7 @@ void FrmFarben::buildControls()
         m_hsc[i]->setSingleStep(1);
         m_hsc[i]->setPageStep(1);
         m_hsc[i]->setTracking(false);
+        m_hsc[i]->setFocusPolicy(Qt::StrongFocus);
     }
     const char *const labelNames[3] = {"lblRot", "lblGelb", "lblBlau"};
     const char *const labelTexts[3] = {"Rot:", "Gelb:", "Blau:"};
