@@ -1,0 +1,12 @@
+# Desktop integration: desktop entries, icons, AppStream data, and the installed tree in which the
+# commands in bin start the programs beside their companion files.
+glossand_add_test(test_desktop
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_desktop.cpp
+  LIBS Qt6::Gui)
+target_compile_definitions(test_desktop PRIVATE
+  GLOSSAND_DATA_SOURCE_DIR="${CMAKE_SOURCE_DIR}/data"
+  GLOSSAND_BINARY_DIR="${CMAKE_BINARY_DIR}"
+  GLOSSAND_CMAKE_COMMAND="${CMAKE_COMMAND}")
+if(TARGET help_files)
+  add_dependencies(test_desktop help_files)
+endif()
