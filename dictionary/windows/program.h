@@ -1,0 +1,64 @@
+// The dictionary program as a whole: its tables and windows, the start-up from the opening window,
+// and the end of the run.
+#pragma once
+
+#include "dictionary/core/startup.h"
+#include "dictionary/core/wordlist.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class frmAnzeige;
+class frmEroeffnung;
+class frmHaupt;
+
+class DictionaryProgram : public QObject, public StartUpWindows
+{
+    Q_OBJECT
+public:
+    // The program directory holds latein.lst, zembrota.ini and the help files.
+    explicit DictionaryProgram(const QString &programDir, QObject *parent = nullptr);
+    ~DictionaryProgram() override;
+
+    // Program entry: shows only the opening window.
+    void start();
+
+    frmEroeffnung *openingWindow() const { return m_opening.get(); }
+    // Created, hidden, on first use.
+    frmAnzeige *statusWindow();
+    frmHaupt *mainWindow();
+    bool hasMainWindow() const { return m_main != nullptr; }
+    const WordList &wordList() const { return m_list; }
+
+    // How the run ends (the event loop's exit by default); tests record it instead.
+    using Exit = std::function<void(int exitCode)>;
+    void setExit(Exit exit);
+
+    // StartUpWindows
+    void setBusyPointer(bool busy) override;
+    void showStatusWindow() override;
+    void takeWordList(WordList list) override;
+    void applySettings() override;
+    void showMainWindow() override;
+    void closeOpeningWindow() override;
+    void showError(const QString &title, const QString &text) override;
+    void showWarning(const QString &title, const QString &text) override;
+    void endProgram(int exitCode) override;
+
+Q_SIGNALS:
+    void startUpFinished(StartUpOutcome outcome);
+
+private:
+    void StartUpLoad();
+
+    QString m_programDir;
+    WordList m_list;
+    std::unique_ptr<frmEroeffnung> m_opening;
+    std::unique_ptr<frmAnzeige> m_status;
+    std::unique_ptr<frmHaupt> m_main;
+    std::unique_ptr<class BusyCursor> m_busy;
+    Exit m_exit;
+};
