@@ -6,7 +6,7 @@ set(GLOSSAND_INSTALL_DIR lib/glossand)
 set(GLOSSAND_LINK_DIR ${CMAKE_CURRENT_BINARY_DIR}/bin-links)
 file(MAKE_DIRECTORY ${GLOSSAND_LINK_DIR})
 
-foreach(program zembrota tessavor quorant quorantc)
+foreach(program zembrota tessavor quorant quorantc zembrota-check)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${GLOSSAND_INSTALL_DIR})
     file(CREATE_LINK ../${GLOSSAND_INSTALL_DIR}/${program} ${GLOSSAND_LINK_DIR}/${program} SYMBOLIC)

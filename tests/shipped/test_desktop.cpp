@@ -259,7 +259,8 @@ void DesktopTest::installedTree()
     const QString lib = root.filePath(u"lib/glossand"_s);
 
     int programs = 0;
-    for (const QString &program : {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s}) {
+    for (const QString &program :
+         {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s, u"zembrota-check"_s}) {
         if (!QFileInfo::exists(programDir() + u'/' + program))
             continue; // not built in this build
         ++programs;
