@@ -249,6 +249,8 @@ void HelpFilesTest::quotesProgramTexts_data()
     row("colours shortcut", z, u"Menüs und Tasten"_s, u"Hintergrund - Farben (Strg+F)"_s);
     row("advert link", z, u"Menüs und Tasten"_s, u"Weitere Informationen!"_s);
     row("dictionary version", z, u"Info"_s, u"Version (2.5)"_s);
+    row("word list unreadable", z, u"Programmstart"_s, u"Wortliste nicht lesbar!"_s);
+    row("word list faulty", z, u"Programmstart"_s, u"Fehlerhafte Wortliste!"_s);
 
     const QString q = u"quorant.vry"_s;
     row("viewer missing", q, u"Willkommen"_s,
@@ -267,6 +269,8 @@ void HelpFilesTest::quotesProgramTexts_data()
     row("file button as the dialog spells it", q, u"Thema hinzufügen"_s, u"RFT - Datei wählen"_s);
     row("nothing selected", q, u"Thema löschen"_s, u"Sie haben kein Thema makiert!"_s);
     row("target field", q, u"Hilfedatei erstellen"_s, u"Pfad der Hilfedatei:"_s);
+    row("RTF file unreadable", q, u"Hilfedatei erstellen"_s, u"RTF - Datei fehlt!"_s);
+    row("help file not written", q, u"Hilfedatei erstellen"_s, u"Keine Hilfedatei erstellt!"_s);
     row("author version", q, u"Info"_s, u"Windows Hilfesystem Editor v2.4"_s);
     row("command line compiler", q, u"Hilfedatei ohne Fenster erstellen"_s,
         u"quorantc PROJEKT.vrp [ZIEL.vry]"_s);
