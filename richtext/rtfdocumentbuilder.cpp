@@ -292,7 +292,8 @@ void DocumentBuilder::createTable()
 
 void DocumentBuilder::openRow()
 {
-    if (m_table->rows() >= maxRows) {
+    const int wantedColumns = std::max<int>(m_table->columns(), int(m_cellX.size()));
+    if ((m_table->rows() + 1) * wantedColumns > maxCells) {
         leaveTable();
         createTable();
         return;
@@ -312,9 +313,10 @@ void DocumentBuilder::openRow()
 void DocumentBuilder::moveToCell()
 {
     m_cellPending = false;
-    if (m_column >= maxColumns) {
+    if (m_column >= maxColumns ||
+        (m_column >= m_table->columns() && (m_column + 1) * m_table->rows() > maxCells)) {
         // More cells than any real table has: the rest of the row shares the last cell.
-        m_column = maxColumns - 1;
+        m_column = m_table->columns() - 1;
         m_cursor.insertText(QStringLiteral("\t"));
         return;
     }
@@ -335,6 +337,11 @@ void DocumentBuilder::leaveTable()
 
 void DocumentBuilder::endCell(const CharState &chars, const ParaState &para)
 {
+    if (!para.inTable && !m_table && m_cellX.empty()) {
+        // A cell mark with neither a table paragraph nor a row definition: keep the cells apart.
+        appendText(u"\t", chars, para);
+        return;
+    }
     ParaState inCell = para;
     inCell.inTable = true;
     if (m_needPlace || !m_table)

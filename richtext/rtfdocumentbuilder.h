@@ -70,8 +70,10 @@ public:
     static double twipsToPixels(int twips) { return twips / 15.0; } // 1440 twips per inch, 96 dpi
 
 private:
+    // Qt rebuilds a table's cell grid on every change, so a growing table costs its cell count
+    // per row; past this size a table goes on as a new one that looks the same.
     static constexpr int maxColumns = 64;
-    static constexpr int maxRows = 5000;
+    static constexpr int maxCells = 4000;
 
     void place(const ParaState &para);
     void flushRun();

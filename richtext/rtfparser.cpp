@@ -414,7 +414,7 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
     case Keyword::UnicodeSkip: s.unicodeSkip = std::clamp(param, 0, 16); return;
     case Keyword::Unicode:
         if (s.destination == Destination::Text) {
-            emitChar(char16_t(param < 0 ? param + 65536 : param));
+            emitChar(param < -32768 || param > 65535 ? u'\uFFFD' : char16_t(param < 0 ? param + 65536 : param));
             m_unicodeSkipLeft = s.unicodeSkip;
         }
         return;
