@@ -1,0 +1,196 @@
+// The rich-text control: loading RTF and plain text, saving plain text, plain and selected text.
+#include "richtext/richtextbox.h"
+#include "tests/testsupport/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextCursor>
+
+using namespace Qt::StringLiterals;
+
+class TestRichTextBox : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void readOnlyByDefault();
+    void loadRtfFile();
+    void loadRtfFileFails_data();
+    void loadRtfFileFails();
+    void loadPlainFile_data();
+    void loadPlainFile();
+    void loadPlainFileMissing();
+    void savePlainFile_data();
+    void savePlainFile();
+    void plainRoundTripKeepsBytes_data();
+    void plainRoundTripKeepsBytes();
+    void saveFailureKeepsOldFile();
+    void plainTextOfRtfTable();
+    void selectedText();
+};
+
+void TestRichTextBox::readOnlyByDefault()
+{
+    RichTextBox box;
+    QVERIFY(box.isReadOnly());
+    box.setReadOnly(false);
+    QVERIFY(!box.isReadOnly());
+}
+
+void TestRichTextBox::loadRtfFile()
+{
+    RichTextBox box;
+    QVERIFY(box.loadRtfFile(TestSupport::dataPath(u"rtf/libreoffice-kopfzeile.rtf"_s)));
+    QCOMPARE(box.plainText(), u"Überschrift in Grün\nEingerückter Absatz mit kleiner kursiver Schrift.1\n"
+                              "Letzter Absatz."_s);
+    QCOMPARE(box.textCursor().position(), 0);
+}
+
+void TestRichTextBox::loadRtfFileFails_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // empty name: the file does not exist
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing file") << QByteArray() << false;
+    QTest::newRow("empty file") << QByteArray() << true;
+    QTest::newRow("plain text") << QByteArray("TESSAVOR\r\nRTF\r\n") << true;
+}
+
+void TestRichTextBox::loadRtfFileFails()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, exists);
+    TestSupport::ProgramDir dir;
+    if (exists)
+        dir.write(u"temp.tmp"_s, bytes);
+    RichTextBox box;
+    box.setPlainText(u"vorher"_s);
+    QVERIFY(!box.loadRtfFile(dir.file(u"temp.tmp"_s)));
+    QCOMPARE(box.plainText(), QString());
+}
+
+void TestRichTextBox::loadPlainFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("crlf") << QByteArray("a\r\nb") << u"a\nb"_s;
+    QTest::newRow("lone cr") << QByteArray("a\rb") << u"a\nb"_s;
+    QTest::newRow("lone lf") << QByteArray("a\nb") << u"a\nb"_s;
+    QTest::newRow("mixed and empty lines") << QByteArray("a\r\n\rb\n\r\nc") << u"a\n\nb\n\nc"_s;
+    QTest::newRow("final break kept") << QByteArray("TESSAVOR\r\nTXT\r\nT\r\n\r\n\r\n") << u"TESSAVOR\nTXT\nT\n\n\n"_s;
+    QTest::newRow("windows-1252") << QByteArray("Gr\xfc\xdf" "e \x80 \x84x\x93") << u"Grüße € „x“"_s;
+    QTest::newRow("no-break space kept") << QByteArray("a\xa0" "b") << u"a\u00A0b"_s;
+    QTest::newRow("rtf shown as text") << QByteArray("{\\rtf1 \\b x}") << u"{\\rtf1 \\b x}"_s;
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void TestRichTextBox::loadPlainFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    TestSupport::ProgramDir dir;
+    dir.write(u"t.txt"_s, bytes);
+    RichTextBox box;
+    QVERIFY(box.loadPlainFile(dir.file(u"t.txt"_s)));
+    QCOMPARE(box.plainText(), text);
+    QCOMPARE(box.toPlainText().count(u'\n'), text.count(u'\n')); // each break is a line of its own
+}
+
+void TestRichTextBox::loadPlainFileMissing()
+{
+    TestSupport::ProgramDir dir;
+    RichTextBox box;
+    box.setPlainText(u"vorher"_s);
+    QVERIFY(!box.loadPlainFile(dir.file(u"fehlt.txt"_s)));
+    QCOMPARE(box.plainText(), QString());
+}
+
+void TestRichTextBox::savePlainFile_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("lines") << u"a\nb"_s << QByteArray("a\r\nb");
+    QTest::newRow("final break") << u"a\n"_s << QByteArray("a\r\n");
+    QTest::newRow("umlauts") << u"Grüße €"_s << QByteArray("Gr\xfc\xdf" "e \x80");
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TestRichTextBox::savePlainFile()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    TestSupport::ProgramDir dir;
+    RichTextBox box;
+    box.setPlainText(text);
+    QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
+    QCOMPARE(dir.read(u"p.vrp"_s), bytes);
+}
+
+void TestRichTextBox::plainRoundTripKeepsBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("project") << TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Hilfe"_s, u"Thema"_s, QString(),
+                                                   u"[Thema]"_s, u"Text mit Ä und\u00A0Leerzeichen"_s, QString()});
+    QTest::newRow("no final break") << QByteArray("a\r\nb");
+    QTest::newRow("tabs and blanks") << QByteArray("\ta  b \r\n  \r\n");
+}
+
+void TestRichTextBox::plainRoundTripKeepsBytes()
+{
+    QFETCH(QByteArray, bytes);
+    TestSupport::ProgramDir dir;
+    dir.write(u"p.vrp"_s, bytes);
+    RichTextBox box;
+    QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
+    QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
+    QCOMPARE(dir.read(u"p.vrp"_s), bytes);
+}
+
+void TestRichTextBox::saveFailureKeepsOldFile()
+{
+    TestSupport::ProgramDir dir;
+    RichTextBox box;
+    box.setPlainText(u"neu"_s);
+    // The target's directory does not exist.
+    QVERIFY(!box.savePlainFile(dir.file(u"fehlt/p.vrp"_s)));
+    // The target is a directory.
+    QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
+    QVERIFY(!box.savePlainFile(dir.file(u"ordner"_s)));
+    // A read-only directory keeps the old file as it was.
+    QDir(dir.path()).mkdir(u"schutz"_s);
+    dir.write(u"schutz/p.vrp"_s, "alt\r\n");
+    QFile::setPermissions(dir.file(u"schutz"_s), QFile::ReadOwner | QFile::ExeOwner);
+    const bool written = box.savePlainFile(dir.file(u"schutz/p.vrp"_s));
+    QFile::setPermissions(dir.file(u"schutz"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (written)
+        QSKIP("running with rights that ignore directory permissions");
+    QCOMPARE(dir.read(u"schutz/p.vrp"_s), QByteArray("alt\r\n"));
+}
+
+void TestRichTextBox::plainTextOfRtfTable()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"t.rtf"_s, "{\\rtf1 Vor\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\pard Nach\\~x}");
+    RichTextBox box;
+    QVERIFY(box.loadRtfFile(dir.file(u"t.rtf"_s)));
+    QCOMPARE(box.plainText().split(u'\n', Qt::SkipEmptyParts),
+             QStringList({u"Vor"_s, u"a"_s, u"b"_s, u"Nach\u00A0x"_s}));
+}
+
+void TestRichTextBox::selectedText()
+{
+    RichTextBox box;
+    box.setPlainText(u"Inhalt\nThema eins\nThema zwei"_s);
+    QCOMPARE(box.selectedText(), QString());
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(7);
+    cursor.setPosition(17, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    QCOMPARE(box.selectedText(), u"Thema eins"_s);
+    cursor.setPosition(0);
+    cursor.setPosition(12, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    QCOMPARE(box.selectedText(), u"Inhalt\nThema"_s);
+}
+
+QTEST_MAIN(TestRichTextBox)
+#include "test_richtextbox.moc"
