@@ -9,6 +9,7 @@
 #include "dictionary/appearance/frminfo.h"
 #include "dictionary/appearance/frmtrivenna.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -86,8 +87,16 @@ std::unique_ptr<State> &statePointer()
 State &state()
 {
     std::unique_ptr<State> &s = statePointer();
-    if (!s)
+    if (!s) {
         s = std::make_unique<State>();
+        // The windows go before the application object does.
+        static bool hooked = false;
+        if (!hooked && QCoreApplication::instance()) {
+            hooked = true;
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                             QCoreApplication::instance(), [] { statePointer().reset(); });
+        }
+    }
     return *s;
 }
 

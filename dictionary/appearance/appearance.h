@@ -41,8 +41,8 @@ QWidget *advertWindow();
 // The settings record, the cycle state and the timer, for the windows and the tests.
 ColourScheme &colourScheme();
 
-// Destroys the appearance's windows and forgets everything, as at program start: the program calls
-// it before the application object goes, tests between cases.
+// Destroys the appearance's windows and forgets everything, as at program start. It runs by itself
+// when the application's event loop ends (aboutToQuit); tests call it between cases.
 void shutDown();
 
 } // namespace Appearance

@@ -40,7 +40,9 @@ void ColourScheme::paint(QWidget *window, const Hintergrund &hintergrund)
 void ColourScheme::FensterFaerben(const Hintergrund &hintergrund)
 {
     m_current = hintergrund;
-    for (const WindowGetter &getter : m_windows) {
+    // A getter that creates its window may run code that registers windows anew; iterate a copy.
+    const std::array<WindowGetter, windowCount> windows = m_windows;
+    for (const WindowGetter &getter : windows) {
         if (!getter)
             continue;
         if (QWidget *window = getter())
@@ -78,7 +80,8 @@ void ColourScheme::tmeFarben_Timer()
 QTimer *ColourScheme::tmeFarben()
 {
     if (!m_timer) {
-        QObject *host = m_timerHost ? m_timerHost() : nullptr;
+        const WindowGetter hostGetter = m_timerHost;
+        QObject *host = hostGetter ? hostGetter() : nullptr;
         m_timer = new QTimer(host ? host : this);
         m_timer->setObjectName(QStringLiteral("tmeFarben"));
         connect(m_timer, &QTimer::timeout, this, &ColourScheme::tmeFarben_Timer);

@@ -5,7 +5,6 @@
 #include "common/ui/iconanimation.h"
 #include "common/version.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "dictionary/appearance/controls.h"
 #include "dictionary/appearance/linklabel.h"
 #include "dictionary/appearance/maker.h"
 
@@ -16,78 +15,98 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-
-using Controls::place;
+#include <QVBoxLayout>
 
 FrmInfo::FrmInfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Glossand: Info"));
-    setFixedSize(440, 470);
     ColourScheme::paint(this, Hintergrund::systemfarbe());
 
-    auto *product =
-        place<QLabel>(this, QStringLiteral("lblProductName"), {16, 8, 408, 44}, QStringLiteral("Glossand"));
+    // The notices wrap, so the window takes its height from its contents and the font.
+    auto label = [](QWidget *parent, const QString &name, const QString &text) {
+        auto *l = new QLabel(text, parent);
+        l->setObjectName(name);
+        l->setWordWrap(true);
+        return l;
+    };
+    auto *product = label(this, QStringLiteral("lblProductName"), QStringLiteral("Glossand"));
     QFont productFont(QStringLiteral("Arial"));
     productFont.setPointSizeF(24);
     productFont.setBold(true);
     product->setFont(productFont);
-    product->setAlignment(Qt::AlignCenter);
-    m_lbl[0] = place<QLabel>(this, QStringLiteral("lbl0"), {16, 54, 408, 17}, QStringLiteral("Version "));
-    m_lbl[0]->setAlignment(Qt::AlignCenter);
-    auto *von = place<QLabel>(this, QStringLiteral("lblvon"), {16, 74, 408, 17}, QStringLiteral("von"));
-    von->setAlignment(Qt::AlignCenter);
-    auto *maker = place<QLabel>(this, QStringLiteral("lblHersteller"), {16, 92, 408, 26}, Maker::name());
+    m_lbl[0] = label(this, QStringLiteral("lbl0"), QStringLiteral("Version "));
+    auto *von = label(this, QStringLiteral("lblvon"), QStringLiteral("von"));
+    auto *maker = label(this, QStringLiteral("lblHersteller"), Maker::name());
     QFont makerFont(QStringLiteral("Arial"));
     makerFont.setPointSizeF(13);
     makerFont.setBold(true);
     makerFont.setItalic(true);
     maker->setFont(makerFont);
-    maker->setAlignment(Qt::AlignCenter);
 
-    auto *frame = place<QGroupBox>(this, QStringLiteral("Frame1"), {8, 124, 424, 298});
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
     auto *web = new LinkLabel(Maker::webAddress(), frame);
     auto *mail = new LinkLabel(Maker::mailAddress(), frame);
     m_lbl[1] = web;
     m_lbl[2] = mail;
     web->setObjectName(QStringLiteral("lbl1"));
-    web->setGeometry(12, 12, 400, 17);
     web->setToolTip(QStringLiteral("Klicken sie hier, um meine Homepage zu besuchen."));
     mail->setObjectName(QStringLiteral("lbl2"));
-    mail->setGeometry(12, 32, 400, 17);
     mail->setToolTip(QStringLiteral("Klicken sie hier, um mir eine E-Mail zu schreiben."));
     web->setCursor(linkCursor());
-
-    const struct
-    {
-        QRect rect;
-        QString text;
-    } texts[] = {
-        {{12, 60, 400, 17}, QStringLiteral("Oder schreiben sie mir:")},
-        {{28, 78, 384, 17}, Maker::name()},
-        {{28, 96, 384, 17}, Maker::street()},
-        {{28, 114, 384, 17}, Maker::city()},
-        {{12, 140, 400, 17}, QStringLiteral("Ich freue mich auf ihre Kommentare und Anregungen.")},
-        {{12, 162, 400, 48},
-         QStringLiteral("Ich habe mich sehr bemüht, jegliche Rechtschreibfehler zu vermeiden. Sollten sie "
-                        "jedoch dennoch einen entdecken, machen sie mich darauf aufmerksam und ich werde ihn "
-                        "im Programm verbessern.")},
-        {{12, 214, 400, 32},
-         QStringLiteral("Dieses Programm ist Freeware. Sie dürfen es gerne an Freunde und Bekannte "
-                        "weitergeben, solange niemand etwas daran verändert.")},
-        {{12, 250, 400, 44},
-         QStringLiteral("Alle genannten Produkt- und Firmennamen sind Warenzeichen ihrer jeweiligen Inhaber. "
-                        "Der Autor haftet nicht für Schäden, die durch die Benutzung dieses Programms "
-                        "entstehen.")},
+    const QString texts[] = {
+        QStringLiteral("Oder schreiben sie mir:"),
+        Maker::name(),
+        Maker::street(),
+        Maker::city(),
+        QStringLiteral("Ich freue mich auf ihre Kommentare und Anregungen."),
+        QStringLiteral("Ich habe mich sehr bemüht, jegliche Rechtschreibfehler zu vermeiden. Sollten sie "
+                       "jedoch dennoch einen entdecken, machen sie mich darauf aufmerksam und ich werde ihn "
+                       "im Programm verbessern."),
+        QStringLiteral("Dieses Programm ist Freeware. Sie dürfen es gerne an Freunde und Bekannte "
+                       "weitergeben, solange niemand etwas daran verändert."),
+        QStringLiteral("Alle genannten Produkt- und Firmennamen sind Warenzeichen ihrer jeweiligen Inhaber. "
+                       "Der Autor haftet nicht für Schäden, die durch die Benutzung dieses Programms "
+                       "entstehen."),
     };
-    for (int i = 3; i < labelCount; ++i) {
-        m_lbl[i] = place<QLabel>(frame, QStringLiteral("lbl%1").arg(i), texts[i - 3].rect, texts[i - 3].text);
-        m_lbl[i]->setWordWrap(true);
-    }
+    for (int i = 3; i < labelCount; ++i)
+        m_lbl[i] = label(frame, QStringLiteral("lbl%1").arg(i), texts[i - 3]);
 
-    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), {170, 432, 100, 27}, QStringLiteral("OK"),
-                               QStringLiteral("Klicken sie hier, um zum Hauptmenü zurückzukehren."));
+    auto *frameLayout = new QVBoxLayout(frame);
+    // A link counts only over its text, not across the whole row.
+    frameLayout->addWidget(web, 0, Qt::AlignLeft);
+    frameLayout->addWidget(mail, 0, Qt::AlignLeft);
+    frameLayout->addSpacing(8);
+    frameLayout->addWidget(m_lbl[3]);
+    auto *address = new QVBoxLayout;
+    address->setContentsMargins(16, 0, 0, 0);
+    address->setSpacing(0);
+    for (int i = 4; i <= 6; ++i)
+        address->addWidget(m_lbl[i]);
+    frameLayout->addLayout(address);
+    frameLayout->addSpacing(8);
+    for (int i = 7; i < labelCount; ++i)
+        frameLayout->addWidget(m_lbl[i]);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setToolTip(QStringLiteral("Klicken sie hier, um zum Hauptmenü zurückzukehren."));
+    cmdOK->setMinimumWidth(100);
     cmdOK->setDefault(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(2);
+    for (QLabel *heading : {product, m_lbl[0], von, maker}) {
+        heading->setAlignment(Qt::AlignCenter);
+        layout->addWidget(heading);
+    }
+    layout->addSpacing(8);
+    layout->addWidget(frame);
+    layout->addSpacing(8);
+    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    frame->setFixedWidth(424);
     m_icon = new IconAnimation(this);
 
     // Creation, once: the mail link takes the web link's pointer, the version is appended.

@@ -42,8 +42,9 @@ FrmTrivenna::FrmTrivenna(std::function<void()> showAbout, QWidget *parent)
 
     lblHomepage = new LinkLabel(QStringLiteral("Weitere Informationen auf meiner Homepage!"), this);
     lblHomepage->setObjectName(QStringLiteral("lblHomepage"));
-    lblHomepage->setGeometry(8, 126, 424, 20);
-    lblHomepage->setAlignment(Qt::AlignCenter);
+    // Only the text is the link: the label is as wide as its text, centred in the window.
+    lblHomepage->adjustSize();
+    lblHomepage->move((width() - lblHomepage->width()) / 2, 126);
     lblHomepage->setToolTip(QStringLiteral("Klicken sie hier, um in ihrem Standart - Browser meine Homepage "
                                            "angezeigt zu bekommen."));
     // The same hand as the main window's "Weitere Informationen!".
