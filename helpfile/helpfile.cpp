@@ -6,8 +6,10 @@
 #include <QCollator>
 #include <QFile>
 #include <QLocale>
+#include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace HelpFile {
 
@@ -93,19 +95,34 @@ void sortIndex(QStringList &entries)
 {
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(), [&collator](const QString &a, const QString &b) {
-        const int order = collator.compare(a, b);
-        return order != 0 ? order < 0 : a < b;
+    // Sort keys are made once per entry; comparing them is far cheaper than collating each pair.
+    struct Keyed
+    {
+        QCollatorSortKey key;
+        QString text;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries.size());
+    for (const QString &entry : std::as_const(entries))
+        keyed.push_back({collator.sortKey(entry), entry});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        const int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.text < b.text;
     });
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        entries[i] = keyed[size_t(i)].text;
 }
 
 QStringList indexList(const QStringList &lines)
 {
     QStringList entries;
+    QSet<QString> seen;
     for (const QString &entry : contentsList(lines)) {
         const QString name = trimSpaces(entry);
-        if (!entries.contains(name))
+        if (!seen.contains(name)) {
+            seen.insert(name);
             entries.append(name);
+        }
     }
     sortIndex(entries);
     return entries;
