@@ -1,0 +1,56 @@
+// zembrota-check: checks a word list (latein.lst) and prints its problems and figures.
+#include "apps/zembrota-check/wordlistcheck.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+const QString usage = u"Aufruf: zembrota-check WORTLISTE\n"
+                      "Prüft eine Wortliste (latein.lst) und zeigt ihre Probleme mit Zeilennummern und "
+                      "die Zahl der Wörter je Buch und Lektion. Rückgabewert: 0 ohne Probleme, 1 mit "
+                      "Problemen, 2 wenn die Datei nicht gelesen werden kann."_s;
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.size() == 1 && (arguments.first() == u"-h"_s || arguments.first() == u"--help"_s)) {
+        print(stdout, usage);
+        return 0;
+    }
+    if (arguments.size() != 1 || arguments.first().isEmpty()) {
+        print(stderr, usage);
+        return 2;
+    }
+
+    const QString path = arguments.first();
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));
+        return 2;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));
+        return 2;
+    }
+
+    const WordListCheck::Report report = WordListCheck::check(bytes);
+    for (const QString &line : WordListCheck::reportText(report, path))
+        print(stdout, line);
+    return report.ok() ? 0 : 1;
+}

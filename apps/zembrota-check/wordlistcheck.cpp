@@ -1,0 +1,304 @@
+// Checking a word list: the loader's problems plus the editorial rules, and the list's figures.
+#include "apps/zembrota-check/wordlistcheck.h"
+
+#include "common/lessoncode.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace WordListCheck {
+
+namespace {
+
+constexpr int maxAdditions = 4;
+constexpr int maxMeanings = 5;
+
+QString atLine(int line, const QString &what)
+{
+    return u"Zeile %1: %2"_s.arg(line).arg(what);
+}
+
+// "1 Eintrag", "2 Einträge".
+QString counted(int n, const QString &one, const QString &many)
+{
+    return u"%1 %2"_s.arg(n).arg(n == 1 ? one : many);
+}
+
+QString lessonName(int book, int lesson)
+{
+    return book == 3 ? LessonCodeText(lesson) : QString::number(lesson);
+}
+
+// One raw line of the file as the loader splits it, with how it ended.
+struct RawLine
+{
+    QByteArray bytes;
+    bool crlf = false; // ended by CR LF (false: a lone CR or LF, or the file's end)
+    bool last = false; // the file ends after this line without a break
+};
+
+QList<RawLine> rawLines(const QByteArray &bytes)
+{
+    QList<RawLine> lines;
+    qsizetype start = 0;
+    for (qsizetype pos = 0; pos < bytes.size(); ++pos) {
+        const char c = bytes[pos];
+        if (c != '\r' && c != '\n')
+            continue;
+        const bool crlf = c == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n';
+        lines.append({bytes.sliced(start, pos - start), crlf, false});
+        if (crlf)
+            ++pos;
+        start = pos + 1;
+    }
+    if (start < bytes.size())
+        lines.append({bytes.sliced(start), false, true});
+    return lines;
+}
+
+// A UTF-8 sequence for a letter of Windows-1252's upper half ("ä" saved as C3 A4): the file was
+// written in the wrong encoding and shows "Ã¤" in the dictionary.
+bool looksLikeUtf8(const QByteArray &line)
+{
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(line[i]);
+        const auto next = static_cast<unsigned char>(line[i + 1]);
+        if ((lead == 0xC2 || lead == 0xC3) && next >= 0x80 && next <= 0xBF)
+            return true;
+    }
+    return false;
+}
+
+// Reports the first line that breaks a rule, and how many more do, so that a file saved with the
+// wrong line ends or encoding gives one problem, not thousands.
+struct FirstOf
+{
+    int line = 0;
+    int more = 0;
+    void note(int i)
+    {
+        if (line == 0)
+            line = i;
+        else
+            ++more;
+    }
+};
+
+void addFirst(QList<WordListProblem> &problems, const FirstOf &first, const QString &what)
+{
+    if (first.line == 0)
+        return;
+    const QString text =
+        first.more == 0 ? what : u"%1 (ebenso %2 weitere Zeilen)"_s.arg(what).arg(first.more);
+    problems.append({first.line, atLine(first.line, text)});
+}
+
+void checkLines(const QByteArray &bytes, Report &report)
+{
+    const QList<RawLine> lines = rawLines(bytes);
+    report.lineCount = int(lines.size());
+    FirstOf badEnd;
+    FirstOf utf8;
+    for (int i = 1; i <= int(lines.size()); ++i) {
+        const RawLine &line = lines[i - 1];
+        if (!line.crlf && !line.last)
+            badEnd.note(i);
+        if (looksLikeUtf8(line.bytes))
+            utf8.note(i);
+        if (line.bytes.size() > WordLine::width) {
+            report.problems.append(
+                {i, atLine(i, u"Die Zeile ist %1 Zeichen lang; das Programm liest nur die ersten %2"_s
+                                  .arg(line.bytes.size())
+                                  .arg(WordLine::width))});
+        }
+    }
+    addFirst(report.problems, badEnd, u"Die Zeile endet nicht mit CR LF"_s);
+    addFirst(report.problems, utf8,
+             u"Die Zeile enthält UTF-8-Zeichen; die Wortliste muss Windows-1252 sein"_s);
+}
+
+// The entry's books and lessons when every element is a valid number, as the loader reads them;
+// otherwise nothing (the loader has reported the fault).
+std::optional<QList<std::array<int, 2>>> placements(const WordTable &words, int bookLine)
+{
+    const QString books = blankTrimmed(words.content(bookLine)).toString();
+    const QString lessons = blankTrimmed(words.content(bookLine + 1)).toString();
+    const QStringList bookElements = books.size() > 2 ? SplitList(books) : QStringList{books};
+    const QStringList lessonElements = books.size() > 2 ? SplitList(lessons) : QStringList{lessons};
+    if (bookElements.size() != lessonElements.size())
+        return std::nullopt;
+    QList<std::array<int, 2>> result;
+    for (qsizetype n = 0; n < bookElements.size(); ++n) {
+        bool bookOk = false;
+        bool lessonOk = false;
+        const int book = blankTrimmed(bookElements[n]).toInt(&bookOk);
+        const int lesson = blankTrimmed(lessonElements[n]).toInt(&lessonOk);
+        if (!bookOk || !lessonOk || book < 1 || book > LessonTable::bookCount || lesson < 1 ||
+            lesson > LessonTable::lessonCount)
+            return std::nullopt;
+        result.append({book, lesson});
+    }
+    return result;
+}
+
+void checkEntries(Report &report)
+{
+    const WordTable &words = report.list.words;
+    const int count = words.lineCount();
+    std::array<int, LessonTable::bookCount * LessonTable::lessonCount> placed{};
+    for (int entry = 1; entry <= words.entryCount(); ++entry) {
+        const int head = words.headLine(entry);
+        int bookLine = head + 1;
+        while (bookLine <= count && words.marker(bookLine) != Marker::books &&
+               words.marker(bookLine) != Marker::head)
+            ++bookLine;
+        if (bookLine >= count || words.marker(bookLine) != Marker::books)
+            continue; // no book or lesson line: the loader has reported it
+        const QString word = blankTrimmed(words.content(head)).toString();
+
+        QList<int> separators;
+        for (int i = head + 1; i < bookLine; ++i) {
+            if (words.marker(i) == Marker::separator)
+                separators.append(i);
+        }
+        if (separators.isEmpty()) {
+            report.problems.append(
+                {head,
+                 atLine(head, u"Im Eintrag „%1“ fehlt die Trennzeile „=“ vor der Buchzeile"_s.arg(word))});
+        } else {
+            for (qsizetype n = 1; n < separators.size(); ++n) {
+                report.problems.append(
+                    {separators[n],
+                     atLine(separators[n], u"Zweite Trennzeile „=“ im Eintrag „%1“"_s.arg(word))});
+            }
+            const int additions = separators.first() - head - 1;
+            const int meanings = bookLine - separators.last() - 1;
+            if (additions > maxAdditions) {
+                const int line = head + maxAdditions + 1;
+                report.problems.append(
+                    {line, atLine(line, u"Der Eintrag „%1“ hat %2 lateinische Zusätze; gezeigt werden "
+                                        u"höchstens %3"_s.arg(word)
+                                            .arg(additions)
+                                            .arg(maxAdditions))});
+            }
+            if (meanings > maxMeanings) {
+                const int line = separators.last() + maxMeanings + 1;
+                report.problems.append(
+                    {line, atLine(line, u"Der Eintrag „%1“ hat %2 deutsche Bedeutungen; gezeigt werden "
+                                        u"höchstens %3"_s.arg(word)
+                                            .arg(meanings)
+                                            .arg(maxMeanings))});
+            }
+        }
+
+        const auto where = placements(words, bookLine);
+        if (!where || word.isEmpty())
+            continue;
+        QSet<int> books;
+        for (const auto &[book, lesson] : *where) {
+            books.insert(book);
+            int &n = placed[(book - 1) * LessonTable::lessonCount + (lesson - 1)];
+            if (++n == LessonTable::slotCount + 1) {
+                report.problems.append(
+                    {head, atLine(head, u"Buch %1, Lektion %2 hat schon %3 Wörter: „%4“ fehlt in ihrer "
+                                        u"Wortauswahl"_s.arg(book)
+                                            .arg(lessonName(book, lesson))
+                                            .arg(LessonTable::slotCount)
+                                            .arg(word))});
+            } else if (n > LessonTable::slotCount + 1) {
+                report.problems.append(
+                    {head,
+                     atLine(head, u"Auch „%1“ fehlt in der Wortauswahl von Buch %2, Lektion %3"_s.arg(word)
+                                      .arg(book)
+                                      .arg(lessonName(book, lesson)))});
+            }
+        }
+        if (books.size() > 1)
+            ++report.entriesInSeveralBooks;
+    }
+}
+
+} // namespace
+
+int courseLessons(int book)
+{
+    switch (book) {
+    case 1:
+        return 60;
+    case 2:
+        return 50;
+    case 3:
+        return 40;
+    default:
+        return 0;
+    }
+}
+
+int Report::bookWordCount(int book) const
+{
+    int sum = 0;
+    for (int lesson = 1; lesson <= LessonTable::lessonCount; ++lesson)
+        sum += wordCount(book, lesson);
+    return sum;
+}
+
+Report check(const QByteArray &bytes)
+{
+    Report report;
+    report.list = parseWordList(bytes);
+    report.problems = report.list.problems;
+    checkLines(bytes, report);
+    checkEntries(report);
+    std::stable_sort(report.problems.begin(), report.problems.end(),
+                     [](const WordListProblem &a, const WordListProblem &b) { return a.line < b.line; });
+    return report;
+}
+
+QStringList reportText(const Report &report, const QString &fileName)
+{
+    QStringList text;
+    text.append(u"%1: %2, %3, davon %4 in mehreren Büchern"_s.arg(
+        fileName, counted(report.lineCount, u"Zeile"_s, u"Zeilen"_s),
+        counted(report.list.words.entryCount(), u"Eintrag"_s, u"Einträge"_s),
+        QString::number(report.entriesInSeveralBooks)));
+    if (report.ok()) {
+        text.append(u"Keine Probleme gefunden."_s);
+    } else {
+        text.append(report.problems.size() == 1 ? u"1 Problem:"_s
+                                                : u"%1 Probleme:"_s.arg(report.problems.size()));
+        for (const WordListProblem &p : report.problems)
+            text.append(u"  "_s + p.description);
+    }
+    for (int book = 1; book <= LessonTable::bookCount; ++book) {
+        // Every lesson of the course, and beyond it any lesson that holds words.
+        int last = courseLessons(book);
+        int filled = 0;
+        for (int lesson = 1; lesson <= LessonTable::lessonCount; ++lesson) {
+            if (report.wordCount(book, lesson) > 0) {
+                last = std::max(last, lesson);
+                ++filled;
+            }
+        }
+        text.append(u"Buch %1: %2 in %3"_s.arg(QString::number(book),
+                                               counted(report.bookWordCount(book), u"Wort"_s, u"Wörter"_s),
+                                               counted(filled, u"Lektion"_s, u"Lektionen"_s)));
+        QString row;
+        for (int lesson = 1; lesson <= last; ++lesson) {
+            row += u" %1:%2"_s.arg(lessonName(book, lesson), 5).arg(report.wordCount(book, lesson), -2);
+            if (lesson % 10 == 0 || lesson == last) {
+                while (row.endsWith(u' '))
+                    row.chop(1);
+                text.append(row);
+                row.clear();
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace WordListCheck

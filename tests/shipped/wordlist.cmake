@@ -1,0 +1,9 @@
+# The shipped word list (content, format, course fill) and the zembrota-check command.
+glossand_add_test(test_wordlist_shipped SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_wordlist_shipped.cpp
+  LIBS dictionary_core)
+target_compile_definitions(test_wordlist_shipped PRIVATE GLOSSAND_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
+glossand_add_test(test_wordlist_check SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_wordlist_check.cpp
+  LIBS wordlist_check)
+# The test runs the command itself, so it must be built first.
+add_dependencies(test_wordlist_check zembrota-check)
