@@ -179,6 +179,8 @@ void frmHaupt::InhaltZeigen()
     m_listeInhalt->show();
     m_command0->setText(u"Inhalt"_s);
     m_page = Page::Contents;
+    // The keys go to the page just shown; a key being delivered keeps its receiver.
+    m_listeInhalt->setFocus();
 }
 
 void frmHaupt::IndexZeigen()
@@ -188,6 +190,7 @@ void frmHaupt::IndexZeigen()
     m_listeIndex->show();
     m_command0->setText(u"Index"_s);
     m_page = Page::Index;
+    m_listeIndex->setFocus();
 }
 
 bool frmHaupt::ThemaZeigen(const QString &topic)
@@ -197,6 +200,7 @@ bool frmHaupt::ThemaZeigen(const QString &topic)
     m_text->clear();
     m_command0->setText(bannerText(topic));
     m_text->show();
+    m_text->setFocus();
     m_page = Page::Topic;
 
     const Viewer::TopicSource source = Viewer::topicSource(m_document, topic, m_programDir);

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void digitKeys_data();
     void digitKeys();
     void pageButtonsAndMenus();
+    void shownPageTakesFocus();
     void richTopicShown();
     void brokenTopicFromListWarns();
     void closing_data();
@@ -349,6 +350,19 @@ void TestFrmHaupt::pageButtonsAndMenus()
     QCOMPARE(window->findChild<QAction *>(u"mnuHilfezurHilfe"_s)->shortcut(), QKeySequence(Qt::Key_F1));
     QCOMPARE(window->findChild<QAction *>(u"mnuInfo"_s)->shortcut(), QKeySequence(Qt::Key_F2));
     QCOMPARE(window->findChild<QAction *>(u"mnuVerwendung"_s)->shortcut(), QKeySequence(Qt::Key_F3));
+}
+
+void TestFrmHaupt::shownPageTakesFocus()
+{
+    const auto window = startShown(u"%1/plain.vry, Index"_s);
+    QVERIFY(window);
+    QLineEdit *edit = window->findChild<IndexList *>(u"ListeIndex"_s)->edit();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    QTest::keyClick(window.get(), Qt::Key_1);
+    QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget *>(u"ListeInhalt"_s));
+    QCOMPARE(edit->text(), QString()); // the key was the window's, not the field's
+    window->ThemaZeigen(u"Anfang"_s);
+    QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget *>(u"Text"_s));
 }
 
 void TestFrmHaupt::richTopicShown()
