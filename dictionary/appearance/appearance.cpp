@@ -39,23 +39,23 @@ struct State
         return Einstellungen::dateiPfad(programDir.isEmpty() ? HelpLaunch::programDir() : programDir);
     }
 
-    FrmFarben *farben()
+    frmFarben *farben()
     {
         if (!m_farben)
-            m_farben = new FrmFarben(scheme, settingsPath());
+            m_farben = new frmFarben(scheme, settingsPath());
         return m_farben;
     }
-    FrmInfo *info()
+    frmInfo *info()
     {
         if (!m_info)
-            m_info = new FrmInfo;
+            m_info = new frmInfo;
         return m_info;
     }
-    FrmTrivenna *trivenna()
+    frmTrivenna *trivenna()
     {
         if (!m_trivenna) {
-            m_trivenna = new FrmTrivenna([this] {
-                FrmInfo *about = nullptr;
+            m_trivenna = new frmTrivenna([this] {
+                frmInfo *about = nullptr;
                 {
                     BusyCursor busy;
                     about = info();
@@ -63,7 +63,7 @@ struct State
                 about->showModal();
             });
             // The close box destroys the window; from then on the next use creates a new one.
-            QObject::connect(m_trivenna, &FrmTrivenna::closing, &scheme, [this] { m_trivenna = nullptr; });
+            QObject::connect(m_trivenna, &frmTrivenna::closing, &scheme, [this] { m_trivenna = nullptr; });
         }
         return m_trivenna;
     }
@@ -73,9 +73,9 @@ struct State
     bool startedUp = false;
 
 private:
-    QPointer<FrmFarben> m_farben;
-    QPointer<FrmInfo> m_info;
-    QPointer<FrmTrivenna> m_trivenna;
+    QPointer<frmFarben> m_farben;
+    QPointer<frmInfo> m_info;
+    QPointer<frmTrivenna> m_trivenna;
 };
 
 std::unique_ptr<State> &statePointer()

@@ -27,11 +27,11 @@ using Controls::place;
 
 namespace {
 
-const char *const zyklusCodes[FrmFarben::zyklusCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
+const char *const zyklusCodes[frmFarben::zyklusCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
 
 } // namespace
 
-FrmFarben::FrmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent)
+frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent)
     : QDialog(parent), m_scheme(scheme), m_settingsPath(settingsPath)
 {
     setObjectName(QStringLiteral("frmFarben"));
@@ -53,14 +53,14 @@ FrmFarben::FrmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
         if (on)
             changed();
     });
-    connect(txtWechsel, &QLineEdit::textChanged, this, &FrmFarben::changed);
+    connect(txtWechsel, &QLineEdit::textChanged, this, &frmFarben::changed);
     for (int i = 0; i < 3; ++i) {
         connect(m_hsc[i], &QScrollBar::valueChanged, this, [this, i] { hsc_Change(i); });
         connect(m_txt[i], &QLineEdit::textChanged, this, [this, i] { txtKomponente_Change(i); });
     }
-    connect(cmdOK, &QPushButton::clicked, this, &FrmFarben::cmdOK_Click);
-    connect(cmdAbbrechen, &QPushButton::clicked, this, &FrmFarben::cmdAbbrechen_Click);
-    connect(cmdUebernehmen, &QPushButton::clicked, this, &FrmFarben::cmdUebernehmen_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmFarben::cmdOK_Click);
+    connect(cmdAbbrechen, &QPushButton::clicked, this, &frmFarben::cmdAbbrechen_Click);
+    connect(cmdUebernehmen, &QPushButton::clicked, this, &frmFarben::cmdUebernehmen_Click);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] {
@@ -70,7 +70,7 @@ FrmFarben::FrmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
     loadSettings();
 }
 
-void FrmFarben::buildControls()
+void frmFarben::buildControls()
 {
     const QString modeTip =
         QStringLiteral("Sie können hier wählen, ob die Windows - Standard Farben verwendet "
@@ -187,7 +187,7 @@ void FrmFarben::buildControls()
 
 // The controls filled from the settings record, in this order: the scroll bars, the interval,
 // the cycle option, then the mode. Each filling runs its change handling, as the user's would.
-void FrmFarben::loadSettings()
+void frmFarben::loadSettings()
 {
     const Farbeinstellung &e = m_scheme.einstellung();
     m_hsc[0]->setValue(e.rot);
@@ -205,7 +205,7 @@ void FrmFarben::loadSettings()
     // In mode "WS" "Übernehmen" stays as the fillings left it: enabled.
 }
 
-void FrmFarben::setCustomControlsEnabled(bool enabled)
+void frmFarben::setCustomControlsEnabled(bool enabled)
 {
     fraFW->setEnabled(enabled);
     for (QRadioButton *option : m_zyklen)
@@ -222,37 +222,37 @@ void FrmFarben::setCustomControlsEnabled(bool enabled)
     picTest->setEnabled(enabled);
 }
 
-QString FrmFarben::selectedZyklusCode() const
+QString frmFarben::selectedZyklusCode() const
 {
     const int id = m_zyklusGruppe->checkedId();
     return QString::fromLatin1(zyklusCodes[id < 0 ? 0 : id]);
 }
 
-void FrmFarben::changed()
+void frmFarben::changed()
 {
     cmdUebernehmen->setEnabled(true);
 }
 
-void FrmFarben::optWS_Click()
+void frmFarben::optWS_Click()
 {
     changed();
     setCustomControlsEnabled(false);
 }
 
-void FrmFarben::optBF_Click()
+void frmFarben::optBF_Click()
 {
     changed();
     setCustomControlsEnabled(true);
 }
 
-void FrmFarben::hsc_Change(int index)
+void frmFarben::hsc_Change(int index)
 {
     changed();
     m_txt[index]->setText(QString::number(m_hsc[index]->value()));
     fillPreview();
 }
 
-void FrmFarben::txtKomponente_Change(int index)
+void frmFarben::txtKomponente_Change(int index)
 {
     changed();
     const QString text = m_txt[index]->text();
@@ -271,7 +271,7 @@ void FrmFarben::txtKomponente_Change(int index)
     fillPreview();
 }
 
-void FrmFarben::fillPreview()
+void frmFarben::fillPreview()
 {
     const Farbe farbe{m_hsc[0]->value(), m_hsc[1]->value(), m_hsc[2]->value()};
     QPalette palette = picTest->palette();
@@ -279,7 +279,7 @@ void FrmFarben::fillPreview()
     picTest->setPalette(palette);
 }
 
-bool FrmFarben::EinstellungenUebernehmen()
+bool frmFarben::EinstellungenUebernehmen()
 {
     std::optional<BusyCursor> busy(std::in_place);
     const QString interval = txtWechsel->text();
@@ -323,30 +323,30 @@ bool FrmFarben::EinstellungenUebernehmen()
     return true;
 }
 
-void FrmFarben::cmdUebernehmen_Click()
+void frmFarben::cmdUebernehmen_Click()
 {
     EinstellungenUebernehmen();
 }
 
-void FrmFarben::cmdOK_Click()
+void frmFarben::cmdOK_Click()
 {
     // Hidden also when a message stopped Apply.
     EinstellungenUebernehmen();
     hide();
 }
 
-void FrmFarben::cmdAbbrechen_Click()
+void frmFarben::cmdAbbrechen_Click()
 {
     // The controls keep what the user left in them for the next opening.
     hide();
 }
 
-void FrmFarben::reject()
+void frmFarben::reject()
 {
     cmdAbbrechen_Click();
 }
 
-void FrmFarben::closeEvent(QCloseEvent *event)
+void frmFarben::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     hide();

@@ -16,7 +16,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-class FrmFarben : public QDialog
+class frmFarben : public QDialog
 {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
     static constexpr int zyklusCount = 6;
 
     // Fills the controls from the scheme's settings record, once; Apply writes to settingsPath.
-    FrmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent = nullptr);
+    frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent = nullptr);
 
     // Apply: checks the interval, puts the choice into force and stores it. False when a message
     // stopped it or the file could not be written.

@@ -17,7 +17,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-FrmInfo::FrmInfo(QWidget *parent) : QDialog(parent)
+frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Glossand: Info"));
@@ -117,19 +117,19 @@ FrmInfo::FrmInfo(QWidget *parent) : QDialog(parent)
     // The desktop handler's result is not looked at: a failed link reports nothing.
     connect(web, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(webUrl()); });
     connect(mail, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(mailUrl()); });
-    connect(cmdOK, &QPushButton::clicked, this, &FrmInfo::hide);
+    connect(cmdOK, &QPushButton::clicked, this, &frmInfo::hide);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this,
             [this] { HelpLaunch::showHelp(this, QStringLiteral("zembrota.vry"), QStringLiteral("Info")); });
 }
 
-QUrl FrmInfo::webUrl()
+QUrl frmInfo::webUrl()
 {
     return QUrl(Maker::webAddress());
 }
 
-QUrl FrmInfo::mailUrl()
+QUrl frmInfo::mailUrl()
 {
     return QUrl(QStringLiteral("mailto:%1?Subject=Glossand v%2.%3")
                     .arg(Maker::mailAddress())
@@ -137,7 +137,7 @@ QUrl FrmInfo::mailUrl()
                     .arg(Version::dictionaryMinor));
 }
 
-void FrmInfo::showModal()
+void frmInfo::showModal()
 {
     // A window shown without modality becomes modal only when it is shown afresh.
     if (isVisible())
@@ -145,17 +145,17 @@ void FrmInfo::showModal()
     exec();
 }
 
-void FrmInfo::reject()
+void frmInfo::reject()
 {
     hide();
 }
 
-void FrmInfo::accept()
+void frmInfo::accept()
 {
     hide();
 }
 
-void FrmInfo::closeEvent(QCloseEvent *event)
+void frmInfo::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     hide();

@@ -11,13 +11,13 @@ class LinkLabel;
 class QLabel;
 class QPushButton;
 
-class FrmInfo : public QDialog
+class frmInfo : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int labelCount = 11;
 
-    explicit FrmInfo(QWidget *parent = nullptr);
+    explicit frmInfo(QWidget *parent = nullptr);
 
     static QUrl webUrl();
     // A mail to the maker whose subject names the program and its version.

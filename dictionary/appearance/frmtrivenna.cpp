@@ -21,7 +21,7 @@
 
 using Controls::place;
 
-FrmTrivenna::FrmTrivenna(std::function<void()> showAbout, QWidget *parent)
+frmTrivenna::frmTrivenna(std::function<void()> showAbout, QWidget *parent)
     : QDialog(parent), m_showAbout(std::move(showAbout))
 {
     setObjectName(QStringLiteral("frmTrivenna"));
@@ -62,10 +62,10 @@ FrmTrivenna::FrmTrivenna(std::function<void()> showAbout, QWidget *parent)
     m_icon = new IconAnimation(this);
 
     // The desktop handler's result is not looked at: a failed web link reports nothing.
-    connect(lblHomepage, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(FrmInfo::webUrl()); });
-    connect(cmdBestellformular, &QPushButton::clicked, this, &FrmTrivenna::cmdBestellformular_Click);
-    connect(cmdAdresse, &QPushButton::clicked, this, &FrmTrivenna::cmdAdresse_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &FrmTrivenna::hide);
+    connect(lblHomepage, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(frmInfo::webUrl()); });
+    connect(cmdBestellformular, &QPushButton::clicked, this, &frmTrivenna::cmdBestellformular_Click);
+    connect(cmdAdresse, &QPushButton::clicked, this, &frmTrivenna::cmdAdresse_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmTrivenna::hide);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] {
@@ -73,12 +73,12 @@ FrmTrivenna::FrmTrivenna(std::function<void()> showAbout, QWidget *parent)
     });
 }
 
-QUrl FrmTrivenna::orderFormUrl()
+QUrl frmTrivenna::orderFormUrl()
 {
     return QUrl::fromLocalFile(HelpLaunch::programDir() + QStringLiteral("/bestell.txt"));
 }
 
-void FrmTrivenna::cmdBestellformular_Click()
+void frmTrivenna::cmdBestellformular_Click()
 {
     BusyCursor busy;
     // The path is handed over whether or not the file exists; the window stays open and usable.
@@ -90,18 +90,18 @@ void FrmTrivenna::cmdBestellformular_Click()
     }
 }
 
-void FrmTrivenna::cmdAdresse_Click()
+void frmTrivenna::cmdAdresse_Click()
 {
     if (m_showAbout)
         m_showAbout();
 }
 
-void FrmTrivenna::reject()
+void frmTrivenna::reject()
 {
     hide();
 }
 
-void FrmTrivenna::closeEvent(QCloseEvent *event)
+void frmTrivenna::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT closing();

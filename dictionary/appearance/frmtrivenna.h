@@ -10,12 +10,12 @@ class IconAnimation;
 class LinkLabel;
 class QPushButton;
 
-class FrmTrivenna : public QDialog
+class frmTrivenna : public QDialog
 {
     Q_OBJECT
 public:
     // showAbout shows the about window modally; the window waits until it is hidden again.
-    FrmTrivenna(std::function<void()> showAbout, QWidget *parent = nullptr);
+    frmTrivenna(std::function<void()> showAbout, QWidget *parent = nullptr);
 
     // The order form beside the program, opened with the desktop's handler for text files.
     static QUrl orderFormUrl();

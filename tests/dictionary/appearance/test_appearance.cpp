@@ -209,7 +209,7 @@ void TestAppearance::applyWritesBesideTheProgram()
 {
     RegisteredWindows windows;
     Appearance::startUp(m_dir->path());
-    auto *dialog = static_cast<FrmFarben *>(Appearance::coloursDialog());
+    auto *dialog = static_cast<frmFarben *>(Appearance::coloursDialog());
     dialog->findChild<QLineEdit *>(u"txtWechsel"_s)->setText(u"250"_s);
     dialog->findChild<QLineEdit *>(u"txtGelb"_s)->setText(u"255"_s);
     QVERIFY(dialog->EinstellungenUebernehmen());

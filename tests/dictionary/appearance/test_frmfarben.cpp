@@ -34,7 +34,7 @@ struct Fixture
             scheme.setWindow(i, [this, i] { return others[i].get(); });
         }
         scheme.setTimerHost([this] { return others[2].get(); });
-        dialog = std::make_unique<FrmFarben>(scheme, settingsPath.isEmpty() ? dir.file(u"zembrota.ini"_s)
+        dialog = std::make_unique<frmFarben>(scheme, settingsPath.isEmpty() ? dir.file(u"zembrota.ini"_s)
                                                                             : settingsPath);
         scheme.setWindow(1, [this] { return dialog.get(); });
     }
@@ -70,7 +70,7 @@ struct Fixture
     TestSupport::ProgramDir dir;
     ColourScheme scheme;
     std::array<std::unique_ptr<QWidget>, 5> others;
-    std::unique_ptr<FrmFarben> dialog;
+    std::unique_ptr<frmFarben> dialog;
 };
 
 // Clicks an option on its indicator, where a click always selects it.
@@ -666,7 +666,7 @@ void TestFrmFarben::abbrechenKeepsControls()
 void TestFrmFarben::escapeAndCloseBoxHide()
 {
     Fixture f({u"BF"_s, u"Aus"_s, 0, 0, 0, 100});
-    QPointer<FrmFarben> dialog = f.dialog.get();
+    QPointer<frmFarben> dialog = f.dialog.get();
     f.dialog->show();
     f.field(u"txtRot"_s)->setFocus();
     QTest::keyClick(f.field(u"txtRot"_s), Qt::Key_Escape);

@@ -101,7 +101,7 @@ void TestInfoWindows::infoTexts()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    FrmInfo info;
+    frmInfo info;
     QCOMPARE(info.objectName(), u"frmInfo"_s);
     QCOMPARE(info.windowTitle(), u"Glossand: Info"_s);
     auto *label = info.findChild<QLabel *>(name);
@@ -117,7 +117,7 @@ void TestInfoWindows::infoTexts()
 
 void TestInfoWindows::versionAppendedOnce()
 {
-    FrmInfo info;
+    frmInfo info;
     info.show();
     info.hide();
     info.show();
@@ -127,7 +127,7 @@ void TestInfoWindows::versionAppendedOnce()
 void TestInfoWindows::linkColours()
 {
     UrlRecorder urls;
-    FrmInfo info;
+    frmInfo info;
     info.show();
     auto *web = info.findChild<LinkLabel *>(u"lbl1"_s);
     QCOMPARE(web->textColour(), QColor(0, 0, 255));
@@ -154,7 +154,7 @@ void TestInfoWindows::links()
     QFETCH(QString, label);
     QFETCH(QString, url);
     UrlRecorder urls;
-    FrmInfo info;
+    frmInfo info;
     info.show();
     QTest::mouseClick(info.findChild<QLabel *>(label), Qt::LeftButton);
     QCOMPARE(urls.opened.size(), 1);
@@ -165,7 +165,7 @@ void TestInfoWindows::links()
 void TestInfoWindows::linkClickOnlyOverTheLabel()
 {
     UrlRecorder urls;
-    FrmInfo info;
+    frmInfo info;
     info.show();
     auto *mail = info.findChild<LinkLabel *>(u"lbl2"_s);
     QTest::mousePress(mail, Qt::LeftButton, {}, QPoint(5, 5));
@@ -178,13 +178,13 @@ void TestInfoWindows::linkClickOnlyOverTheLabel()
 
 void TestInfoWindows::linkPointers()
 {
-    FrmInfo info;
+    frmInfo info;
     const QCursor web = info.findChild<QLabel *>(u"lbl1"_s)->cursor();
     const QCursor mail = info.findChild<QLabel *>(u"lbl2"_s)->cursor();
     QCOMPARE(web.shape(), Qt::BitmapCursor);
     QCOMPARE(mail.shape(), Qt::BitmapCursor);
     QCOMPARE(mail.pixmap().toImage(), web.pixmap().toImage());
-    FrmTrivenna advert({});
+    frmTrivenna advert({});
     QCOMPARE(advert.findChild<QLabel *>(u"lblHomepage"_s)->cursor().pixmap().toImage(),
              web.pixmap().toImage());
 }
@@ -201,8 +201,8 @@ void TestInfoWindows::infoKeysAndCloseBox_data()
 void TestInfoWindows::infoKeysAndCloseBox()
 {
     QFETCH(QString, how);
-    FrmInfo info;
-    QPointer<FrmInfo> alive = &info;
+    frmInfo info;
+    QPointer<frmInfo> alive = &info;
     info.show();
     auto *ok = info.findChild<QPushButton *>(u"cmdOK"_s);
     ok->setFocus();
@@ -250,7 +250,7 @@ void TestInfoWindows::trivennaTexts()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, toolTip);
-    FrmTrivenna advert({});
+    frmTrivenna advert({});
     QCOMPARE(advert.objectName(), u"frmTrivenna"_s);
     QCOMPARE(advert.windowTitle(), u"Trivenna"_s);
     QWidget *control = advert.findChild<QWidget *>(name);
@@ -264,7 +264,7 @@ void TestInfoWindows::trivennaTexts()
 void TestInfoWindows::orderFormOnEnter()
 {
     UrlRecorder urls;
-    FrmTrivenna advert({});
+    frmTrivenna advert({});
     advert.show();
     auto *ok = advert.findChild<QPushButton *>(u"cmdOK"_s);
     QVERIFY(!ok->isDefault());
@@ -281,7 +281,7 @@ void TestInfoWindows::orderFormOnEnter()
 void TestInfoWindows::homepageLink()
 {
     UrlRecorder urls;
-    FrmTrivenna advert({});
+    frmTrivenna advert({});
     advert.show();
     auto *link = advert.findChild<LinkLabel *>(u"lblHomepage"_s);
     QTest::mousePress(link, Qt::LeftButton);
@@ -293,9 +293,9 @@ void TestInfoWindows::homepageLink()
 
 void TestInfoWindows::adresseShowsAboutModally()
 {
-    FrmInfo about;
+    frmInfo about;
     about.show(); // already open without modality from the main window
-    FrmTrivenna advert([&about] { about.showModal(); });
+    frmTrivenna advert([&about] { about.showModal(); });
     advert.show();
     bool sawModal = false;
     bool okPressed = false;
@@ -317,9 +317,9 @@ void TestInfoWindows::adresseShowsAboutModally()
 
 void TestInfoWindows::trivennaEscapeHidesCloseBoxDestroys()
 {
-    auto *advert = new FrmTrivenna({});
-    QPointer<FrmTrivenna> alive = advert;
-    QSignalSpy closing(advert, &FrmTrivenna::closing);
+    auto *advert = new frmTrivenna({});
+    QPointer<frmTrivenna> alive = advert;
+    QSignalSpy closing(advert, &frmTrivenna::closing);
     advert->show();
     QTest::keyClick(advert, Qt::Key_Escape);
     QVERIFY(!advert->isVisible());
@@ -352,9 +352,9 @@ void TestInfoWindows::helpTopics()
     QFETCH(QString, topic);
     std::unique_ptr<QWidget> w;
     if (window == u"info"_s)
-        w = std::make_unique<FrmInfo>();
+        w = std::make_unique<frmInfo>();
     else
-        w = std::make_unique<FrmTrivenna>(std::function<void()>());
+        w = std::make_unique<frmTrivenna>(std::function<void()>());
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QWidget *focus = w->findChild<QPushButton *>(u"cmdOK"_s);
@@ -367,8 +367,8 @@ void TestInfoWindows::helpTopics()
 
 void TestInfoWindows::iconAnimationPerWindow()
 {
-    FrmInfo info;
-    FrmTrivenna advert({});
+    frmInfo info;
+    frmTrivenna advert({});
     auto *a = info.findChild<IconAnimation *>();
     auto *b = advert.findChild<IconAnimation *>();
     QVERIFY(a && b);
