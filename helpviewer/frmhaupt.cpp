@@ -209,7 +209,8 @@ bool frmHaupt::ThemaZeigen(const QString &topic)
         m_text->setPlainText(source.text);
         return true;
     case Viewer::TopicSource::Form::RtfFile:
-        return m_text->loadRtfFile(source.path);
+        // Another viewer of the directory may have deleted temp.tmp right after it was written.
+        return m_text->loadRtfFile(source.path) || Rtf::read(source.bytes, m_text->document());
     case Viewer::TopicSource::Form::RtfBytes:
         return Rtf::read(source.bytes, m_text->document());
     }

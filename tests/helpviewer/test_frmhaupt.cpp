@@ -7,6 +7,8 @@
 #include "tests/helpviewer/viewerfixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void pageButtonsAndMenus();
     void shownPageTakesFocus();
     void richTopicShown();
+    void richTopicWithoutTempFile();
     void brokenTopicFromListWarns();
     void closing_data();
     void closing();
@@ -374,6 +377,20 @@ void TestFrmHaupt::richTopicShown()
     window->IndexZeigen();
     QVERIFY(window->ThemaZeigen(u"Erstes"_s));
     QCOMPARE(visiblePages(*window), u"Text"_s);
+}
+
+void TestFrmHaupt::richTopicWithoutTempFile()
+{
+    // temp.tmp cannot be written (a folder of that name is in the way): the topic still shows,
+    // an absent one still fails.
+    QVERIFY(QDir(m_dir->path()).mkdir(u"temp.tmp"_s));
+    const auto window = startShown(u"%1/rich.vry, Erstes"_s);
+    QVERIFY(window);
+    QVERIFY(shownText(*window).contains(u"Fett und normal"_s));
+    QVERIFY(!window->ThemaZeigen(u"Fehlt"_s));
+    QVERIFY(!window->ThemaZeigen(u"Kaputt"_s));
+    window->close();
+    QVERIFY(QFileInfo(m_dir->file(u"temp.tmp"_s)).isDir());
 }
 
 void TestFrmHaupt::brokenTopicFromListWarns()
