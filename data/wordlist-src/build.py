@@ -11,10 +11,16 @@ Source format, one item per line ("//" starts a comment line, blank lines are ig
 
 Entries are written in the order they first appear (book 1, then 2, then 3).  The script checks
 what the dictionary relies on (line length, markers, list lengths, lesson ranges) and the fill
-of every lesson, and stops with a message on the first kind of fault it finds.
-Usage: build.py [--heads | --partial]   (--partial skips the lesson fill check; --heads only prints the head words, one a line, for a spell check)
+of every lesson; on any fault it lists them all and leaves latein.lst as it was.
+
+Usage: build.py            check and write ../latein.lst
+       build.py --partial  the same without the lesson fill check (while a book is being written)
+       build.py --heads    only print the head words, one a line
+       build.py --words    only print the Latin words of head words and additions, one a line,
+                           each once (for check-spelling.sh)
 """
 import os
+import re
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -124,12 +130,31 @@ def render(entries):
     return ("\r\n".join(lines) + "\r\n").encode("cp1252")
 
 
+# German abbreviations and notes of the additions, which are not Latin.
+NOT_LATIN = set("m f n Pl Gen Akk Dat Abl Ind Konj Perf Adj Subst indekl auch vor Konsonant "
+                "wohin wo angehängt nachgestellt als wenn sooft da weil obwohl".split())
+
+
+def latin_words(entries):
+    seen, words = set(), []
+    for e in entries:
+        for text in [e.head] + e.additions:
+            for word in re.findall(r"[A-Za-zäöüßÄÖÜ]+", text):
+                if word not in NOT_LATIN and word not in seen:
+                    seen.add(word)
+                    words.append(word)
+    return words
+
+
 def main():
     errors = []
     entries = parse(errors)
     if "--heads" in sys.argv:
         for e in entries:
             print(e.head)
+        return 0
+    if "--words" in sys.argv:
+        print("\n".join(latin_words(entries)))
         return 0
     fill_errors = []
     counts = check_fill(entries, fill_errors)
