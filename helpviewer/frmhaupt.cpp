@@ -49,6 +49,8 @@ frmHaupt::frmHaupt(QWidget *parent) : QMainWindow(parent), m_programDir(HelpLaun
     setWindowTitle(u"Hilfe: "_s);
     buildControls();
     buildMenus();
+    adjustSize();
+    setFixedSize(sizeHint());
     // Sees every key before the control with the focus does: the digit keys switch pages.
     qApp->installEventFilter(this);
 }
@@ -68,7 +70,6 @@ void frmHaupt::buildControls()
     m_command0->setFocusPolicy(Qt::NoFocus);
     QFont bannerFont(u"Arial"_s);
     bannerFont.setPointSize(14);
-    bannerFont.setBold(true);
     m_command0->setFont(bannerFont);
     m_command0->setStyleSheet(
         u"QPushButton { color: white; border: 1px solid #203060; border-radius: 3px;"
@@ -120,8 +121,6 @@ void frmHaupt::buildControls()
     connect(m_cmdOK, &QPushButton::clicked, this, &QWidget::close);
 
     InhaltZeigen();
-    adjustSize();
-    setFixedSize(sizeHint());
 }
 
 void frmHaupt::buildMenus()
