@@ -32,9 +32,10 @@ QString ask(QWidget *parent, Mode mode, const QString &filter)
         requests.append({mode, filter});
         return answers.isEmpty() ? QString() : answers.dequeue();
     }
-    const QString path = mode == Mode::Save
-                             ? QFileDialog::getSaveFileName(parent, QString(), lastFolder, qtFilter(filter))
-                             : QFileDialog::getOpenFileName(parent, QString(), lastFolder, qtFilter(filter));
+    const QString path =
+        mode == Mode::Save
+            ? QFileDialog::getSaveFileName(parent, u"Speichern unter"_s, lastFolder, qtFilter(filter))
+            : QFileDialog::getOpenFileName(parent, u"Öffnen"_s, lastFolder, qtFilter(filter));
     if (!path.isEmpty())
         lastFolder = QFileInfo(path).absolutePath();
     return path;

@@ -16,11 +16,12 @@ using namespace Qt::StringLiterals;
 namespace Quorant {
 
 namespace {
-const QString makerName = u"Lernwerkstatt Glossand"_s;
-const QString makerStreet = u"Am Lindenhof 12"_s;
-const QString makerTown = u"35037 Marburg"_s;
-const QString webAddress = u"https://www.glossand.de"_s;
-const QString mailAddress = u"post@glossand.de"_s;
+// The same maker as the viewer's about window names.
+const QString makerName = u"Matthias Wendelin"_s;
+const QString makerStreet = u"Lindenweg 12"_s;
+const QString makerTown = u"D-12345 Musterstadt"_s;
+const QString webAddress = u"https://www.example.org/glossand/"_s;
+const QString mailAddress = u"glossand@example.org"_s;
 
 const QColor restColour(0, 0, 255);
 const QColor pressedColour(128, 0, 0);
