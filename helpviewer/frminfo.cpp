@@ -103,7 +103,6 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
     auto *cmdVerwendung = new QPushButton(u"Verwendung"_s, this);
     cmdVerwendung->setObjectName(u"cmdVerwendung"_s);
     cmdVerwendung->setGeometry(148, 256, 100, 28);
-    cmdVerwendung->setAutoDefault(false);
     cmdVerwendung->setVisible(variant.usageButton);
 
     auto *cmdOK = new QPushButton(u"OK"_s, this);

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void cleanup();
     void variants_data();
     void variants();
+    void keysClose_data();
+    void keysClose();
     void linkColours();
     void linksOpen();
     void usageButtonOpensUsageAndCloses();
@@ -101,6 +103,33 @@ void TestFrmInfo::variants()
         texts << label->text();
     QVERIFY(texts.contains(u"Oder schreiben sie mir:"_s));
     QVERIFY(texts.contains(u"Ich freue mich auf ihre Kommentare und Anregungen."_s));
+}
+
+void TestFrmInfo::keysClose_data()
+{
+    QTest::addColumn<bool>("usageWindow");
+    QTest::addColumn<int>("key");
+    QTest::newRow("about, Enter") << false << int(Qt::Key_Return);
+    QTest::newRow("about, Escape") << false << int(Qt::Key_Escape);
+    QTest::newRow("usage, Enter") << true << int(Qt::Key_Return);
+    QTest::newRow("usage, Escape") << true << int(Qt::Key_Escape);
+}
+
+void TestFrmInfo::keysClose()
+{
+    QFETCH(bool, usageWindow);
+    QFETCH(int, key);
+    std::unique_ptr<QDialog> window;
+    if (usageWindow)
+        window = std::make_unique<frmVerwendung>(m_dir->path());
+    else
+        window = std::make_unique<frmInfo>(frmInfo::viewerVariant());
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key(key));
+    QVERIFY(!window->isVisible());
+    QVERIFY(openedUrls.isEmpty());
 }
 
 void TestFrmInfo::linkColours()
