@@ -67,20 +67,20 @@ LookupResult LookUpWord(const WordTable &table, const QString &word)
         return result;
     }
 
-    const int count = table.lineCount();
-    int entries = 0;
-    for (int i = 1; i <= count; ++i) {
-        if (table.marker(i) != Marker::head)
+    // Entry numbers are 16-bit; the loader never keeps more entries than that. The head lines are
+    // compared in file order; only those whose length and hash agree are read.
+    const int entries = qMin(table.entryCount(), int(std::numeric_limits<qint16>::max()));
+    const qsizetype length = word.size() + 1;
+    const size_t hash = WordTable::wordHash(word);
+    for (int entry = 1; entry <= entries; ++entry) {
+        if (table.headLength(entry) != length || table.headWordHash(entry) != hash)
             continue;
-        // Entry numbers are 16-bit; the loader never keeps more entries than that.
-        if (++entries > std::numeric_limits<qint16>::max())
-            break;
-        const QStringView head = rightTrimmed(table.text(i));
-        if (head.size() != word.size() + 1 || QStringView(head).sliced(1) != word)
+        const int head = table.headLine(entry);
+        if (table.content(head).first(word.size()) != word)
             continue;
         result.outcome = LookupOutcome::Found;
-        result.entry = readEntry(table, i);
-        result.entry.entryNumber = qint16(entries);
+        result.entry = readEntry(table, head);
+        result.entry.entryNumber = qint16(entry);
         result.entry.word = word;
         return result;
     }

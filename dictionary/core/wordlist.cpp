@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <limits>
@@ -20,20 +21,32 @@ QStringList WordList::problemTexts() const
     return texts;
 }
 
-QStringList SplitList(const QString &list)
+namespace {
+
+using Elements = QVarLengthArray<QStringView, 8>;
+
+Elements splitElements(QStringView list)
 {
-    QStringList elements;
+    Elements elements;
     qsizetype p = 0; // 0-based position of the current element's start
     for (;;) {
         const qsizetype x = list.indexOf(u'/', p);
         if (x < 0)
             break;
         elements.append(list.sliced(p, x - p));
-        p = x + 2; // the slash and the one character after it
-        if (p > list.size())
-            p = list.size();
+        p = qMin(x + 2, list.size()); // the slash and the one character after it
     }
     elements.append(list.sliced(p));
+    return elements;
+}
+
+} // namespace
+
+QStringList SplitList(const QString &list)
+{
+    QStringList elements;
+    for (QStringView element : splitElements(list))
+        elements.append(element.toString());
     return elements;
 }
 
@@ -74,16 +87,18 @@ struct Placement
     int lesson;
 };
 
+using Placements = QVarLengthArray<Placement, 8>;
+
 // The books and lessons of one entry, or nothing when it is faulty (the fault is reported).
-std::optional<QList<Placement>> placements(WordList &list, int bookLine, int lessonLine)
+std::optional<Placements> placements(WordList &list, int bookLine, int lessonLine)
 {
     const WordTable &words = list.words;
-    const QString books = blankTrimmed(words.content(bookLine)).toString();
-    const QString lessons = blankTrimmed(words.content(lessonLine)).toString();
+    const QStringView books = blankTrimmed(words.content(bookLine));
+    const QStringView lessons = blankTrimmed(words.content(lessonLine));
 
     // A book list of up to two characters is one element, whatever the lesson list holds.
-    const QStringList bookElements = books.size() > 2 ? SplitList(books) : QStringList{books};
-    const QStringList lessonElements = books.size() > 2 ? SplitList(lessons) : QStringList{lessons};
+    const Elements bookElements = books.size() > 2 ? splitElements(books) : Elements{books};
+    const Elements lessonElements = books.size() > 2 ? splitElements(lessons) : Elements{lessons};
 
     if (bookElements.size() != lessonElements.size()) {
         report(
@@ -93,11 +108,10 @@ std::optional<QList<Placement>> placements(WordList &list, int bookLine, int les
         return std::nullopt;
     }
 
-    QList<Placement> result;
-    result.reserve(bookElements.size());
+    Placements result;
     for (qsizetype n = 0; n < bookElements.size(); ++n) {
-        const QString bookText = blankTrimmed(bookElements[n]).toString();
-        const QString lessonText = blankTrimmed(lessonElements[n]).toString();
+        const QStringView bookText = blankTrimmed(bookElements[n]);
+        const QStringView lessonText = blankTrimmed(lessonElements[n]);
         const std::optional<int> book = elementNumber(bookText);
         if (bookText.isEmpty()) {
             report(list, bookLine, u"Buchnummer fehlt"_s);
@@ -177,35 +191,29 @@ WordList parseWordList(const QByteArray &bytes)
     WordList list;
     const QString text = LineFile::decode(bytes);
 
-    // Windows-1252 has one character per byte, so the breaks are found in the decoded text, and
-    // each line is copied once into its fixed-width field.
-    qsizetype lines = 0;
-    for (QChar c : text) {
-        if (c == u'\n' || c == u'\r')
-            ++lines;
-    }
-    list.words.reserve(int(qMin<qsizetype>(lines + 1, std::numeric_limits<int>::max())));
-
+    // Windows-1252 has one character per byte, so the breaks are found in the decoded text: the
+    // lines are views into it, copied once into the table's fields.
+    QList<QStringView> lines;
+    lines.reserve(
+        std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; }) + 1);
     const QStringView all(text);
     const qsizetype size = all.size();
     qsizetype start = 0;
     qsizetype pos = 0;
     int entries = 0;
-    bool truncated = false;
+    bool full = false;
     auto append = [&](QStringView line) {
-        if (truncated)
-            return;
         if (!line.isEmpty() && line.front() == Marker::head && ++entries > maxEntries) {
-            const int number = list.words.lineCount() + 1;
+            const int number = int(lines.size()) + 1;
             list.problems.append(
                 {number, lineText(number, u"Mehr als %1 Einträge: dieser und alle folgenden Einträge "
                                           u"werden nicht geladen"_s.arg(maxEntries))});
-            truncated = true;
+            full = true;
             return;
         }
-        list.words.appendLine(line);
+        lines.append(line);
     };
-    while (pos < size && !truncated) {
+    while (pos < size && !full) {
         const QChar c = all[pos];
         if (c == u'\r') {
             append(all.sliced(start, pos - start));
@@ -218,8 +226,9 @@ WordList parseWordList(const QByteArray &bytes)
             ++pos;
         }
     }
-    if (start < size)
+    if (start < size && !full)
         append(all.sliced(start));
+    list.words.setLineViews(lines);
 
     if (entries == 0)
         list.problems.append({0, u"Die Wortliste enthält keinen Eintrag (keine Zeile mit „#“)"_s});

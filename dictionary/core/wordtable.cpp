@@ -1,6 +1,10 @@
 // WordTable and LessonTable: fixed-width lines and the fixed book/lesson/slot table.
 #include "dictionary/core/wordtable.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 QStringView rightTrimmed(QStringView text)
 {
     qsizetype end = text.size();
@@ -21,21 +25,59 @@ QStringView blankTrimmed(QStringView text)
 namespace {
 const WordLine &blankLine()
 {
-    static const WordLine line = WordTable::makeLine(QStringView());
+    static const WordLine line{QChar(u' '), QString(WordLine::width, u' ')};
     return line;
 }
 } // namespace
 
-WordLine WordTable::makeLine(QStringView line)
+template <typename Lines> void WordTable::build(const Lines &lines)
 {
-    WordLine result;
-    result.marker = line.isEmpty() ? QChar(u' ') : line.front();
-    const qsizetype kept = qMin<qsizetype>(line.size(), WordLine::width);
-    result.text = QString(WordLine::width, u' ');
-    QChar *data = result.text.data();
-    for (qsizetype i = 0; i < kept; ++i)
-        data[i] = line[i];
-    return result;
+    const qsizetype count = lines.size();
+    m_lines.clear();
+    m_heads.clear();
+    m_textLengths.clear();
+    m_textLengths.reserve(count);
+    m_charCounts.fill(0);
+    m_block = QString(count * stride, Qt::Uninitialized);
+
+    char16_t *block = m_block.data_ptr().data();
+    for (qsizetype i = 0; i < count; ++i) {
+        const QStringView line(lines[i]);
+        char16_t *field = block + i * stride;
+        const qsizetype kept = qMin<qsizetype>(line.size(), WordLine::width);
+        std::copy_n(line.utf16(), kept, field);
+        std::fill(field + kept, field + WordLine::width, u' ');
+        for (qsizetype c = 0; c < kept; ++c)
+            ++m_charCounts[field[c] & 0xFF];
+        m_charCounts[u' '] += WordLine::width - kept;
+        m_textLengths.append(quint8(rightTrimmed(QStringView(field, kept)).size()));
+        field[WordLine::width] = u'\0';
+    }
+
+    // From here on the block is only read: each text holds one reference to it.
+    QTypedArrayData<char16_t> *header = m_block.data_ptr().d_ptr();
+    m_lines.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        char16_t *field = block + i * stride;
+        if (header)
+            header->ref();
+        const QChar marker = lines[i].isEmpty() ? QChar(u' ') : QChar(field[0]);
+        m_lines.append({marker, QString(QString::DataPointer(header, field, WordLine::width))});
+        if (marker == Marker::head) {
+            const QStringView head = rightTrimmed(m_lines.back().text);
+            m_heads.append({int(i + 1), int(head.size()), wordHash(head.sliced(1))});
+        }
+    }
+}
+
+void WordTable::setLines(const QStringList &lines)
+{
+    build(lines);
+}
+
+void WordTable::setLineViews(const QList<QStringView> &lines)
+{
+    build(lines);
 }
 
 const WordLine &WordTable::line(int i) const
@@ -60,28 +102,31 @@ QStringView WordTable::content(int i) const
     return QStringView(text(i)).sliced(1);
 }
 
-void WordTable::setLines(const QStringList &lines)
+int WordTable::headLine(int entry) const
 {
-    m_lines.clear();
-    m_lines.reserve(lines.size());
-    for (const QString &l : lines)
-        m_lines.append(makeLine(l));
+    return entry >= 1 && entry <= m_heads.size() ? m_heads[entry - 1].line : 0;
 }
 
-void WordTable::reserve(int lines)
+int WordTable::headLength(int entry) const
 {
-    m_lines.reserve(lines);
+    return entry >= 1 && entry <= m_heads.size() ? m_heads[entry - 1].length : 0;
 }
 
-void WordTable::appendLine(QStringView line)
+size_t WordTable::headWordHash(int entry) const
 {
-    m_lines.append(makeLine(line));
+    return entry >= 1 && entry <= m_heads.size() ? m_heads[entry - 1].wordHash : 0;
 }
 
-void WordTable::truncate(int lines)
+size_t WordTable::wordHash(QStringView word)
 {
-    if (lines >= 0 && lines < m_lines.size())
-        m_lines.resize(lines);
+    return qHash(word);
+}
+
+int WordTable::entryOfLine(int i) const
+{
+    const auto after = std::upper_bound(m_heads.cbegin(), m_heads.cend(), i,
+                                        [](int line, const Head &head) { return line < head.line; });
+    return int(after - m_heads.cbegin());
 }
 
 QStringList WordTable::dump() const

@@ -31,10 +31,19 @@ inline constexpr QChar books = u'$';
 QStringView rightTrimmed(QStringView text);
 QStringView blankTrimmed(QStringView text);
 
-// The word list line by line, indexed 1 to lineCount() in file order.
+// The word list line by line, indexed 1 to lineCount() in file order, with the head lines
+// ("#") indexed by entry number (1-based, counted from the top).
+//
+// All 46-character fields live in one block, each followed by a NUL, and every WordLine::text is
+// a QString that shares that block: a table of 200,000 lines takes one allocation instead of
+// 200,000, the full-text search runs through one contiguous text, and a copy of a line's text
+// keeps the block alive (and is copied on its first change), so it never dangles.
 class WordTable
 {
 public:
+    // Distance of two fields in fields(): 46 characters and the NUL after them.
+    static constexpr int stride = WordLine::width + 1;
+
     int lineCount() const { return int(m_lines.size()); }
 
     // 1-based, 1 <= i <= lineCount(). Outside that range: a blank marker and a line of 46 blanks,
@@ -46,20 +55,51 @@ public:
     // Characters 2 to 46 of line i: the line's content without its marker, fill blanks included.
     QStringView content(int i) const;
 
+    // Length of line i's text without its trailing blanks (0 to 46); 0 outside the table.
+    int textLength(int i) const { return i >= 1 && i <= m_textLengths.size() ? m_textLengths[i - 1] : 0; }
+
+    // Number of head lines.
+    int entryCount() const { return int(m_heads.size()); }
+    // Line of entry n's head line, 0 when there is no entry n.
+    int headLine(int entry) const;
+    // Length of entry n's head line without its trailing blanks, 0 when there is no entry n.
+    int headLength(int entry) const;
+    // Hash of entry n's Latin word (its head line from character 2, trailing blanks removed), as
+    // wordHash() gives it: the lookup reads the text only of heads whose length and hash agree.
+    size_t headWordHash(int entry) const;
+    static size_t wordHash(QStringView word);
+    // Number of the entry that holds line i: the last head line at or above it; 0 above the first.
+    int entryOfLine(int i) const;
+
+    // Every field followed by a NUL: line i's field starts at (i - 1) * stride.
+    QStringView fields() const { return m_block; }
+
+    // How often characters with the same low byte as c occur in fields(), fill blanks included: a
+    // rough frequency from which the full-text search picks the rarest character of its text.
+    qsizetype similarCharCount(QChar c) const { return m_charCounts[c.unicode() & 0xFF]; }
+
     // Replaces the whole table by these lines (each cut or padded to 46 characters).
     void setLines(const QStringList &lines);
-    void reserve(int lines);
-    void appendLine(QStringView line);
-    // Drops every line after the first `lines` lines.
-    void truncate(int lines);
+    void setLineViews(const QList<QStringView> &lines);
 
     // One readable line per table line: "<number>|<text>|", for test failures.
     QStringList dump() const;
 
-    static WordLine makeLine(QStringView line);
-
 private:
+    struct Head
+    {
+        int line;
+        int length;
+        size_t wordHash;
+    };
+
+    template <typename Lines> void build(const Lines &lines);
+
+    QString m_block; // never changed after build(): the lines' texts point into it
     QList<WordLine> m_lines;
+    QList<Head> m_heads;
+    QList<quint8> m_textLengths;
+    std::array<qsizetype, 256> m_charCounts{};
 };
 
 // The Latin words of each book (1 to 3), lesson (1 to 60) and slot (1 to 30), in file order and

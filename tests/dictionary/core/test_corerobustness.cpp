@@ -24,6 +24,57 @@ QByteArray randomWordList(QRandomGenerator &random, int size)
     return bytes;
 }
 
+// The search as its definition reads, line by line, to compare the fast one with.
+SearchResult plainSearch(const WordTable &table, int startEntry, const QString &text)
+{
+    int line = 1;
+    if (startEntry >= 1) {
+        int entries = 0;
+        line = 0;
+        for (int i = 1; i <= table.lineCount() && line == 0; ++i) {
+            if (table.marker(i) == Marker::head && ++entries == startEntry)
+                line = i;
+        }
+        if (line == 0)
+            return {};
+    }
+    for (int e = line; e <= table.lineCount(); ++e) {
+        if (!table.text(e).contains(text))
+            continue;
+        int head = e;
+        while (head >= 1 && table.marker(head) != Marker::head)
+            --head;
+        if (head == 0)
+            continue;
+        int entry = 0;
+        for (int i = 1; i <= head; ++i)
+            entry += table.marker(i) == Marker::head ? 1 : 0;
+        QString word = table.text(head).mid(1);
+        while (word.endsWith(u' '))
+            word.chop(1);
+        return {true, word, entry, e};
+    }
+    return {};
+}
+
+// The lookup's scan as its definition reads: the entry number of the first head line that
+// equals "#" and the word once its trailing blanks are gone.
+int plainLookup(const WordTable &table, const QString &word)
+{
+    int entries = 0;
+    for (int i = 1; i <= table.lineCount(); ++i) {
+        if (table.marker(i) != Marker::head)
+            continue;
+        ++entries;
+        QString head = table.text(i);
+        while (head.endsWith(u' '))
+            head.chop(1);
+        if (head == u"#"_s + word)
+            return entries;
+    }
+    return 0;
+}
+
 } // namespace
 
 class TestCoreRobustness : public QObject
@@ -32,6 +83,8 @@ class TestCoreRobustness : public QObject
 private Q_SLOTS:
     void randomFiles_data();
     void randomFiles();
+    void searchAgreesWithDefinition_data();
+    void searchAgreesWithDefinition();
 };
 
 void TestCoreRobustness::randomFiles_data()
@@ -92,6 +145,51 @@ void TestCoreRobustness::randomFiles()
             start = hit.entryNumber + 1;
             QVERIFY(++steps <= entries);
         }
+    }
+}
+
+void TestCoreRobustness::searchAgreesWithDefinition_data()
+{
+    randomFiles_data();
+}
+
+void TestCoreRobustness::searchAgreesWithDefinition()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const WordList list = parseWordList(randomWordList(random, 200 + int(random.bounded(2000))));
+    const WordTable &table = list.words;
+    if (table.lineCount() == 0)
+        return;
+
+    for (int round = 0; round < 60; ++round) {
+        // Pieces of stored fields, fill blanks and field ends included, and a few made-up texts.
+        QString text;
+        if (round % 4 == 3) {
+            text = QString::fromLatin1(randomWordList(random, 1 + int(random.bounded(3)))).remove(u'\r');
+        } else {
+            const QString &field = table.text(1 + int(random.bounded(table.lineCount())));
+            const int from = int(random.bounded(46));
+            text = field.mid(from, 1 + int(random.bounded(46 - from)));
+        }
+        const int start = int(random.bounded(-1, table.entryCount() + 2));
+        const SearchResult fast = FullTextSearch(table, start, text);
+        const SearchResult plain = plainSearch(table, start, text);
+        const QString what = u"start %1, text \"%2\""_s.arg(start).arg(text);
+        QVERIFY2(fast.found == plain.found, qPrintable(what));
+        QVERIFY2(fast.line == plain.line, qPrintable(what));
+        QVERIFY2(fast.entryNumber == plain.entryNumber, qPrintable(what));
+        QVERIFY2(fast.word == rightTrimmed(plain.word).toString() || fast.word == plain.word,
+                 qPrintable(what));
+    }
+
+    for (int i = 1; i <= table.lineCount(); ++i) {
+        const QString word = rightTrimmed(table.content(i)).toString();
+        if (word.isEmpty())
+            continue;
+        const LookupResult found = LookUpWord(table, word);
+        QCOMPARE(found.outcome == LookupOutcome::Found ? int(found.entry.entryNumber) : 0,
+                 plainLookup(table, word));
     }
 }
 

@@ -47,6 +47,8 @@ class TestFullTextSearch : public QObject
 private Q_SLOTS:
     void search_data();
     void search();
+    void blanks_data();
+    void blanks();
 };
 
 void TestFullTextSearch::search_data()
@@ -106,6 +108,48 @@ void TestFullTextSearch::search()
     QCOMPARE(result.word, word);
     QCOMPARE(result.entryNumber, entry);
     QCOMPARE(result.line, line);
+}
+
+void TestFullTextSearch::blanks_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("blanks");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("word");
+
+    const QString longWord = u"wort"_s + QString(41, u'x');
+
+    QTest::newRow("one blank in the run inside a text") << 1 << 1 << 3 << longWord;
+    QTest::newRow("five blanks fill the run inside a text") << 1 << 5 << 3 << longWord;
+    QTest::newRow("six blanks only in a longer fill") << 1 << 6 << 5 << u"b"_s;
+    QTest::newRow("44 blanks after a two-character head line") << 1 << 44 << 5 << u"b"_s;
+    QTest::newRow("45 blanks only in an empty line") << 1 << 45 << 6 << u"b"_s;
+    QTest::newRow("46 blanks only in an empty line") << 1 << 46 << 6 << u"b"_s;
+    QTest::newRow("one blank from entry 2") << 2 << 1 << 5 << u"b"_s;
+    QTest::newRow("start 0: blank line above the first entry is passed") << 0 << 46 << 6 << u"b"_s;
+    QTest::newRow("start 0: one blank") << 0 << 1 << 3 << longWord;
+}
+
+void TestFullTextSearch::blanks()
+{
+    QFETCH(int, start);
+    QFETCH(int, blanks);
+    QFETCH(int, line);
+    QFETCH(QString, word);
+
+    WordTable table;
+    table.setLines({
+        QString(),                                                // 1: above the first entry
+        u"#wort"_s + QString(41, u'x'),                           // 2: head line without fill
+        QString(10, u'z') + QString(5, u' ') + QString(31, u'z'), // 3: a run of five blanks
+        u"$1"_s + QString(44, u'q'),                              // 4: no blank at all
+        u"#b"_s,                                                  // 5: 44 blanks of fill
+        QString(),                                                // 6: 46 blanks
+    });
+    const SearchResult result = FullTextSearch(table, start, QString(blanks, u' '));
+    QVERIFY(result.found);
+    QCOMPARE(result.line, line);
+    QCOMPARE(result.word, word);
 }
 
 QTEST_GUILESS_MAIN(TestFullTextSearch)

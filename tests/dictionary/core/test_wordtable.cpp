@@ -16,6 +16,11 @@ private Q_SLOTS:
     void outOfRangeLinesAreBlank();
     void contentSkipsMarker();
     void dumpNumbersLines();
+    void textsOutliveTheTable();
+    void changedCopyLeavesTableAlone();
+    void copiedTableSharesNothingMutable();
+    void entries();
+    void fieldsAreContiguous();
     void trims_data();
     void trims();
     void lessonSlotsFillInOrder();
@@ -95,6 +100,81 @@ void TestWordTable::dumpNumbersLines()
     table.setLines({u"#a"_s, QString()});
     QCOMPARE(table.dump(),
              (QStringList{u"1|#a"_s + QString(44, u' ') + u"|"_s, u"2|"_s + QString(46, u' ') + u"|"_s}));
+}
+
+void TestWordTable::textsOutliveTheTable()
+{
+    QString kept;
+    {
+        WordTable table;
+        table.setLines({u"#amare"_s, u"lieben"_s});
+        kept = table.text(2);
+    }
+    QCOMPARE(kept, u"lieben"_s + QString(40, u' '));
+    // The copy ends at its 46th character like any other string.
+    QCOMPARE(kept.utf16()[46], u'\0');
+    kept.append(u"!"_s);
+    QCOMPARE(kept, u"lieben"_s + QString(40, u' ') + u"!"_s);
+}
+
+void TestWordTable::changedCopyLeavesTableAlone()
+{
+    WordTable table;
+    table.setLines({u"#amare"_s, u"lieben"_s, u"$1"_s});
+    QString copy = table.text(2);
+    copy.append(u"X"_s);
+    copy[0] = u'L';
+    QString prefixed = table.text(2);
+    prefixed.prepend(u"Y"_s);
+    QCOMPARE(table.text(1), u"#amare"_s + QString(40, u' '));
+    QCOMPARE(table.text(2), u"lieben"_s + QString(40, u' '));
+    QCOMPARE(table.text(3), u"$1"_s + QString(44, u' '));
+    QCOMPARE(copy, u"Lieben"_s + QString(40, u' ') + u"X"_s);
+    QCOMPARE(prefixed, u"Ylieben"_s + QString(40, u' '));
+}
+
+void TestWordTable::copiedTableSharesNothingMutable()
+{
+    WordTable copy;
+    {
+        WordTable table;
+        table.setLines({u"#a"_s, u"b"_s});
+        copy = table;
+        table.setLines({u"#c"_s});
+    }
+    QCOMPARE(copy.lineCount(), 2);
+    QCOMPARE(copy.text(2), u"b"_s + QString(45, u' '));
+    QCOMPARE(copy.entryCount(), 1);
+}
+
+void TestWordTable::entries()
+{
+    WordTable table;
+    table.setLines({u"Vorwort"_s, u"#a  "_s, u"="_s, u"#  bc"_s, u"$1"_s, u"L1"_s, u"#"_s});
+    QCOMPARE(table.entryCount(), 3);
+    QCOMPARE(table.headLine(1), 2);
+    QCOMPARE(table.headLine(2), 4);
+    QCOMPARE(table.headLine(3), 7);
+    QCOMPARE(table.headLine(0), 0);
+    QCOMPARE(table.headLine(4), 0);
+    QCOMPARE(table.headLength(1), 2);
+    QCOMPARE(table.headLength(2), 5);
+    QCOMPARE(table.headLength(3), 1);
+    QCOMPARE(table.headLength(4), 0);
+    const QList<int> owners{0, 0, 1, 1, 2, 2, 2, 3, 3};
+    for (int line = 0; line <= 8; ++line)
+        QCOMPARE(table.entryOfLine(line), owners[line]);
+}
+
+void TestWordTable::fieldsAreContiguous()
+{
+    WordTable table;
+    table.setLines({u"#a"_s, QString(50, u'x')});
+    QCOMPARE(table.fields().size(), 2 * 47);
+    QCOMPARE(table.fields().sliced(47, 46).toString(), QString(46, u'x'));
+    QCOMPARE(table.fields()[46], QChar(u'\0'));
+    QCOMPARE(table.fields()[93], QChar(u'\0'));
+    QCOMPARE(WordTable().fields().size(), 0);
 }
 
 void TestWordTable::trims_data()
