@@ -82,9 +82,14 @@ QStringList DocumentBuilder::families(const FontEntry &entry) const
 
 QTextCharFormat DocumentBuilder::charFormat(const CharState &chars)
 {
-    for (const auto &[state, format] : m_formatCache)
-        if (state == chars)
-            return format;
+    if (m_lastFormat < m_formatCache.size() && m_formatCache[m_lastFormat].first == chars)
+        return m_formatCache[m_lastFormat].second;
+    for (std::size_t i = 0; i < m_formatCache.size(); ++i) {
+        if (m_formatCache[i].first == chars) {
+            m_lastFormat = i;
+            return m_formatCache[i].second;
+        }
+    }
 
     QTextCharFormat format;
     const int number = chars.font >= 0 ? chars.font : m_defaultFont;
@@ -126,6 +131,7 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState &chars)
     if (m_formatCache.size() >= 64)
         m_formatCache.erase(m_formatCache.begin());
     m_formatCache.emplace_back(chars, format);
+    m_lastFormat = m_formatCache.size() - 1;
     return format;
 }
 
@@ -218,8 +224,12 @@ void DocumentBuilder::applyBlockFormat(const CharState &chars, const ParaState &
         m_lastBlockFormat = blockFormat(para);
         m_lastPara = para;
         m_haveLastPara = true;
+        m_blockHasLastFormat = false;
     }
-    m_cursor.setBlockFormat(m_lastBlockFormat);
+    if (!m_blockHasLastFormat) {
+        m_cursor.setBlockFormat(m_lastBlockFormat);
+        m_blockHasLastFormat = true;
+    }
     // An empty paragraph is as high as its paragraph mark's font.
     if (m_cursor.block().length() <= 1)
         m_cursor.setBlockCharFormat(charFormat(chars));
@@ -264,6 +274,7 @@ void DocumentBuilder::cellBoundary(int twips)
 
 void DocumentBuilder::createTable()
 {
+    m_blockHasLastFormat = false;
     QTextTableFormat format;
     format.setCellSpacing(0);
     // \trgaph is the space on each side of a cell's text, inside the cell boundaries.
@@ -292,6 +303,7 @@ void DocumentBuilder::createTable()
 
 void DocumentBuilder::openRow()
 {
+    m_blockHasLastFormat = false;
     const int wantedColumns = std::max<int>(m_table->columns(), int(m_cellX.size()));
     if ((m_table->rows() + 1) * wantedColumns > maxCells) {
         leaveTable();
@@ -323,11 +335,13 @@ void DocumentBuilder::moveToCell()
     if (m_column >= m_table->columns())
         m_table->appendColumns(m_column - m_table->columns() + 1);
     m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+    m_blockHasLastFormat = false;
     m_pendingBlock = false;
 }
 
 void DocumentBuilder::leaveTable()
 {
+    m_blockHasLastFormat = false;
     m_cursor.movePosition(QTextCursor::End);
     m_table = nullptr;
     m_rowOpen = false;

@@ -100,9 +100,12 @@ private:
     QList<QColor> m_colors;
 
     std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
-    ParaState m_lastPara;
+    std::size_t m_lastFormat = 0; // the cache entry found last
+    ParaState m_lastPara; // the paragraph state m_lastBlockFormat was made from
     QTextBlockFormat m_lastBlockFormat;
     bool m_haveLastPara = false;
+    // The cursor's block has m_lastBlockFormat (a new block inherits its predecessor's format).
+    bool m_blockHasLastFormat = false;
 
     QTextTable *m_table = nullptr;
     int m_row = 0;

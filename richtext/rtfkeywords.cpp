@@ -1,13 +1,53 @@
 // The RTF control words the reader acts on, in one table built once.
 #include "richtext/rtfkeywords.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
 namespace Rtf {
 
 namespace {
 
-using Table = std::unordered_map<std::string_view, Keyword>;
+// Open addressing over a power-of-two table: the lookup runs for every control word of a document.
+class Table
+{
+public:
+    void emplace(std::string_view word, Keyword keyword) { insert_or_assign(word, keyword); }
+    void insert_or_assign(std::string_view word, Keyword keyword)
+    {
+        std::size_t i = hash(word) & mask;
+        while (m_slots[i].keyword != Keyword::Unknown && m_slots[i].word != word)
+            i = (i + 1) & mask;
+        m_slots[i] = Slot{word, keyword};
+    }
+    Keyword find(std::string_view word) const
+    {
+        std::size_t i = hash(word) & mask;
+        while (m_slots[i].keyword != Keyword::Unknown) {
+            if (m_slots[i].word == word)
+                return m_slots[i].keyword;
+            i = (i + 1) & mask;
+        }
+        return Keyword::Unknown;
+    }
+
+private:
+    static constexpr std::size_t size = 1024; // a quarter full at most
+    static constexpr std::size_t mask = size - 1;
+    struct Slot
+    {
+        std::string_view word;
+        Keyword keyword = Keyword::Unknown;
+    };
+    static std::size_t hash(std::string_view word)
+    {
+        std::uint32_t h = 2166136261u; // FNV-1a
+        for (char c : word)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h ^ (h >> 15);
+    }
+    std::array<Slot, size> m_slots{};
+};
 
 Table buildTable()
 {
@@ -167,8 +207,7 @@ Table buildTable()
 Keyword lookupKeyword(std::string_view word)
 {
     static const Table table = buildTable();
-    const auto it = table.find(word);
-    return it == table.end() ? Keyword::Unknown : it->second;
+    return table.find(word);
 }
 
 } // namespace Rtf

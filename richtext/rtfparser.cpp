@@ -34,6 +34,19 @@ int hexValue(char c)
     return -1;
 }
 
+bool isSpecial(char c)
+{
+    return c == '\\' || c == '{' || c == '}';
+}
+
+// \uN counts in signed 16 bits; what lies outside any reading of that is no character.
+char16_t unicodeUnit(std::int64_t value)
+{
+    if (value < -32768 || value > 65535)
+        return u'\uFFFD';
+    return char16_t(value < 0 ? value + 65536 : value);
+}
+
 int twips(int value)
 {
     return std::clamp(value, -maxTwips, maxTwips);
@@ -240,42 +253,100 @@ void Parser::textByte(unsigned char byte)
 
 void Parser::plainText()
 {
-    // The longest stretch of bytes that are text, read in one go.
-    const char *start = m_pos;
-    while (m_pos < m_end) {
-        const char c = *m_pos;
-        if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n')
-            break;
+    // Fallback characters of a \uN still to skip.
+    while (m_unicodeSkipLeft > 0 && m_pos < m_end && !isSpecial(*m_pos)) {
+        if (*m_pos != '\r' && *m_pos != '\n')
+            --m_unicodeSkipLeft;
         ++m_pos;
     }
-    const char *p = start;
-    while (m_unicodeSkipLeft > 0 && p < m_pos) {
-        ++p;
-        --m_unicodeSkipLeft;
-    }
-    if (p == m_pos)
+    if (m_pos >= m_end || isSpecial(*m_pos))
         return;
+
     if (m_state.destination != Destination::Text || !codePage().isSingleByte()) {
-        for (; p < m_pos; ++p)
-            if (static_cast<unsigned char>(*p) >= 0x20 || *p == '\t')
-                textByte(static_cast<unsigned char>(*p));
+        for (; m_pos < m_end && !isSpecial(*m_pos); ++m_pos)
+            if (static_cast<unsigned char>(*m_pos) >= 0x20 || *m_pos == '\t')
+                textByte(static_cast<unsigned char>(*m_pos));
         return;
     }
-    if (m_state.chars.hidden)
-        return;
+
+    // The body text of a single-byte code page, read in one go together with the \'hh and \uN
+    // escapes inside it, which is most of what word processors write.
     const CodePage &page = codePage();
-    m_textBuffer.resize(m_pos - p);
-    char16_t *out = reinterpret_cast<char16_t *>(m_textBuffer.data());
-    char16_t *const first = out;
-    for (; p < m_pos; ++p) {
-        const auto byte = static_cast<unsigned char>(*p);
-        if (byte >= 0x20)
-            *out++ = page.unit(byte);
-        else if (byte == '\t')
+    char16_t *const first = m_units.data();
+    char16_t *out = first;
+    const char *const limit = m_pos + std::min<std::ptrdiff_t>(m_end - m_pos, std::ptrdiff_t(m_units.size()));
+    while (m_pos < limit) {
+        const auto c = static_cast<unsigned char>(*m_pos);
+        if (c == '\\') {
+            if (m_end - m_pos >= 4 && m_pos[1] == '\'') {
+                const int high = hexValue(m_pos[2]);
+                const int low = hexValue(m_pos[3]);
+                if (high >= 0 && low >= 0) {
+                    *out++ = page.unit(static_cast<unsigned char>(high * 16 + low));
+                    m_pos += 4;
+                    continue;
+                }
+            } else if (m_end - m_pos >= 3 && m_pos[1] == 'u' &&
+                       (isDigit(m_pos[2]) || (m_pos[2] == '-' && m_end - m_pos >= 4 && isDigit(m_pos[3])))) {
+                *out++ = inlineUnicode();
+                if (m_unicodeSkipLeft > 0)
+                    break;
+                continue;
+            }
+            break;
+        }
+        if (c == '{' || c == '}')
+            break;
+        ++m_pos;
+        if (c >= 0x20)
+            *out++ = page.unit(c);
+        else if (c == '\t')
             *out++ = u'\t';
-        // other control bytes are junk and do not show
+        // line ends in the source and other control bytes are not text
     }
-    m_builder.appendText(QStringView(first, out - first), m_state.chars, m_state.para);
+    if (out != first && !m_state.chars.hidden)
+        m_builder.appendText(QStringView(first, out - first), m_state.chars, m_state.para);
+}
+
+char16_t Parser::inlineUnicode()
+{
+    ++m_pos; // the backslash
+    ++m_pos; // the u
+    bool negative = false;
+    if (*m_pos == '-') {
+        negative = true;
+        ++m_pos;
+    }
+    std::int64_t value = 0;
+    while (m_pos < m_end && isDigit(*m_pos)) {
+        if (value < 1'000'000)
+            value = value * 10 + (*m_pos - '0');
+        ++m_pos;
+    }
+    if (m_pos < m_end && *m_pos == ' ')
+        ++m_pos;
+    if (negative)
+        value = -value;
+    // The fallback: single bytes or \'hh escapes; anything else ends it and is left to run().
+    int skip = m_state.unicodeSkip;
+    while (skip > 0 && m_pos < m_end) {
+        const char c = *m_pos;
+        if (c == '\\') {
+            if (m_end - m_pos >= 4 && m_pos[1] == '\'' && hexValue(m_pos[2]) >= 0 && hexValue(m_pos[3]) >= 0) {
+                m_pos += 4;
+                --skip;
+                continue;
+            }
+            break;
+        }
+        if (c == '{' || c == '}')
+            break;
+        if (c != '\r' && c != '\n')
+            --skip;
+        ++m_pos;
+    }
+    m_unicodeSkipLeft = skip;
+    return unicodeUnit(value);
 }
 
 void Parser::emitText(QStringView text)
@@ -414,7 +485,7 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
     case Keyword::UnicodeSkip: s.unicodeSkip = std::clamp(param, 0, 16); return;
     case Keyword::Unicode:
         if (s.destination == Destination::Text) {
-            emitChar(param < -32768 || param > 65535 ? u'\uFFFD' : char16_t(param < 0 ? param + 65536 : param));
+            emitChar(unicodeUnit(param));
             m_unicodeSkipLeft = s.unicodeSkip;
         }
         return;

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <vector>
 
 namespace Rtf {
@@ -42,6 +43,7 @@ private:
     void formatWord(Keyword keyword, bool hasParam, int param);
     void controlSymbol(char symbol);
     void plainText();
+    char16_t inlineUnicode();
     void hexByte();
     void textByte(unsigned char byte);
     void emitText(QStringView text);
@@ -69,7 +71,7 @@ private:
     const CodePage *m_codePage = nullptr; // of m_codePageFont; reset when the fonts change
     int m_codePageFont = -2;
     QByteArray m_pendingBytes;  // multi-byte code page text not yet decoded
-    QString m_textBuffer;
+    std::array<char16_t, 4096> m_units{}; // decoded text on its way to the builder
 
     int m_fontNumber = -1;
     FontEntry m_fontEntry;

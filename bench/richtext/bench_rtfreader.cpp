@@ -1,0 +1,131 @@
+// Speed and memory of the RTF reader on a 10 MB formatted German document, beside unrtf --text.
+#include "bench/richtext/germanrtf.h"
+#include "richtext/richtextbox.h"
+#include "richtext/rtfreader.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+double megabytes(qsizetype bytes)
+{
+    return bytes / 1e6;
+}
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+double cpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+struct Timing
+{
+    double wall = -1; // best of the runs: the figure least disturbed by other work on the machine
+    double cpu = -1;  // processor time of this process in that run
+};
+
+// prepare() runs before each measured run() and is not measured (it frees the last result).
+template <typename Prepare, typename Run> Timing best(int runs, Prepare prepare, Run run)
+{
+    Timing result;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer timer;
+        const double cpuStart = cpuSeconds();
+        timer.start();
+        if (!run())
+            return Timing();
+        const double wall = timer.nsecsElapsed() / 1e9;
+        if (result.wall < 0 || wall < result.wall)
+            result = Timing{wall, cpuSeconds() - cpuStart};
+    }
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // Arguments: the document size in MB (10 by default); "--no-compare" leaves unrtf out.
+    const QStringList args = app.arguments();
+    const qsizetype size = args.size() > 1 && args.at(1).toLongLong() > 0 ? args.at(1).toLongLong() * 1000 * 1000
+                                                                        : 10 * 1000 * 1000;
+    const int runs = 5;
+
+    const QByteArray rtf = GermanRtf::generate(size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("deutsch.rtf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+        return 1;
+    file.close();
+    std::printf("document: %s, %.2f MB\n", qPrintable(path), megabytes(rtf.size()));
+
+    qsizetype characters = 0;
+    std::unique_ptr<QTextDocument> document;
+    const auto newDocument = [&] {
+        document.reset();
+        document = std::make_unique<QTextDocument>();
+    };
+    const Timing reader = best(runs, newDocument, [&] {
+        const bool ok = Rtf::read(rtf, document.get());
+        characters = document->characterCount();
+        return ok;
+    });
+    const double mb = megabytes(rtf.size());
+    std::printf("Rtf::read into QTextDocument: best of %d %.3f s (%.1f MB/s), cpu %.3f s (%.1f MB/s), "
+                "%lld characters\n",
+                runs, reader.wall, mb / reader.wall, reader.cpu, mb / reader.cpu, static_cast<long long>(characters));
+
+    document.reset();
+    std::unique_ptr<RichTextBox> control;
+    const auto newControl = [&] {
+        control.reset();
+        control = std::make_unique<RichTextBox>();
+    };
+    const Timing box = best(runs, newControl, [&] { return control->loadRtfFile(path); });
+    control.reset();
+    std::printf("RichTextBox::loadRtfFile (file read, no layout yet): best of %d %.3f s (%.1f MB/s), cpu %.3f s\n",
+                runs, box.wall, mb / box.wall, box.cpu);
+    std::printf("peak memory of this process: %.1f MB\n", peakKilobytes() / 1024.0);
+
+    const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+    if (args.contains(QStringLiteral("--no-compare")))
+        return 0;
+    if (unrtf.isEmpty()) {
+        std::printf("unrtf --text: not installed, comparison skipped\n");
+        return 0;
+    }
+    const Timing other = best(runs, [] {}, [&] {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(unrtf, {QStringLiteral("--text"), path});
+        return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
+    });
+    std::printf("unrtf --text (whole process, output to /dev/null): best of %d %.3f s (%.1f MB/s)\n", runs,
+                other.wall, mb / other.wall);
+    std::printf("Rtf::read is %.1f times as fast as unrtf --text\n", other.wall / reader.wall);
+    return 0;
+}
