@@ -16,8 +16,8 @@ endforeach()
 
 install(FILES ${GLOSSAND_COMPANION_TEXTS} ${GLOSSAND_HELP_FILES} DESTINATION ${GLOSSAND_INSTALL_DIR})
 
-# Desktop integration. The viewer has an entry of its own only so that the desktop knows its icon;
-# it is hidden from the menus because it is useless without a help file.
+# Desktop integration. The viewer's entry is hidden from the menus, because the viewer is useless
+# without a help file; it serves to open .vry files and gives the desktop its icon.
 set(GLOSSAND_DESKTOP_DIR ${CMAKE_CURRENT_SOURCE_DIR}/desktop)
 foreach(app Zembrota Quorant Tessavor)
   install(FILES ${GLOSSAND_DESKTOP_DIR}/org.glossand.${app}.desktop DESTINATION share/applications)
@@ -29,6 +29,10 @@ foreach(app Zembrota Quorant Tessavor)
             RENAME org.glossand.${app}.png)
   endforeach()
 endforeach()
+# A compiled help file opened from the file manager shows its contents page in the viewer.
+install(FILES ${GLOSSAND_DESKTOP_DIR}/org.glossand.Tessavor.mime.xml
+        DESTINATION share/mime/packages
+        RENAME org.glossand.Tessavor.xml)
 install(FILES
   ${GLOSSAND_DESKTOP_DIR}/org.glossand.Zembrota.metainfo.xml
   ${GLOSSAND_DESKTOP_DIR}/org.glossand.Quorant.metainfo.xml

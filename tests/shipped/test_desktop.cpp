@@ -121,6 +121,8 @@ void DesktopTest::desktopEntry()
     QCOMPARE(keys.value(u"Icon"_s), u"org.glossand."_s + app);
     QCOMPARE(keys.value(u"NoDisplay"_s) == u"true"_s, hidden);
     QCOMPARE(keys.value(u"Terminal"_s), u"false"_s);
+    // Only the viewer opens files: a help file given alone shows its contents page.
+    QCOMPARE(keys.value(u"MimeType"_s), hidden ? u"application/x-tessavor-help;"_s : QString());
     QVERIFY(!keys.value(u"Name[de]"_s).isEmpty());
     QVERIFY(!keys.value(u"Comment[de]"_s).isEmpty());
 }
@@ -297,6 +299,17 @@ void DesktopTest::installedTree()
     }
     QVERIFY(root.exists(u"share/metainfo/org.glossand.Zembrota.metainfo.xml"_s));
     QVERIFY(root.exists(u"share/metainfo/org.glossand.Quorant.metainfo.xml"_s));
+    QVERIFY(root.exists(u"share/mime/packages/org.glossand.Tessavor.xml"_s));
+
+    // The desktop's MIME database accepts the help file type (when its tool is installed).
+    const QString updateMime = QStandardPaths::findExecutable(u"update-mime-database"_s);
+    if (!updateMime.isEmpty()) {
+        const Run mime = run(updateMime, {root.filePath(u"share/mime"_s)});
+        QVERIFY2(mime.exitCode == 0 && !mime.output.contains(u"rror"_s), qPrintable(mime.output));
+        QFile type(root.filePath(u"share/mime/application/x-tessavor-help.xml"_s));
+        QVERIFY(type.open(QIODevice::ReadOnly));
+        QVERIFY(type.readAll().contains("*.vry"));
+    }
 
     // A program started through its command runs (the compiler needs no display).
     if (QFileInfo::exists(root.filePath(u"bin/quorantc"_s))) {
