@@ -18,7 +18,8 @@ void print(FILE *stream, const QString &text)
 }
 
 const QString usage = u"Aufruf: zembrota-check WORTLISTE\n"
-                      "Prüft eine Wortliste (latein.lst) und zeigt ihre Probleme mit Zeilennummern und "
+                      "Prüft eine Wortliste (latein.lst; bei einem Verzeichnis die latein.lst darin) und "
+                      "zeigt ihre Probleme mit Zeilennummern und "
                       "die Zahl der Wörter je Buch und Lektion. Rückgabewert: 0 ohne Probleme, 1 mit "
                       "Problemen, 2 wenn die Datei nicht gelesen werden kann."_s;
 
@@ -37,7 +38,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    const QString path = arguments.first();
+    // A directory stands for the word list in it, as the dictionary finds it in its own directory.
+    QString path = arguments.first();
+    if (QFileInfo(path).isDir())
+        path += u'/' + QLatin1StringView(wordListFileName);
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));

@@ -203,6 +203,11 @@ void TestWordListCheck::command_data()
                                 << u"Keine Probleme gefunden."_s << QString();
     QTest::newRow("problems") << TestSupport::crlf({u"#amare"_s, u"="_s, u"lieben"_s, u"$9"_s, u"%3"_s})
                               << file << 1 << u"  Zeile 4: Buch 9 gibt es nicht"_s << QString();
+    QTest::newRow("directory: its latein.lst")
+        << TestSupport::crlf(entry(u"amare"_s)) << QStringList{u"@DIR"_s} << 0
+        << u"/latein.lst: 6 Zeilen, 1 Eintrag"_s << QString();
+    QTest::newRow("directory without a word list") << QByteArray() << QStringList{u"@DIR"_s} << 2 << QString()
+                                                   << u"/latein.lst“ kann nicht gelesen werden"_s;
     QTest::newRow("missing file") << QByteArray() << file << 2 << QString() << u"kann nicht gelesen werden"_s;
     QTest::newRow("no argument") << QByteArray() << QStringList{} << 2 << QString()
                                  << u"Aufruf: zembrota-check"_s;
@@ -226,6 +231,8 @@ void TestWordListCheck::command()
     for (QString &argument : arguments) {
         if (argument == u"@FILE"_s)
             argument = dir.file(u"latein.lst"_s);
+        else if (argument == u"@DIR"_s)
+            argument = dir.path();
     }
     QProcess process;
     process.start(programPath(), arguments);
