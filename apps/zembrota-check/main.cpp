@@ -19,9 +19,9 @@ void print(FILE *stream, const QString &text)
 
 const QString usage = u"Aufruf: zembrota-check WORTLISTE\n"
                       "Prüft eine Wortliste (latein.lst; bei einem Verzeichnis die latein.lst darin) und "
-                      "zeigt ihre Probleme mit Zeilennummern und "
-                      "die Zahl der Wörter je Buch und Lektion. Rückgabewert: 0 ohne Probleme, 1 mit "
-                      "Problemen, 2 wenn die Datei nicht gelesen werden kann."_s;
+                      "zeigt ihre Probleme mit Zeilennummern und die Zahl der Wörter je Buch und Lektion. "
+                      "Rückgabewert: 0 ohne Probleme, 1 mit Problemen, 2 wenn die Datei nicht gelesen "
+                      "werden kann."_s;
 
 } // namespace
 
