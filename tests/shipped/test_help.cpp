@@ -8,6 +8,7 @@
 #include "richtext/rtfreader.h"
 
 #include <QFont>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +56,8 @@ private Q_SLOTS:
     void plainTopic();
     void quotesProgramTexts_data();
     void quotesProgramTexts();
+    void crossReferences_data();
+    void crossReferences();
 };
 
 void HelpFilesTest::layout_data()
@@ -298,6 +301,33 @@ void HelpFilesTest::quotesProgramTexts()
     const QString text = shownText(read.document, topic);
     QVERIFY2(!text.isEmpty(), qPrintable(u"no such topic: "_s + topic));
     QVERIFY2(text.contains(phrase), qPrintable(u"missing: "_s + phrase));
+}
+
+void HelpFilesTest::crossReferences_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("zembrota.vry") << u"zembrota.vry"_s;
+    QTest::newRow("quorant.vry") << u"quorant.vry"_s;
+}
+
+// A topic that sends the reader to another one ("Thema „Volltext - Suche“") names a topic that
+// exists, spelled as in the contents.
+void HelpFilesTest::crossReferences()
+{
+    QFETCH(QString, fileName);
+    const HelpFile::ReadResult read = readHelp(fileName);
+    QVERIFY(read.ok());
+    static const QRegularExpression reference(u"Thema „([^“]+)“"_s);
+    int references = 0;
+    for (const QString &topic : read.document.contents) {
+        const QString text = shownText(read.document, topic);
+        for (const QRegularExpressionMatch &match : reference.globalMatch(text)) {
+            ++references;
+            QVERIFY2(read.document.contents.contains(match.captured(1)),
+                     qPrintable(topic + u": no topic "_s + match.captured(1)));
+        }
+    }
+    QVERIFY(references > 3);
 }
 
 int ShippedHelp::runHelpFilesTest(int argc, char **argv)
