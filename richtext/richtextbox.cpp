@@ -70,8 +70,11 @@ QString plainLines(QString text)
         case 0xFDD1: // end of a frame
             text[out++] = QLatin1Char('\n');
             break;
-        case QChar::ObjectReplacementCharacter: break;
-        default: text[out++] = QChar(c); break;
+        case QChar::ObjectReplacementCharacter:
+            break;
+        default:
+            text[out++] = QChar(c);
+            break;
         }
     }
     text.truncate(out);

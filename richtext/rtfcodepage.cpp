@@ -8,22 +8,38 @@ namespace Rtf {
 int codePageForCharset(int charset)
 {
     switch (charset) {
-    case 77: return 10000;  // Mac Roman
-    case 128: return 932;   // Shift-JIS
-    case 129: return 949;   // Hangul
-    case 134: return 936;   // GB2312
-    case 136: return 950;   // Big5
-    case 161: return 1253;  // Greek
-    case 162: return 1254;  // Turkish
-    case 163: return 1258;  // Vietnamese
-    case 177: return 1255;  // Hebrew
-    case 178: return 1256;  // Arabic
-    case 186: return 1257;  // Baltic
-    case 204: return 1251;  // Cyrillic
-    case 222: return 874;   // Thai
-    case 238: return 1250;  // Eastern European
-    case 254: return 437;   // PC 437
-    default: return 0;      // ANSI, default, symbol and unknown: the document's code page
+    case 77:
+        return 10000; // Mac Roman
+    case 128:
+        return 932; // Shift-JIS
+    case 129:
+        return 949; // Hangul
+    case 134:
+        return 936; // GB2312
+    case 136:
+        return 950; // Big5
+    case 161:
+        return 1253; // Greek
+    case 162:
+        return 1254; // Turkish
+    case 163:
+        return 1258; // Vietnamese
+    case 177:
+        return 1255; // Hebrew
+    case 178:
+        return 1256; // Arabic
+    case 186:
+        return 1257; // Baltic
+    case 204:
+        return 1251; // Cyrillic
+    case 222:
+        return 874; // Thai
+    case 238:
+        return 1250; // Eastern European
+    case 254:
+        return 437; // PC 437
+    default:
+        return 0; // ANSI, default, symbol and unknown: the document's code page
     }
 }
 
@@ -33,14 +49,27 @@ QByteArray converterName(int number, bool *singleByte)
 {
     *singleByte = true;
     switch (number) {
-    case 437: return "IBM437";
-    case 850: return "IBM850";
-    case 10000: return "macintosh";
-    case 932: *singleByte = false; return "Shift_JIS";
-    case 936: *singleByte = false; return "GBK";
-    case 949: *singleByte = false; return "windows-949";
-    case 950: *singleByte = false; return "Big5";
-    case 65001: *singleByte = false; return "UTF-8";
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 10000:
+        return "macintosh";
+    case 932:
+        *singleByte = false;
+        return "Shift_JIS";
+    case 936:
+        *singleByte = false;
+        return "GBK";
+    case 949:
+        *singleByte = false;
+        return "windows-949";
+    case 950:
+        *singleByte = false;
+        return "Big5";
+    case 65001:
+        *singleByte = false;
+        return "UTF-8";
     default:
         if (number == 874 || (number >= 1250 && number <= 1258))
             return "windows-" + QByteArray::number(number);

@@ -36,10 +36,14 @@ QString substitute(const QString &name)
 QString genericFamily(QFont::StyleHint hint)
 {
     switch (hint) {
-    case QFont::Serif: return QStringLiteral("Liberation Serif");
-    case QFont::SansSerif: return QStringLiteral("Liberation Sans");
-    case QFont::Monospace: return QStringLiteral("Liberation Mono");
-    default: return QString();
+    case QFont::Serif:
+        return QStringLiteral("Liberation Serif");
+    case QFont::SansSerif:
+        return QStringLiteral("Liberation Sans");
+    case QFont::Monospace:
+        return QStringLiteral("Liberation Mono");
+    default:
+        return QString();
     }
 }
 
@@ -139,10 +143,18 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
 {
     QTextBlockFormat format;
     switch (para.alignment) {
-    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
-    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
-    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
-    case Alignment::Justify: format.setAlignment(Qt::AlignJustify); break;
+    case Alignment::Left:
+        format.setAlignment(Qt::AlignLeft);
+        break;
+    case Alignment::Center:
+        format.setAlignment(Qt::AlignHCenter);
+        break;
+    case Alignment::Right:
+        format.setAlignment(Qt::AlignRight);
+        break;
+    case Alignment::Justify:
+        format.setAlignment(Qt::AlignJustify);
+        break;
     }
     format.setLeftMargin(twipsToPixels(para.leftTwips));
     format.setRightMargin(twipsToPixels(para.rightTwips));
@@ -151,7 +163,8 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
     format.setBottomMargin(twipsToPixels(para.spaceAfterTwips));
     if (para.lineSpacing != 0) {
         if (para.lineMultiple)
-            format.setLineHeight(std::abs(para.lineSpacing) * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+            format.setLineHeight(std::abs(para.lineSpacing) * 100.0 / 240.0,
+                                 QTextBlockFormat::ProportionalHeight);
         else if (para.lineSpacing > 0)
             format.setLineHeight(twipsToPixels(para.lineSpacing), QTextBlockFormat::MinimumHeight);
         else
@@ -168,9 +181,15 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
         QTextOption::Tab tab;
         tab.position = twipsToPixels(stop.twips - lineStart);
         switch (stop.kind) {
-        case TabKind::Left: tab.type = QTextOption::LeftTab; break;
-        case TabKind::Center: tab.type = QTextOption::CenterTab; break;
-        case TabKind::Right: tab.type = QTextOption::RightTab; break;
+        case TabKind::Left:
+            tab.type = QTextOption::LeftTab;
+            break;
+        case TabKind::Center:
+            tab.type = QTextOption::CenterTab;
+            break;
+        case TabKind::Right:
+            tab.type = QTextOption::RightTab;
+            break;
         case TabKind::Decimal:
             tab.type = QTextOption::DelimiterTab;
             tab.delimiter = QLatin1Char(',');
@@ -183,8 +202,9 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaState &para) const
     if (para.firstLineTwips < 0)
         tabs.append(QTextOption::Tab(twipsToPixels(-para.firstLineTwips), QTextOption::LeftTab));
     if (!tabs.isEmpty()) {
-        std::sort(tabs.begin(), tabs.end(),
-                  [](const QTextOption::Tab &a, const QTextOption::Tab &b) { return a.position < b.position; });
+        std::sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab &a, const QTextOption::Tab &b) {
+            return a.position < b.position;
+        });
         format.setTabPositions(tabs);
     }
     return format;

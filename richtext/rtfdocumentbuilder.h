@@ -101,7 +101,7 @@ private:
 
     std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
     std::size_t m_lastFormat = 0; // the cache entry found last
-    ParaState m_lastPara; // the paragraph state m_lastBlockFormat was made from
+    ParaState m_lastPara;         // the paragraph state m_lastBlockFormat was made from
     QTextBlockFormat m_lastBlockFormat;
     bool m_haveLastPara = false;
     // The cursor's block has m_lastBlockFormat (a new block inherits its predecessor's format).

@@ -10,9 +10,6 @@ namespace Rtf {
 
 namespace {
 
-constexpr int maxWordLength = 32;
-constexpr int maxTwips = 31680; // 22 inches, wider than any page
-
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -37,19 +34,6 @@ int hexValue(char c)
 bool isSpecial(char c)
 {
     return c == '\\' || c == '{' || c == '}';
-}
-
-// \uN counts in signed 16 bits; what lies outside any reading of that is no character.
-char16_t unicodeUnit(std::int64_t value)
-{
-    if (value < -32768 || value > 65535)
-        return u'\uFFFD';
-    return char16_t(value < 0 ? value + 65536 : value);
-}
-
-int twips(int value)
-{
-    return std::clamp(value, -maxTwips, maxTwips);
 }
 
 } // namespace
@@ -135,7 +119,8 @@ void Parser::controlSequence()
     const char *start = m_pos;
     while (m_pos < m_end && isLetter(*m_pos))
         ++m_pos;
-    const std::string_view word(start, std::size_t(std::min<std::ptrdiff_t>(m_pos - start, maxWordLength + 1)));
+    const std::string_view word(start,
+                                std::size_t(std::min<std::ptrdiff_t>(m_pos - start, maxWordLength + 1)));
 
     bool hasParam = false;
     std::int64_t value = 0;
@@ -172,21 +157,34 @@ void Parser::controlSymbol(char symbol)
         return;
     }
     switch (symbol) {
-    case '*': m_state.starPending = true; break;
+    case '*':
+        m_state.starPending = true;
+        break;
     case '\\':
     case '{':
-    case '}': textByte(static_cast<unsigned char>(symbol)); break;
-    case '~': emitChar(u'\u00A0'); break;
-    case '-': emitChar(u'\u00AD'); break;
-    case '_': emitChar(u'\u2011'); break;
-    case '\t': emitChar(u'\t'); break;
+    case '}':
+        textByte(static_cast<unsigned char>(symbol));
+        break;
+    case '~':
+        emitChar(u'\u00A0');
+        break;
+    case '-':
+        emitChar(u'\u00AD');
+        break;
+    case '_':
+        emitChar(u'\u2011');
+        break;
+    case '\t':
+        emitChar(u'\t');
+        break;
     case '\r':
     case '\n':
         // A backslash before a line end is a paragraph mark.
         if (m_state.destination == Destination::Text)
             m_builder.endParagraph(m_state.chars, m_state.para);
         break;
-    default: break; // \: \| and the like do not show
+    default:
+        break; // \: \| and the like do not show
     }
 }
 
@@ -247,7 +245,8 @@ void Parser::textByte(unsigned char byte)
         }
         return;
     }
-    case Destination::Skip: return;
+    case Destination::Skip:
+        return;
     }
 }
 
@@ -332,7 +331,8 @@ char16_t Parser::inlineUnicode()
     while (skip > 0 && m_pos < m_end) {
         const char c = *m_pos;
         if (c == '\\') {
-            if (m_end - m_pos >= 4 && m_pos[1] == '\'' && hexValue(m_pos[2]) >= 0 && hexValue(m_pos[3]) >= 0) {
+            if (m_end - m_pos >= 4 && m_pos[1] == '\'' && hexValue(m_pos[2]) >= 0 &&
+                hexValue(m_pos[3]) >= 0) {
                 m_pos += 4;
                 --skip;
                 continue;
@@ -415,206 +415,12 @@ void Parser::finishPicture(const GroupState &parent)
     QImage image;
     if (!image.loadFromData(picture.data, picture.kind == Picture::Kind::Png ? "PNG" : "JPEG"))
         return;
-    const double width = picture.widthGoal > 0 ? DocumentBuilder::twipsToPixels(picture.widthGoal)
-                                               : double(image.width());
-    const double height = picture.heightGoal > 0 ? DocumentBuilder::twipsToPixels(picture.heightGoal)
-                                                 : double(image.height());
-    m_builder.appendImage(image, width * picture.scaleX / 100.0, height * picture.scaleY / 100.0, parent.chars,
-                          parent.para);
-}
-
-void Parser::controlWord(std::string_view word, bool hasParam, int param)
-{
-    const Keyword keyword = word.size() > std::size_t(maxWordLength) ? Keyword::Unknown : lookupKeyword(word);
-    GroupState &s = m_state;
-
-    if (s.starPending) {
-        // An ignorable destination the reader does not know is skipped whole.
-        s.starPending = false;
-        if (keyword != Keyword::TextDestination && keyword != Keyword::FontTable &&
-            keyword != Keyword::ColorTable && keyword != Keyword::Picture) {
-            s.destination = Destination::Skip;
-            return;
-        }
-    }
-    if (keyword == Keyword::Binary) {
-        skipBinary(hasParam ? param : 0);
-        return;
-    }
-    if (s.destination == Destination::Skip)
-        return;
-
-    switch (keyword) {
-    case Keyword::SkipDestination: s.destination = Destination::Skip; return;
-    case Keyword::TextDestination:
-        if (word == "listtext" || word == "pntext")
-            s.listText = true;
-        return; // the text stays where it was going
-    case Keyword::FontTable:
-        s.destination = Destination::FontTable;
-        m_fontNumber = -1;
-        m_fontName.clear();
-        return;
-    case Keyword::ColorTable:
-        s.destination = Destination::ColorTable;
-        m_colorHasValue = false;
-        m_red = m_green = m_blue = 0;
-        return;
-    case Keyword::Picture:
-        s.destination = Destination::Picture;
-        m_picture = Picture();
-        return;
-    case Keyword::AnsiCodePage:
-        if (hasParam && param > 0)
-            m_documentCodePage = param;
-        m_codePage = nullptr;
-        return;
-    case Keyword::Ansi: m_documentCodePage = 1252; m_codePage = nullptr; return;
-    case Keyword::Mac: m_documentCodePage = 10000; m_codePage = nullptr; return;
-    case Keyword::Pc: m_documentCodePage = 437; m_codePage = nullptr; return;
-    case Keyword::Pca: m_documentCodePage = 850; m_codePage = nullptr; return;
-    case Keyword::DefaultFont:
-        m_defaultFont = param;
-        m_builder.setDefaultFont(param);
-        m_codePage = nullptr;
-        return;
-    case Keyword::DefaultTab:
-        if (param > 0)
-            m_builder.setDefaultTab(std::min(param, maxTwips));
-        return;
-    case Keyword::UnicodeSkip: s.unicodeSkip = std::clamp(param, 0, 16); return;
-    case Keyword::Unicode:
-        if (s.destination == Destination::Text) {
-            emitChar(unicodeUnit(param));
-            m_unicodeSkipLeft = s.unicodeSkip;
-        }
-        return;
-    default: break;
-    }
-
-    switch (s.destination) {
-    case Destination::FontTable:
-        switch (keyword) {
-        case Keyword::Font:
-            if (m_fontNumber >= 0 && !m_fontName.trimmed().isEmpty())
-                finishFontEntry();
-            m_fontNumber = std::max(param, 0);
-            m_fontEntry = FontEntry();
-            m_fontName.clear();
-            break;
-        case Keyword::FontCharset: m_fontEntry.codePage = codePageForCharset(param); break;
-        case Keyword::FontFamilyRoman: m_fontEntry.hint = QFont::Serif; break;
-        case Keyword::FontFamilySwiss: m_fontEntry.hint = QFont::SansSerif; break;
-        case Keyword::FontFamilyModern: m_fontEntry.hint = QFont::Monospace; break;
-        case Keyword::FontFamilyScript: m_fontEntry.hint = QFont::Cursive; break;
-        case Keyword::FontFamilyDecor: m_fontEntry.hint = QFont::Decorative; break;
-        default: break;
-        }
-        return;
-    case Destination::ColorTable:
-        if (keyword == Keyword::Red || keyword == Keyword::Green || keyword == Keyword::Blue) {
-            const int value = std::clamp(param, 0, 255);
-            (keyword == Keyword::Red ? m_red : keyword == Keyword::Green ? m_green : m_blue) = value;
-            m_colorHasValue = true;
-        }
-        return;
-    case Destination::Picture:
-        switch (keyword) {
-        case Keyword::PngBlip: m_picture.kind = Picture::Kind::Png; break;
-        case Keyword::JpegBlip: m_picture.kind = Picture::Kind::Jpeg; break;
-        case Keyword::OtherBlip: m_picture.kind = Picture::Kind::Other; break;
-        case Keyword::PictureGoalWidth: m_picture.widthGoal = std::clamp(param, 0, maxTwips); break;
-        case Keyword::PictureGoalHeight: m_picture.heightGoal = std::clamp(param, 0, maxTwips); break;
-        case Keyword::PictureScaleX: m_picture.scaleX = std::clamp(param, 1, 1000); break;
-        case Keyword::PictureScaleY: m_picture.scaleY = std::clamp(param, 1, 1000); break;
-        default: break;
-        }
-        return;
-    case Destination::Skip: return;
-    case Destination::Text: formatWord(keyword, hasParam, param); return;
-    }
-}
-
-void Parser::formatWord(Keyword keyword, bool hasParam, int param)
-{
-    CharState &c = m_state.chars;
-    ParaState &p = m_state.para;
-    // A toggle without a parameter switches on; with 0 it switches off.
-    const bool on = !hasParam || param != 0;
-    switch (keyword) {
-    case Keyword::Plain: c = CharState(); break;
-    case Keyword::Font: c.font = std::max(param, 0); break;
-    case Keyword::FontSize: c.halfPoints = hasParam ? std::clamp(param, 2, 3276) : 24; break;
-    case Keyword::Foreground: c.foreground = param; break;
-    case Keyword::Background: c.background = param; break;
-    case Keyword::Highlight: c.highlight = param > 0 ? param : -1; break;
-    case Keyword::Bold: c.bold = on; break;
-    case Keyword::Italic: c.italic = on; break;
-    case Keyword::Underline: c.underline = on; break;
-    case Keyword::UnderlineNone: c.underline = false; break;
-    case Keyword::Strike: c.strike = on; break;
-    case Keyword::Hidden: c.hidden = on; break;
-    case Keyword::AllCaps: c.allCaps = on; break;
-    case Keyword::SmallCaps: c.smallCaps = on; break;
-    case Keyword::Subscript: c.vertical = VerticalPosition::Sub; break;
-    case Keyword::Superscript: c.vertical = VerticalPosition::Super; break;
-    case Keyword::NoSuperSub: c.vertical = VerticalPosition::Normal; break;
-    case Keyword::Up: c.vertical = param > 0 || !hasParam ? VerticalPosition::Super : VerticalPosition::Normal; break;
-    case Keyword::Down: c.vertical = param > 0 || !hasParam ? VerticalPosition::Sub : VerticalPosition::Normal; break;
-    case Keyword::Line: emitChar(u'\u2028'); break;
-    case Keyword::Tab: emitChar(u'\t'); break;
-    case Keyword::EmDash: emitChar(u'\u2014'); break;
-    case Keyword::EnDash: emitChar(u'\u2013'); break;
-    case Keyword::EmSpace: emitChar(u'\u2003'); break;
-    case Keyword::EnSpace: emitChar(u'\u2002'); break;
-    case Keyword::QmSpace: emitChar(u'\u2005'); break;
-    case Keyword::Bullet: emitChar(u'\u2022'); break;
-    case Keyword::LeftQuote: emitChar(u'\u2018'); break;
-    case Keyword::RightQuote: emitChar(u'\u2019'); break;
-    case Keyword::LeftDoubleQuote: emitChar(u'\u201C'); break;
-    case Keyword::RightDoubleQuote: emitChar(u'\u201D'); break;
-    case Keyword::ZeroWidthJoiner: emitChar(u'\u200D'); break;
-    case Keyword::ZeroWidthNonJoiner: emitChar(u'\u200C'); break;
-    case Keyword::NestCell: emitChar(u'\t'); break;
-    case Keyword::FootnoteNumber: emitText(QString::number(++m_footnotes)); break;
-    case Keyword::NestRow: emitChar(u'\u2028'); break;
-    default: break;
-    }
-    if (m_state.listText)
-        return; // a list number's own paragraph words must not end the list paragraph's table
-    switch (keyword) {
-    case Keyword::Par:
-    case Keyword::Page:
-    case Keyword::Section: m_builder.endParagraph(c, p); break;
-    case Keyword::Pard: p = ParaState(); break;
-    case Keyword::AlignLeft: p.alignment = Alignment::Left; break;
-    case Keyword::AlignCenter: p.alignment = Alignment::Center; break;
-    case Keyword::AlignRight: p.alignment = Alignment::Right; break;
-    case Keyword::AlignJustify: p.alignment = Alignment::Justify; break;
-    case Keyword::LeftIndent: p.leftTwips = twips(param); break;
-    case Keyword::RightIndent: p.rightTwips = twips(param); break;
-    case Keyword::FirstIndent: p.firstLineTwips = twips(param); break;
-    case Keyword::SpaceBefore: p.spaceBeforeTwips = std::clamp(param, 0, maxTwips); break;
-    case Keyword::SpaceAfter: p.spaceAfterTwips = std::clamp(param, 0, maxTwips); break;
-    case Keyword::LineSpacing: p.lineSpacing = twips(param); break;
-    case Keyword::LineMultiple: p.lineMultiple = on; break;
-    case Keyword::TabRight: p.nextTabKind = TabKind::Right; break;
-    case Keyword::TabCenter: p.nextTabKind = TabKind::Center; break;
-    case Keyword::TabDecimal: p.nextTabKind = TabKind::Decimal; break;
-    case Keyword::TabPosition:
-        if (p.tabCount < ParaState::maxTabs)
-            p.tabs[p.tabCount++] = TabStop{std::clamp(param, 0, maxTwips), p.nextTabKind};
-        p.nextTabKind = TabKind::Left;
-        break;
-    case Keyword::InTable: p.inTable = true; break;
-    case Keyword::RowDefaults: m_builder.rowDefaults(); break;
-    case Keyword::CellX: m_builder.cellBoundary(twips(param)); break;
-    case Keyword::CellGap: m_builder.cellGap(std::clamp(param, 0, 1440)); break;
-    case Keyword::CellBorder: m_builder.cellBorder(); break;
-    case Keyword::Cell: m_builder.endCell(c, p); break;
-    case Keyword::Row: m_builder.endRow(); break;
-    default: break;
-    }
+    const double width =
+        picture.widthGoal > 0 ? DocumentBuilder::twipsToPixels(picture.widthGoal) : double(image.width());
+    const double height =
+        picture.heightGoal > 0 ? DocumentBuilder::twipsToPixels(picture.heightGoal) : double(image.height());
+    m_builder.appendImage(image, width * picture.scaleX / 100.0, height * picture.scaleY / 100.0,
+                          parent.chars, parent.para);
 }
 
 } // namespace Rtf

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace Rtf {
@@ -20,6 +21,8 @@ public:
     // Groups nested deeper than this share the state of the deepest one; their braces are still
     // counted, so no input can make the stack (or anything else) grow without bound.
     static constexpr int maxDepth = 1000;
+    static constexpr int maxWordLength = 32;
+    static constexpr int maxTwips = 31680; // 22 inches, wider than any page
 
     Parser(const QByteArray &bytes, DocumentBuilder &builder);
     void run();
@@ -35,6 +38,10 @@ private:
         int scaleX = 100;
         int scaleY = 100;
     };
+
+    // \uN counts in signed 16 bits; what lies outside any reading of that is no character.
+    static char16_t unicodeUnit(std::int64_t value);
+    static int twips(int value);
 
     void openGroup();
     bool closeGroup(); // false once the outermost group is closed
@@ -60,7 +67,7 @@ private:
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    int m_overflow = 0;   // groups opened beyond maxDepth, not yet closed
+    int m_overflow = 0; // groups opened beyond maxDepth, not yet closed
     bool m_started = false;
     int m_footnotes = 0;       // footnote marks shown so far (the footnotes themselves are not)
     int m_unicodeSkipLeft = 0; // fallback characters of the last \uN still to skip
@@ -70,7 +77,7 @@ private:
     int m_defaultFont = 0;
     const CodePage *m_codePage = nullptr; // of m_codePageFont; reset when the fonts change
     int m_codePageFont = -2;
-    QByteArray m_pendingBytes;  // multi-byte code page text not yet decoded
+    QByteArray m_pendingBytes;            // multi-byte code page text not yet decoded
     std::array<char16_t, 4096> m_units{}; // decoded text on its way to the builder
 
     int m_fontNumber = -1;

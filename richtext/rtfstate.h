@@ -19,16 +19,16 @@ enum class VerticalPosition : std::uint8_t { Normal, Sub, Super };
 
 struct CharState
 {
-    int font = -1;          // font table number; -1 until set, then the default font applies
-    int halfPoints = 24;    // font size in half points
-    int foreground = -1;    // colour table index; -1 is the automatic colour
-    int background = -1;    // colour table index from \cb or \chcbpat
-    int highlight = -1;     // colour table index from \highlight
+    int font = -1;       // font table number; -1 until set, then the default font applies
+    int halfPoints = 24; // font size in half points
+    int foreground = -1; // colour table index; -1 is the automatic colour
+    int background = -1; // colour table index from \cb or \chcbpat
+    int highlight = -1;  // colour table index from \highlight
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    bool hidden = false;    // \v: text that a word processor does not show
+    bool hidden = false; // \v: text that a word processor does not show
     bool allCaps = false;
     bool smallCaps = false;
     VerticalPosition vertical = VerticalPosition::Normal;
@@ -69,9 +69,9 @@ struct ParaState
 struct GroupState
 {
     Destination destination = Destination::Text;
-    int unicodeSkip = 1;         // \ucN: fallback characters after \uN
-    bool starPending = false;    // \* seen, waiting for the destination word
-    bool listText = false;       // a list number or bullet: its paragraph words do not count
+    int unicodeSkip = 1;      // \ucN: fallback characters after \uN
+    bool starPending = false; // \* seen, waiting for the destination word
+    bool listText = false;    // a list number or bullet: its paragraph words do not count
     CharState chars;
     ParaState para;
 };

@@ -69,8 +69,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // Arguments: the document size in MB (10 by default); "--no-compare" leaves unrtf out.
     const QStringList args = app.arguments();
-    const qsizetype size = args.size() > 1 && args.at(1).toLongLong() > 0 ? args.at(1).toLongLong() * 1000 * 1000
-                                                                        : 10 * 1000 * 1000;
+    const qsizetype size = args.size() > 1 && args.at(1).toLongLong() > 0
+                               ? args.at(1).toLongLong() * 1000 * 1000
+                               : 10 * 1000 * 1000;
     const int runs = 5;
 
     const QByteArray rtf = GermanRtf::generate(size);
@@ -96,7 +97,8 @@ int main(int argc, char **argv)
     const double mb = megabytes(rtf.size());
     std::printf("Rtf::read into QTextDocument: best of %d %.3f s (%.1f MB/s), cpu %.3f s (%.1f MB/s), "
                 "%lld characters\n",
-                runs, reader.wall, mb / reader.wall, reader.cpu, mb / reader.cpu, static_cast<long long>(characters));
+                runs, reader.wall, mb / reader.wall, reader.cpu, mb / reader.cpu,
+                static_cast<long long>(characters));
 
     document.reset();
     std::unique_ptr<RichTextBox> control;
@@ -106,8 +108,9 @@ int main(int argc, char **argv)
     };
     const Timing box = best(runs, newControl, [&] { return control->loadRtfFile(path); });
     control.reset();
-    std::printf("RichTextBox::loadRtfFile (file read, no layout yet): best of %d %.3f s (%.1f MB/s), cpu %.3f s\n",
-                runs, box.wall, mb / box.wall, box.cpu);
+    std::printf(
+        "RichTextBox::loadRtfFile (file read, no layout yet): best of %d %.3f s (%.1f MB/s), cpu %.3f s\n",
+        runs, box.wall, mb / box.wall, box.cpu);
     std::printf("peak memory of this process: %.1f MB\n", peakKilobytes() / 1024.0);
 
     const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
@@ -117,13 +120,15 @@ int main(int argc, char **argv)
         std::printf("unrtf --text: not installed, comparison skipped\n");
         return 0;
     }
-    const Timing other = best(runs, [] {}, [&] {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
-        process.start(unrtf, {QStringLiteral("--text"), path});
-        return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
-    });
+    const Timing other = best(
+        runs, [] {},
+        [&] {
+            QProcess process;
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.setStandardErrorFile(QProcess::nullDevice());
+            process.start(unrtf, {QStringLiteral("--text"), path});
+            return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
+        });
     std::printf("unrtf --text (whole process, output to /dev/null): best of %d %.3f s (%.1f MB/s)\n", runs,
                 other.wall, mb / other.wall);
     std::printf("Rtf::read is %.1f times as fast as unrtf --text\n", other.wall / reader.wall);

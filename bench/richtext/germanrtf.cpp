@@ -11,12 +11,53 @@ namespace {
 
 // German words as RTF: umlauts and ß as \'hh (Word's way) or \uN\'hh (LibreOffice's way).
 constexpr std::array words = {
-    "der", "die", "das", "und", "ist", "nicht", "mit", "sich", "auf", "f\\'fcr", "Sch\\'fcler", "W\\'f6rter",
-    "Lektion", "lateinische", "\\'dcbersetzung", "Wortliste", "Bedeutung", "gro\\u223\\'dfe", "Stra\\'dfe",
-    "M\\u228\\'e4dchen", "Grammatik", "Deklination", "Konjugation", "K\\'f6nig", "T\\'e4tigkeit",
-    "\\u196\\'c4nderung", "zus\\'e4tzlich", "gew\\'f6hnlich", "Anf\\'e4nger", "schlie\\'dflich", "\\'fcben",
-    "Hilfe", "Eingabefeld", "dr\\'fccken", "w\\'e4hrend", "Lehrer", "Buch", "Kapitel", "Beispiel",
-    "\\'d6ffnen", "Fenster", "Suchbegriff", "erscheint", "darunter", "sogar", "au\\'dferdem", "Gru\\'df",
+    "der",
+    "die",
+    "das",
+    "und",
+    "ist",
+    "nicht",
+    "mit",
+    "sich",
+    "auf",
+    "f\\'fcr",
+    "Sch\\'fcler",
+    "W\\'f6rter",
+    "Lektion",
+    "lateinische",
+    "\\'dcbersetzung",
+    "Wortliste",
+    "Bedeutung",
+    "gro\\u223\\'dfe",
+    "Stra\\'dfe",
+    "M\\u228\\'e4dchen",
+    "Grammatik",
+    "Deklination",
+    "Konjugation",
+    "K\\'f6nig",
+    "T\\'e4tigkeit",
+    "\\u196\\'c4nderung",
+    "zus\\'e4tzlich",
+    "gew\\'f6hnlich",
+    "Anf\\'e4nger",
+    "schlie\\'dflich",
+    "\\'fcben",
+    "Hilfe",
+    "Eingabefeld",
+    "dr\\'fccken",
+    "w\\'e4hrend",
+    "Lehrer",
+    "Buch",
+    "Kapitel",
+    "Beispiel",
+    "\\'d6ffnen",
+    "Fenster",
+    "Suchbegriff",
+    "erscheint",
+    "darunter",
+    "sogar",
+    "au\\'dferdem",
+    "Gru\\'df",
 };
 
 class Writer
@@ -27,7 +68,8 @@ public:
     QByteArray run()
     {
         m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1031\\uc1"
-                 "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f1\\fswiss\\fprq2\\fcharset0 Arial;}"
+                 "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f1\\fswiss\\fprq2\\fcharset0 "
+                 "Arial;}"
                  "{\\f2\\fmodern\\fprq1\\fcharset0 Courier New;}{\\f3\\fnil\\fcharset2 Symbol;}}\r\n"
                  "{\\colortbl;\\red0\\green0\\blue0;\\red192\\green0\\blue0;\\red0\\green96\\blue0;"
                  "\\red0\\green0\\blue160;\\red255\\green255\\blue0;}\r\n"
@@ -62,15 +104,49 @@ private:
             if (i > 0)
                 m_out += ' ';
             switch (kind) {
-            case 0: m_out += "{\\b "; m_out += w; m_out += '}'; break;
-            case 1: m_out += "{\\i "; m_out += w; m_out += '}'; break;
-            case 2: m_out += "{\\ul "; m_out += w; m_out += '}'; break;
-            case 3: m_out += "{\\cf2 "; m_out += w; m_out += '}'; break;
-            case 4: m_out += "{\\f2\\fs20 "; m_out += w; m_out += '}'; break;
-            case 5: m_out += "\\b "; m_out += w; m_out += "\\b0 "; break;
-            case 6: m_out += "{\\highlight5 "; m_out += w; m_out += '}'; break;
-            case 7: m_out += "\\ldblquote "; m_out += w; m_out += "\\rdblquote "; break;
-            default: m_out += w; break;
+            case 0:
+                m_out += "{\\b ";
+                m_out += w;
+                m_out += '}';
+                break;
+            case 1:
+                m_out += "{\\i ";
+                m_out += w;
+                m_out += '}';
+                break;
+            case 2:
+                m_out += "{\\ul ";
+                m_out += w;
+                m_out += '}';
+                break;
+            case 3:
+                m_out += "{\\cf2 ";
+                m_out += w;
+                m_out += '}';
+                break;
+            case 4:
+                m_out += "{\\f2\\fs20 ";
+                m_out += w;
+                m_out += '}';
+                break;
+            case 5:
+                m_out += "\\b ";
+                m_out += w;
+                m_out += "\\b0 ";
+                break;
+            case 6:
+                m_out += "{\\highlight5 ";
+                m_out += w;
+                m_out += '}';
+                break;
+            case 7:
+                m_out += "\\ldblquote ";
+                m_out += w;
+                m_out += "\\rdblquote ";
+                break;
+            default:
+                m_out += w;
+                break;
             }
             if (m_random.bounded(12) == 0)
                 m_out += ',';
@@ -104,7 +180,8 @@ private:
     void list()
     {
         for (int i = 0; i < 4; ++i) {
-            m_out += "{\\listtext\\pard\\plain\\f3\\fs24 \\'b7\\tab}\\pard\\plain\\fi-360\\li720\\tx720\\f0\\fs24 ";
+            m_out += "{\\listtext\\pard\\plain\\f3\\fs24 "
+                     "\\'b7\\tab}\\pard\\plain\\fi-360\\li720\\tx720\\f0\\fs24 ";
             sentence(5);
             m_out += "\\par\r\n";
         }

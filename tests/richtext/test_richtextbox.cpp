@@ -76,9 +76,14 @@ void TestRichTextBox::loadPlainFile_data()
     QTest::newRow("lone cr") << QByteArray("a\rb") << u"a\nb"_s;
     QTest::newRow("lone lf") << QByteArray("a\nb") << u"a\nb"_s;
     QTest::newRow("mixed and empty lines") << QByteArray("a\r\n\rb\n\r\nc") << u"a\n\nb\n\nc"_s;
-    QTest::newRow("final break kept") << QByteArray("TESSAVOR\r\nTXT\r\nT\r\n\r\n\r\n") << u"TESSAVOR\nTXT\nT\n\n\n"_s;
-    QTest::newRow("windows-1252") << QByteArray("Gr\xfc\xdf" "e \x80 \x84x\x93") << u"Grüße € „x“"_s;
-    QTest::newRow("no-break space kept") << QByteArray("a\xa0" "b") << u"a\u00A0b"_s;
+    QTest::newRow("final break kept")
+        << QByteArray("TESSAVOR\r\nTXT\r\nT\r\n\r\n\r\n") << u"TESSAVOR\nTXT\nT\n\n\n"_s;
+    QTest::newRow("windows-1252") << QByteArray("Gr\xfc\xdf"
+                                                "e \x80 \x84x\x93")
+                                  << u"Grüße € „x“"_s;
+    QTest::newRow("no-break space kept") << QByteArray("a\xa0"
+                                                       "b")
+                                         << u"a\u00A0b"_s;
     QTest::newRow("rtf shown as text") << QByteArray("{\\rtf1 \\b x}") << u"{\\rtf1 \\b x}"_s;
     QTest::newRow("empty") << QByteArray() << QString();
 }
@@ -110,7 +115,9 @@ void TestRichTextBox::savePlainFile_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("lines") << u"a\nb"_s << QByteArray("a\r\nb");
     QTest::newRow("final break") << u"a\n"_s << QByteArray("a\r\n");
-    QTest::newRow("umlauts") << u"Grüße €"_s << QByteArray("Gr\xfc\xdf" "e \x80");
+    QTest::newRow("umlauts") << u"Grüße €"_s
+                             << QByteArray("Gr\xfc\xdf"
+                                           "e \x80");
     QTest::newRow("empty") << QString() << QByteArray();
 }
 
@@ -129,7 +136,8 @@ void TestRichTextBox::plainRoundTripKeepsBytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("project") << TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Hilfe"_s, u"Thema"_s, QString(),
-                                                   u"[Thema]"_s, u"Text mit Ä und\u00A0Leerzeichen"_s, QString()});
+                                                   u"[Thema]"_s, u"Text mit Ä und\u00A0Leerzeichen"_s,
+                                                   QString()});
     QTest::newRow("no final break") << QByteArray("a\r\nb");
     QTest::newRow("tabs and blanks") << QByteArray("\ta  b \r\n  \r\n");
 }
@@ -169,7 +177,8 @@ void TestRichTextBox::saveFailureKeepsOldFile()
 void TestRichTextBox::plainTextOfRtfTable()
 {
     TestSupport::ProgramDir dir;
-    dir.write(u"t.rtf"_s, "{\\rtf1 Vor\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\pard Nach\\~x}");
+    dir.write(u"t.rtf"_s,
+              "{\\rtf1 Vor\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\pard Nach\\~x}");
     RichTextBox box;
     QVERIFY(box.loadRtfFile(dir.file(u"t.rtf"_s)));
     QCOMPARE(box.plainText().split(u'\n', Qt::SkipEmptyParts),

@@ -82,7 +82,8 @@ void TestRtfDocuments::formatting_data()
     QTest::addColumn<QVariant>("value");
 
     const QString lo = u"libreoffice-formatiert"_s;
-    QTest::newRow("lo heading centred") << lo << u"Hilfe zur"_s << u"align"_s << QVariant(int(Qt::AlignHCenter));
+    QTest::newRow("lo heading centred")
+        << lo << u"Hilfe zur"_s << u"align"_s << QVariant(int(Qt::AlignHCenter));
     QTest::newRow("lo heading bold") << lo << u"Hilfe zur"_s << u"bold"_s << QVariant(true);
     QTest::newRow("lo heading size") << lo << u"Hilfe zur"_s << u"size"_s << QVariant(24.0);
     QTest::newRow("lo times") << lo << u"Geben Sie"_s << u"font"_s << QVariant(u"Times New Roman"_s);
@@ -106,12 +107,14 @@ void TestRtfDocuments::formatting_data()
     QTest::newRow("lo highlight") << lo << u"Hervorgehobener"_s << u"background"_s
                                   << QVariant(QColor(255, 255, 0));
     QTest::newRow("lo strike") << lo << u"durchgestrichen"_s << u"strike"_s << QVariant(true);
-    QTest::newRow("lo link colour") << lo << u"die Hilfeseite"_s << u"colour"_s << QVariant(QColor(0, 0, 128));
+    QTest::newRow("lo link colour") << lo << u"die Hilfeseite"_s << u"colour"_s
+                                    << QVariant(QColor(0, 0, 128));
 
     const QString head = u"libreoffice-kopfzeile"_s;
     QTest::newRow("head green") << head << u"Überschrift"_s << u"colour"_s << QVariant(QColor(0, 128, 0));
     QTest::newRow("head size") << head << u"Überschrift"_s << u"size"_s << QVariant(16.0);
-    QTest::newRow("head centred") << head << u"Überschrift"_s << u"align"_s << QVariant(int(Qt::AlignHCenter));
+    QTest::newRow("head centred") << head << u"Überschrift"_s << u"align"_s
+                                  << QVariant(int(Qt::AlignHCenter));
     QTest::newRow("head italic small") << head << u"kleiner kursiver"_s << u"size"_s << QVariant(9.0);
     QTest::newRow("head italic") << head << u"kleiner kursiver"_s << u"italic"_s << QVariant(true);
     QTest::newRow("head left") << head << u"Eingerückter"_s << u"left"_s << QVariant(720 / 15.0);
@@ -120,8 +123,8 @@ void TestRtfDocuments::formatting_data()
     const QString pandoc = u"pandoc-kapitel"_s;
     QTest::newRow("pandoc bold") << pandoc << u"a-Deklination"_s << u"bold"_s << QVariant(true);
     QTest::newRow("pandoc italic") << pandoc << u"feminine"_s << u"italic"_s << QVariant(true);
-    QTest::newRow("pandoc title centred") << pandoc << u"Lektion 12"_s << u"align"_s
-                                          << QVariant(int(Qt::AlignHCenter));
+    QTest::newRow("pandoc title centred")
+        << pandoc << u"Lektion 12"_s << u"align"_s << QVariant(int(Qt::AlignHCenter));
     QTest::newRow("pandoc quote indented") << pandoc << u"Ein eingerücktes"_s << u"left"_s << QVariant(48.0);
 
     const QString latex = u"latex2rtf-brief"_s;
@@ -130,7 +133,8 @@ void TestRtfDocuments::formatting_data()
     QTest::newRow("latex bold") << latex << u"fetter"_s << u"bold"_s << QVariant(true);
     QTest::newRow("latex italic") << latex << u"betonter"_s << u"italic"_s << QVariant(true);
     QTest::newRow("latex justify") << latex << u"Dies ist"_s << u"align"_s << QVariant(int(Qt::AlignJustify));
-    QTest::newRow("latex centre") << latex << u"Zentrierte"_s << u"align"_s << QVariant(int(Qt::AlignHCenter));
+    QTest::newRow("latex centre") << latex << u"Zentrierte"_s << u"align"_s
+                                  << QVariant(int(Qt::AlignHCenter));
     QTest::newRow("latex large") << latex << u"Große Schrift"_s << u"size"_s << QVariant(12.0);
     QTest::newRow("latex small") << latex << u"kleine Schrift"_s << u"size"_s << QVariant(9.0);
     QTest::newRow("latex underline") << latex << u"unterstrichen."_s << u"underline"_s << QVariant(true);
@@ -192,8 +196,9 @@ void TestRtfDocuments::pictureAndTableOfLibreOffice()
     QVERIFY(image.isValid());
     QCOMPARE(image.width(), 40.0);
     QCOMPARE(image.height(), 20.0);
-    QCOMPARE(document.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>().pixelColor(5, 5),
-             QColor(200, 30, 30));
+    QCOMPARE(
+        document.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>().pixelColor(5, 5),
+        QColor(200, 30, 30));
 
     cursor.setPosition(find(document, u"laudare"_s));
     QTextTable *table = cursor.currentTable();

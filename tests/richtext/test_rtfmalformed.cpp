@@ -63,19 +63,21 @@ void TestRtfMalformed::damaged_data()
     QTest::newRow("hex escape not hex") << QByteArray("{\\rtf1 a\\'zzb}") << u"azzb"_s;
     QTest::newRow("star at end") << QByteArray("{\\rtf1 a{\\*") << u"a"_s;
     QTest::newRow("star then text") << QByteArray("{\\rtf1 {\\* a}b}") << u" ab"_s;
-    QTest::newRow("parameter overflow") << QByteArray("{\\rtf1\\fs99999999999999999999999 a\\li-99999999999999 b}")
-                                        << u"ab"_s;
+    QTest::newRow("parameter overflow")
+        << QByteArray("{\\rtf1\\fs99999999999999999999999 a\\li-99999999999999 b}") << u"ab"_s;
     QTest::newRow("unicode beyond 16 bits") << QByteArray("{\\rtf1 \\u99999999?a}") << u"\uFFFDa"_s;
     QTest::newRow("huge uc") << QByteArray("{\\rtf1\\uc2147483647 \\u65 bcdefghijklmnopqrstuvwxyz01234 x}")
                              << u"Arstuvwxyz01234 x"_s;
     QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << u"ab"_s;
     QTest::newRow("huge bin") << QByteArray("{\\rtf1 a\\bin2147483647 b}") << u"a"_s;
     QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b\0\\b\0c}", 16) << u"abc"_s;
-    QTest::newRow("font table never closed") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 x") << QString();
+    QTest::newRow("font table never closed")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 x") << QString();
     QTest::newRow("font without number") << QByteArray("{\\rtf1{\\fonttbl Arial;}\\f a}") << u"a"_s;
-    QTest::newRow("colour table junk") << QByteArray("{\\rtf1{\\colortbl;;\\red999;\\green-5;x;}\\cf3\\cf-1 a}")
-                                       << u"a"_s;
-    QTest::newRow("font number huge") << QByteArray("{\\rtf1\\f2147483647\\cf2147483647\\highlight-9 a}") << u"a"_s;
+    QTest::newRow("colour table junk")
+        << QByteArray("{\\rtf1{\\colortbl;;\\red999;\\green-5;x;}\\cf3\\cf-1 a}") << u"a"_s;
+    QTest::newRow("font number huge")
+        << QByteArray("{\\rtf1\\f2147483647\\cf2147483647\\highlight-9 a}") << u"a"_s;
     QTest::newRow("cell outside table") << QByteArray("{\\rtf1 a\\cell b\\row c}") << u"a\tbc"_s;
     QTest::newRow("row without cells") << QByteArray("{\\rtf1 a\\row\\row b}") << u"ab"_s;
     QTest::newRow("picture never closed") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47") << u"a"_s;

@@ -98,18 +98,20 @@ void TestRtfReader::text_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("words") << QByteArray("{\\rtf1 Hallo Welt}") << u"Hallo Welt"_s;
-    QTest::newRow("line ends in source are not text") << QByteArray("{\\rtf1 Hal\r\nlo\nWelt}") << u"HalloWelt"_s;
+    QTest::newRow("line ends in source are not text")
+        << QByteArray("{\\rtf1 Hal\r\nlo\nWelt}") << u"HalloWelt"_s;
     QTest::newRow("delimiting space eaten") << QByteArray("{\\rtf1\\b fett\\b0  normal}") << u"fett normal"_s;
     QTest::newRow("escaped specials") << QByteArray("{\\rtf1 a\\\\b\\{c\\}d}") << u"a\\b{c}d"_s;
-    QTest::newRow("hex in 1252 by default") << QByteArray("{\\rtf1\\ansi gr\\'fc\\'dfe \\'80}") << u"grüße €"_s;
+    QTest::newRow("hex in 1252 by default")
+        << QByteArray("{\\rtf1\\ansi gr\\'fc\\'dfe \\'80}") << u"grüße €"_s;
     QTest::newRow("hex upper case digits") << QByteArray("{\\rtf1 \\'C4\\'d6}") << u"ÄÖ"_s;
     QTest::newRow("ansicpg 1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}") << u"При"_s;
     QTest::newRow("ansicpg 1250") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'9a\\'e8}") << u"šč"_s;
     QTest::newRow("font charset overrides code page")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset161 Greek;}}\\f1 \\'e1\\f0 \\'e1}")
         << u"αá"_s;
-    QTest::newRow("shift-jis double byte") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'83A}")
-                                           << u"あア"_s;
+    QTest::newRow("shift-jis double byte")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'83A}") << u"あア"_s;
     QTest::newRow("mac code page") << QByteArray("{\\rtf1\\mac \\'8a}") << u"ä"_s;
     QTest::newRow("unicode with one fallback") << QByteArray("{\\rtf1 \\u8364?x}") << u"€x"_s;
     QTest::newRow("unicode fallback hex") << QByteArray("{\\rtf1 \\u252\\'fcber}") << u"über"_s;
@@ -126,22 +128,25 @@ void TestRtfReader::text_data()
     QTest::newRow("par line tab") << QByteArray("{\\rtf1 a\\par b\\line c\\tab d}") << u"a\nb\nc\td"_s;
     QTest::newRow("backslash line end is par") << QByteArray("{\\rtf1 a\\\r\nb}") << u"a\nb"_s;
     QTest::newRow("font table skipped") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}x}") << u"x"_s;
-    QTest::newRow("colour table skipped") << QByteArray("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}x}")
-                                          << u"x"_s;
+    QTest::newRow("colour table skipped")
+        << QByteArray("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}x}") << u"x"_s;
     QTest::newRow("stylesheet skipped") << QByteArray("{\\rtf1{\\stylesheet{\\s1 Heading 1;}}x}") << u"x"_s;
     QTest::newRow("info skipped") << QByteArray("{\\rtf1{\\info{\\title T}{\\author A}}x}") << u"x"_s;
     QTest::newRow("headers and footers skipped")
         << QByteArray("{\\rtf1{\\header H}{\\footerl F}{\\headerf G}x}") << u"x"_s;
     QTest::newRow("footnote skipped, mark shown")
-        << QByteArray("{\\rtf1 x{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} Fuss}y}") << u"x1y"_s;
-    QTest::newRow("unknown starred destination skipped") << QByteArray("{\\rtf1{\\*\\foo bar{baz}}x}") << u"x"_s;
+        << QByteArray("{\\rtf1 x{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} Fuss}y}")
+        << u"x1y"_s;
+    QTest::newRow("unknown starred destination skipped")
+        << QByteArray("{\\rtf1{\\*\\foo bar{baz}}x}") << u"x"_s;
     QTest::newRow("unknown plain group shown") << QByteArray("{\\rtf1{\\foo bar}x}") << u"barx"_s;
     QTest::newRow("field shows result")
         << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}} ok}") << u"Link ok"_s;
     QTest::newRow("field instruction without star")
         << QByteArray("{\\rtf1{\\field{\\fldinst PAGE}{\\fldrslt 3}}}") << u"3"_s;
-    QTest::newRow("list texts shown") << QByteArray("{\\rtf1{\\listtext 1.\\tab}Eins\\par{\\pntext\\'b7\\tab}Zwei}")
-                                      << u"1.\tEins\n·\tZwei"_s;
+    QTest::newRow("list texts shown")
+        << QByteArray("{\\rtf1{\\listtext 1.\\tab}Eins\\par{\\pntext\\'b7\\tab}Zwei}")
+        << u"1.\tEins\n·\tZwei"_s;
     QTest::newRow("bin skipped by count") << QByteArray("{\\rtf1 a{\\*\\x\\bin4 }{\\}}b}") << u"ab"_s;
     QTest::newRow("bin in text") << QByteArray("{\\rtf1 a\\bin3 xyzb}") << u"ab"_s;
     QTest::newRow("bin count beyond end") << QByteArray("{\\rtf1 a\\bin999 xyz") << u"a"_s;
@@ -149,8 +154,8 @@ void TestRtfReader::text_data()
     QTest::newRow("text after document ignored") << QByteArray("{\\rtf1 a}b{c}") << u"a"_s;
     QTest::newRow("nonshppict skipped, shppict kept")
         << QByteArray("{\\rtf1{\\*\\shppict x}{\\nonshppict y}z}") << u"xz"_s;
-    QTest::newRow("control word too long") << QByteArray("{\\rtf1 a\\abcdefghijklmnopqrstuvwxyzabcdefghij b}")
-                                           << u"ab"_s;
+    QTest::newRow("control word too long")
+        << QByteArray("{\\rtf1 a\\abcdefghijklmnopqrstuvwxyzabcdefghij b}") << u"ab"_s;
     QTest::newRow("negative parameter") << QByteArray("{\\rtf1\\fi-360 a}") << u"a"_s;
     QTest::newRow("minus without digits is text") << QByteArray("{\\rtf1\\b-x}") << u"-x"_s;
     QTest::newRow("tab character in source") << QByteArray("{\\rtf1 a\tb}") << u"a\tb"_s;
@@ -244,11 +249,12 @@ void TestRtfReader::groupsRestoreFormatting()
 void TestRtfReader::fontsAndColours()
 {
     QTextDocument document;
-    QVERIFY(Rtf::read("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-                      "{\\f1\\fswiss Arial;}{\\f2\\fmodern{\\*\\panose 0203}Courier New;}\\f3 Gr\\'fcn;}"
-                      "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red255\\green255\\blue0;}"
-                      "A\\f0 B\\f2 C\\f3 D\\cf1 E\\cf0 F\\cb2 G\\highlight3 H\\cf9 I}",
-                      &document));
+    QVERIFY(
+        Rtf::read("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+                  "{\\f1\\fswiss Arial;}{\\f2\\fmodern{\\*\\panose 0203}Courier New;}\\f3 Gr\\'fcn;}"
+                  "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red255\\green255\\blue0;}"
+                  "A\\f0 B\\f2 C\\f3 D\\cf1 E\\cf0 F\\cb2 G\\highlight3 H\\cf9 I}",
+                  &document));
     QCOMPARE(docText(document), u"ABCDEFGHI"_s);
     QCOMPARE(charFormatAt(document, u"A"_s).fontFamilies().toStringList().value(0), u"Arial"_s);
     QVERIFY(charFormatAt(document, u"A"_s).fontFamilies().toStringList().contains(u"Liberation Sans"_s));
@@ -280,15 +286,16 @@ void TestRtfReader::paragraphFormatting_data()
     QTest::newRow("defaults") << QByteArray("") << int(Qt::AlignLeft) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("centre") << QByteArray("\\qc") << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("right") << QByteArray("\\qr") << int(Qt::AlignRight) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("justify") << QByteArray("\\qj") << int(Qt::AlignJustify) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("left after centre") << QByteArray("\\qc\\ql") << int(Qt::AlignLeft) << 0.0 << 0.0 << 0.0
-                                       << 0.0 << 0.0;
+    QTest::newRow("justify") << QByteArray("\\qj") << int(Qt::AlignJustify) << 0.0 << 0.0 << 0.0 << 0.0
+                             << 0.0;
+    QTest::newRow("left after centre")
+        << QByteArray("\\qc\\ql") << int(Qt::AlignLeft) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("indents") << QByteArray("\\li720\\ri360\\fi-360") << int(Qt::AlignLeft) << 48.0 << 24.0
                              << -24.0 << 0.0 << 0.0;
-    QTest::newRow("spacing") << QByteArray("\\sb240\\sa120") << int(Qt::AlignLeft) << 0.0 << 0.0 << 0.0 << 16.0
-                             << 8.0;
-    QTest::newRow("absurd indent clamped") << QByteArray("\\li99999999") << int(Qt::AlignLeft) << 2112.0 << 0.0
-                                           << 0.0 << 0.0 << 0.0;
+    QTest::newRow("spacing") << QByteArray("\\sb240\\sa120") << int(Qt::AlignLeft) << 0.0 << 0.0 << 0.0
+                             << 16.0 << 8.0;
+    QTest::newRow("absurd indent clamped")
+        << QByteArray("\\li99999999") << int(Qt::AlignLeft) << 2112.0 << 0.0 << 0.0 << 0.0 << 0.0;
 }
 
 void TestRtfReader::paragraphFormatting()
@@ -345,12 +352,13 @@ void TestRtfReader::emptyParagraphsKeepTheirHeight()
 void TestRtfReader::tableRowsAndCells()
 {
     QTextDocument document;
-    QVERIFY(Rtf::read("{\\rtf1 Vor\\par"
-                      "\\trowd\\trgaph70\\clbrdrt\\brdrs\\cellx1500\\cellx4500"
-                      "\\pard\\intbl amare\\cell lieben\\cell\\row"
-                      "\\trowd\\cellx1500\\cellx4500\\pard\\intbl\\b laudare\\b0\\cell loben\\par gut\\cell\\row"
-                      "\\pard Nach}",
-                      &document));
+    QVERIFY(
+        Rtf::read("{\\rtf1 Vor\\par"
+                  "\\trowd\\trgaph70\\clbrdrt\\brdrs\\cellx1500\\cellx4500"
+                  "\\pard\\intbl amare\\cell lieben\\cell\\row"
+                  "\\trowd\\cellx1500\\cellx4500\\pard\\intbl\\b laudare\\b0\\cell loben\\par gut\\cell\\row"
+                  "\\pard Nach}",
+                  &document));
     QCOMPARE(docText(document).split(u'\n', Qt::SkipEmptyParts),
              QStringList({u"Vor"_s, u"amare"_s, u"lieben"_s, u"laudare"_s, u"loben"_s, u"gut"_s, u"Nach"_s}));
     QTextCursor cursor(&document);
@@ -390,15 +398,17 @@ void TestRtfReader::pictures_data()
     QTest::addColumn<bool>("shown");
     QTest::addColumn<QSize>("size");
 
-    QTest::newRow("png at goal size") << u"rtf/sources/rot.png"_s << QByteArray("\\pngblip\\picwgoal900\\pichgoal450")
-                                      << true << QSize(60, 30);
+    QTest::newRow("png at goal size")
+        << u"rtf/sources/rot.png"_s << QByteArray("\\pngblip\\picwgoal900\\pichgoal450") << true
+        << QSize(60, 30);
     QTest::newRow("png scaled") << u"rtf/sources/rot.png"_s
-                                << QByteArray("\\pngblip\\picwgoal600\\pichgoal300\\picscalex50\\picscaley200")
+                                << QByteArray(
+                                       "\\pngblip\\picwgoal600\\pichgoal300\\picscalex50\\picscaley200")
                                 << true << QSize(20, 40);
-    QTest::newRow("jpeg at own size") << u"rtf/sources/blau.jpg"_s << QByteArray("\\jpegblip") << true
-                                      << QSize(30, 30);
-    QTest::newRow("metafile skipped") << u"rtf/sources/rot.png"_s << QByteArray("\\wmetafile8") << false
-                                      << QSize();
+    QTest::newRow("jpeg at own size")
+        << u"rtf/sources/blau.jpg"_s << QByteArray("\\jpegblip") << true << QSize(30, 30);
+    QTest::newRow("metafile skipped")
+        << u"rtf/sources/rot.png"_s << QByteArray("\\wmetafile8") << false << QSize();
     QTest::newRow("emf skipped") << u"rtf/sources/rot.png"_s << QByteArray("\\emfblip") << false << QSize();
     QTest::newRow("damaged png skipped") << QString() << QByteArray("\\pngblip") << false << QSize();
 }
@@ -434,9 +444,10 @@ void TestRtfReader::pictures()
 void TestRtfReader::listTextInsideTableKeepsTable()
 {
     QTextDocument document;
-    QVERIFY(Rtf::read("{\\rtf1\\trowd\\cellx2000\\cellx4000\\pard\\intbl{\\listtext\\pard\\plain 1.\\tab}Eins\\cell"
-                      " Zwei\\cell\\row}",
-                      &document));
+    QVERIFY(Rtf::read(
+        "{\\rtf1\\trowd\\cellx2000\\cellx4000\\pard\\intbl{\\listtext\\pard\\plain 1.\\tab}Eins\\cell"
+        " Zwei\\cell\\row}",
+        &document));
     QTextCursor cursor(&document);
     cursor.setPosition(find(document, u"Zwei"_s));
     QVERIFY(cursor.currentTable());
