@@ -248,14 +248,20 @@ LoadResult LoadWordList(const QString &programDir)
         result.error = u"Die Wortliste „%1“ wurde nicht gefunden."_s.arg(path);
         return result;
     }
+    // Only a plain file: a directory, device or pipe of that name could block or never end.
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         result.error = u"Die Wortliste „%1“ kann nicht geöffnet werden."_s.arg(path);
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(maxWordListBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         result.error = u"Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path);
+        return result;
+    }
+    if (bytes.size() > maxWordListBytes) {
+        result.error =
+            u"Die Wortliste „%1“ ist zu groß (mehr als %2 MB)."_s.arg(path).arg(maxWordListBytes >> 20);
         return result;
     }
     result.list = parseWordList(bytes);

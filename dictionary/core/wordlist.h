@@ -32,6 +32,10 @@ struct WordList
 // Entry numbers are 16-bit signed: a list holds at most this many entries.
 inline constexpr int maxEntries = 32767;
 
+// A larger file is refused: the fullest list of 32767 entries takes about 10 MB, and the whole
+// file is held in memory while it loads.
+inline constexpr qint64 maxWordListBytes = 64 * 1024 * 1024;
+
 // The word list file's name in the program directory.
 inline constexpr char wordListFileName[] = "latein.lst";
 
@@ -54,6 +58,6 @@ struct LoadResult
     WordList list;
 };
 
-// Reads programDir + "/latein.lst". A missing or unreadable file is an error; a readable file
-// always loads, with its faults in list.problems.
+// Reads programDir + "/latein.lst". A missing, unreadable or oversized file (or one that is no
+// plain file) is an error; any other file loads, with its faults in list.problems.
 LoadResult LoadWordList(const QString &programDir);

@@ -39,6 +39,8 @@ private Q_SLOTS:
     void loadMissingFileNamesPath();
     void loadDirectoryIsAnError();
     void loadUnreadableFile();
+    void loadOversizedFile();
+    void loadLargestAcceptedFile();
 };
 
 void TestWordList::lineBreaks_data()
@@ -378,6 +380,30 @@ void TestWordList::loadUnreadableFile()
     const LoadResult result = LoadWordList(dir.path());
     QVERIFY(!result.ok);
     QCOMPARE(result.error, u"Die Wortliste „%1/latein.lst“ kann nicht geöffnet werden."_s.arg(dir.path()));
+}
+
+void TestWordList::loadOversizedFile()
+{
+    TestSupport::ProgramDir dir;
+    QFile file(dir.file(u"latein.lst"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(64 * 1024 * 1024 + 1));
+    file.close();
+    const LoadResult result = LoadWordList(dir.path());
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, u"Die Wortliste „%1/latein.lst“ ist zu groß (mehr als 64 MB)."_s.arg(dir.path()));
+}
+
+void TestWordList::loadLargestAcceptedFile()
+{
+    TestSupport::ProgramDir dir;
+    QByteArray bytes = TestSupport::crlf({u"#a"_s, u"="_s, u"$1"_s, u"L1"_s});
+    bytes.append(64 * 1024 * 1024 - bytes.size(), 'x');
+    dir.write(u"latein.lst"_s, bytes);
+    const LoadResult result = LoadWordList(dir.path());
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.list.words.lineCount(), 5);
+    QCOMPARE(result.list.lessons.lessonWord(1, 1, 1), u"a"_s);
 }
 
 QTEST_GUILESS_MAIN(TestWordList)
