@@ -132,7 +132,7 @@ def render(entries):
 
 # German abbreviations and notes of the additions, which are not Latin.
 NOT_LATIN = set("m f n Pl Gen Akk Dat Abl Ind Konj Perf Adj Subst indekl auch vor Konsonant "
-                "wohin wo angehängt nachgestellt als wenn sooft da weil obwohl".split())
+                "wohin wo angehängt nachgestellt als wenn sooft da weil obwohl oft wie".split())
 
 
 def latin_words(entries):
