@@ -31,7 +31,9 @@ struct LookupResult
 };
 
 // Scans the head lines from the top; the comparison is exact (no trimming of the word, no prefix
-// match) against the head line with its trailing blanks removed. An empty word gives NoInput.
-// A malformed entry never makes the scan read past the table or into the next entry: see
-// lookup.cpp for what it yields.
+// match) against the head line with its trailing blanks removed, so the first entry with that word
+// is found. An empty word gives NoInput; a word of blanks is looked up like any other.
+// A malformed entry still gives Found and is read only up to the next head line or the end of the
+// table: without "=" all its lines before the book line are additions; more than 4 additions or 5
+// meanings keep the first 4 or 5; without a book line (or lesson line) the lists stay empty.
 LookupResult LookUpWord(const WordTable &table, const QString &word);
