@@ -38,20 +38,20 @@ bool RichTextBox::loadPlainFile(const QString &path)
         clear();
         return false;
     }
-    // CR LF, a lone CR and a lone LF each end a line; a final line break stays part of the text,
-    // so that saving writes the file back as it was.
-    QString text = LineFile::decode(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(text);
+    // CR LF, a lone CR and a lone LF each end a line; the control shows the lines, so a final
+    // line break adds no empty line at the end.
+    const QStringList lines = LineFile::splitLines(file.readAll(), LineFile::Breaks::AnyBreak);
+    setPlainText(lines.join(QLatin1Char('\n')));
     return true;
 }
 
 bool RichTextBox::savePlainFile(const QString &path)
 {
-    QString text = plainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return !LineFile::writeBytes(path, LineFile::encode(text)).has_value();
+    // Each line of the control followed by CR LF, so a file loaded from disk is written back as it
+    // was (a last line without a break gains one); an empty control writes an empty file.
+    const QString text = plainText();
+    const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    return !LineFile::writeLines(path, lines).has_value();
 }
 
 namespace {

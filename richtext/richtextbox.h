@@ -16,8 +16,8 @@ public:
     // Windows-1252 text; CR LF, a lone CR and a lone LF each end a line. False if unreadable
     // (the content is then empty).
     bool loadPlainFile(const QString &path);
-    // Writes the text as Windows-1252 with CR LF through QSaveFile; false on failure, and the
-    // old file stays as it was.
+    // Writes each line of the text as Windows-1252 followed by CR LF, through QSaveFile; false on
+    // failure, and the old file stays as it was.
     bool savePlainFile(const QString &path);
 
     QString plainText() const;

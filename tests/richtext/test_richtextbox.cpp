@@ -24,6 +24,7 @@ private Q_SLOTS:
     void savePlainFile();
     void plainRoundTripKeepsBytes_data();
     void plainRoundTripKeepsBytes();
+    void lastLineWithoutBreakGainsOne();
     void saveFailureKeepsOldFile();
     void plainTextOfRtfTable();
     void selectedText();
@@ -76,8 +77,8 @@ void TestRichTextBox::loadPlainFile_data()
     QTest::newRow("lone cr") << QByteArray("a\rb") << u"a\nb"_s;
     QTest::newRow("lone lf") << QByteArray("a\nb") << u"a\nb"_s;
     QTest::newRow("mixed and empty lines") << QByteArray("a\r\n\rb\n\r\nc") << u"a\n\nb\n\nc"_s;
-    QTest::newRow("final break kept")
-        << QByteArray("TESSAVOR\r\nTXT\r\nT\r\n\r\n\r\n") << u"TESSAVOR\nTXT\nT\n\n\n"_s;
+    QTest::newRow("final break ends last line")
+        << QByteArray("TESSAVOR\r\nTXT\r\nT\r\n\r\n\r\n") << u"TESSAVOR\nTXT\nT\n\n"_s;
     QTest::newRow("windows-1252") << QByteArray("Gr\xfc\xdf"
                                                 "e \x80 \x84x\x93")
                                   << u"Grüße € „x“"_s;
@@ -113,11 +114,11 @@ void TestRichTextBox::savePlainFile_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("lines") << u"a\nb"_s << QByteArray("a\r\nb");
-    QTest::newRow("final break") << u"a\n"_s << QByteArray("a\r\n");
+    QTest::newRow("lines") << u"a\nb"_s << QByteArray("a\r\nb\r\n");
+    QTest::newRow("empty last line") << u"a\n"_s << QByteArray("a\r\n\r\n");
     QTest::newRow("umlauts") << u"Grüße €"_s
                              << QByteArray("Gr\xfc\xdf"
-                                           "e \x80");
+                                           "e \x80\r\n");
     QTest::newRow("empty") << QString() << QByteArray();
 }
 
@@ -138,7 +139,7 @@ void TestRichTextBox::plainRoundTripKeepsBytes_data()
     QTest::newRow("project") << TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Hilfe"_s, u"Thema"_s, QString(),
                                                    u"[Thema]"_s, u"Text mit Ä und\u00A0Leerzeichen"_s,
                                                    QString()});
-    QTest::newRow("no final break") << QByteArray("a\r\nb");
+    QTest::newRow("empty lines at end") << QByteArray("a\r\nb\r\n\r\n\r\n");
     QTest::newRow("tabs and blanks") << QByteArray("\ta  b \r\n  \r\n");
 }
 
@@ -151,6 +152,16 @@ void TestRichTextBox::plainRoundTripKeepsBytes()
     QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
     QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
     QCOMPARE(dir.read(u"p.vrp"_s), bytes);
+}
+
+void TestRichTextBox::lastLineWithoutBreakGainsOne()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"p.vrp"_s, "a\r\nb");
+    RichTextBox box;
+    QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
+    QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
+    QCOMPARE(dir.read(u"p.vrp"_s), QByteArray("a\r\nb\r\n"));
 }
 
 void TestRichTextBox::saveFailureKeepsOldFile()
