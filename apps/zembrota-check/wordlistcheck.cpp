@@ -182,17 +182,15 @@ void checkEntries(Report &report)
                 const int line = head + maxAdditions + 1;
                 report.problems.append(
                     {line, atLine(line, u"Der Eintrag „%1“ hat %2 lateinische Zusätze; gezeigt werden "
-                                        u"höchstens %3"_s.arg(word)
-                                            .arg(additions)
-                                            .arg(maxAdditions))});
+                                        u"höchstens %3"_s.arg(word, QString::number(additions),
+                                                              QString::number(maxAdditions)))});
             }
             if (meanings > maxMeanings) {
                 const int line = separators.last() + maxMeanings + 1;
                 report.problems.append(
                     {line, atLine(line, u"Der Eintrag „%1“ hat %2 deutsche Bedeutungen; gezeigt werden "
-                                        u"höchstens %3"_s.arg(word)
-                                            .arg(meanings)
-                                            .arg(maxMeanings))});
+                                        u"höchstens %3"_s.arg(word, QString::number(meanings),
+                                                              QString::number(maxMeanings)))});
             }
         }
 
@@ -205,17 +203,14 @@ void checkEntries(Report &report)
             int &n = placed[(book - 1) * LessonTable::lessonCount + (lesson - 1)];
             if (++n == LessonTable::slotCount + 1) {
                 report.problems.append(
-                    {head, atLine(head, u"Buch %1, Lektion %2 hat schon %3 Wörter: „%4“ fehlt in ihrer "
-                                        u"Wortauswahl"_s.arg(book)
-                                            .arg(lessonName(book, lesson))
-                                            .arg(LessonTable::slotCount)
-                                            .arg(word))});
+                    {head,
+                     atLine(head, u"Buch %1, Lektion %2 hat schon %3 Wörter: „%4“ fehlt in ihrer "
+                                  u"Wortauswahl"_s.arg(QString::number(book), lessonName(book, lesson),
+                                                       QString::number(LessonTable::slotCount), word))});
             } else if (n > LessonTable::slotCount + 1) {
                 report.problems.append(
-                    {head,
-                     atLine(head, u"Auch „%1“ fehlt in der Wortauswahl von Buch %2, Lektion %3"_s.arg(word)
-                                      .arg(book)
-                                      .arg(lessonName(book, lesson)))});
+                    {head, atLine(head, u"Auch „%1“ fehlt in der Wortauswahl von Buch %2, Lektion %3"_s.arg(
+                                            word, QString::number(book), lessonName(book, lesson)))});
             }
         }
         if (books.size() > 1)

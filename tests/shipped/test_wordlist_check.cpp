@@ -81,6 +81,11 @@ void TestWordListCheck::problems_data()
                                                    u"5"_s,  u"="_s, u"x"_s, u"$1"_s, u"%3"_s}
                                     << QList<int>{6}
                                     << u"Zeile 6: Der Eintrag „a“ hat 5 lateinische Zusätze"_s;
+    // A word with a percent sign stays as it is in the message.
+    QTest::newRow("placeholder in the word")
+        << QStringList{u"#a%2b"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"="_s, u"x"_s, u"$1"_s, u"%3"_s}
+        << QList<int>{6}
+        << u"Zeile 6: Der Eintrag „a%2b“ hat 5 lateinische Zusätze; gezeigt werden höchstens 4"_s;
     QTest::newRow("six meanings") << QStringList{u"#a"_s, u"="_s, u"1"_s, u"2"_s,  u"3"_s,
                                                  u"4"_s,  u"5"_s, u"6"_s, u"$1"_s, u"%3"_s}
                                   << QList<int>{8}
