@@ -75,6 +75,8 @@ void printMemoryFigures()
     std::printf("peak RSS growth while loading: %.1f MB\n", (peakAfter - peakBefore) / 1024.0);
     std::printf("resident growth with the tables loaded: %.1f MB\n",
                 (residentAfter - residentBefore) / 1024.0);
+    std::printf("max RSS of the whole process: %.1f MB before loading, %.1f MB after\n", peakBefore / 1024.0,
+                peakAfter / 1024.0);
     loaded = LoadResult();
     std::printf("resident after the tables are freed: %.1f MB above the start\n",
                 (currentRssKiB() - residentBefore) / 1024.0);
