@@ -195,13 +195,13 @@ void frmAnzeige::setClock(Clock clock)
 
 void frmAnzeige::RefreshClockPanel()
 {
-    m_timePanel->setText(QLocale::system().toString(m_clock().time(), QLocale::ShortFormat));
+    m_timePanel->setText(QLocale().toString(m_clock().time(), QLocale::ShortFormat));
 }
 
 void frmAnzeige::refreshPanels()
 {
     RefreshClockPanel();
-    m_datePanel->setText(ListFigures::dateText(m_clock().date(), QLocale::system()));
+    m_datePanel->setText(ListFigures::dateText(m_clock().date(), QLocale()));
 }
 
 void frmAnzeige::keyPressEvent(QKeyEvent *event)

@@ -43,7 +43,7 @@ frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeig
     move(0, 0);
     m_txtL->setFocus();
     Form_Load();
-    m_time.start();
+    m_time->start();
 }
 
 frmHaupt::~frmHaupt() = default;
@@ -72,7 +72,7 @@ void frmHaupt::connectControls()
     connect(m_mnuHilfe2, &QAction::triggered, this, &frmHaupt::mnuHilfe2_Click);
     connect(m_mnuHilfe3, &QAction::triggered, this, &frmHaupt::mnuHilfe3_Click);
 
-    connect(&m_time, &QTimer::timeout, this, &frmHaupt::Time_Timer);
+    connect(m_time, &QTimer::timeout, this, &frmHaupt::Time_Timer);
     m_client->installEventFilter(this);
     m_lblWI->installEventFilter(this);
 }
@@ -238,8 +238,8 @@ void frmHaupt::ShowWordCounts()
 
 void frmHaupt::ShowListFileFigures()
 {
-    const ListFigures::FileFigures figures = ListFigures::readFileFigures(
-        m_programDir + u'/' + QLatin1StringView(wordListFileName), QLocale::system());
+    const ListFigures::FileFigures figures =
+        ListFigures::readFileFigures(m_programDir + u'/' + QLatin1StringView(wordListFileName), QLocale());
     // The figures are shown and kept; the tables loaded at start-up stay as they are.
     m_lastChangeText = figures.lastChange;
     if (!figures.ok)

@@ -121,7 +121,7 @@ private:
     QAction *m_mnuHilfe2 = nullptr;
     QAction *m_mnuHilfe3 = nullptr;
 
-    QTimer m_time;
+    QTimer *m_time = nullptr;
     IconAnimation *m_iconAnimation = nullptr;
 
     std::array<qint16, 3> m_bookWords{};

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using namespace Controls;
@@ -203,8 +204,9 @@ void frmHaupt::buildMenus()
 void frmHaupt::buildTimers()
 {
     // Time: the clock of the status window, every minute.
-    m_time.setObjectName(u"Time"_s);
-    m_time.setInterval(60000);
+    m_time = new QTimer(this);
+    m_time->setObjectName(u"Time"_s);
+    m_time->setInterval(60000);
     // Timer: the icon animation, every 100 ms, with its own timer.
     m_iconAnimation = new IconAnimation(this);
     m_iconAnimation->setObjectName(u"IconAnimation"_s);

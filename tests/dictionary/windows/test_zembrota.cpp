@@ -1,0 +1,243 @@
+// The dictionary program from the opening window to the main window, with its failure paths.
+#include "common/ui/messagebox.h"
+#include "dictionary/appearance/appearance.h"
+#include "dictionary/windows/frmanzeige.h"
+#include "dictionary/windows/frmeroeffnung.h"
+#include "dictionary/windows/frmhaupt.h"
+#include "dictionary/windows/program.h"
+#include "tests/dictionary/windows/windowtestsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A program whose end is recorded; the appearance lets go of its windows before they go.
+struct Program
+{
+    explicit Program(const QString &dir) : program(dir)
+    {
+        program.setExit([this](int code) { exitCodes << code; });
+        program.start();
+    }
+    ~Program() { Appearance::shutDown(); }
+
+    bool statusShown() const
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == u"frmAnzeige"_s && w->isVisible())
+                return true;
+        }
+        return false;
+    }
+
+    QList<int> exitCodes;
+    DictionaryProgram program;
+};
+
+} // namespace
+
+class TestZembrota : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { WindowTest::quietOffscreenWarnings(); }
+    void init();
+    void cleanup();
+    void openingWindowWaits();
+    void keysWithoutCharacterDoNothing_data();
+    void keysWithoutCharacterDoNothing();
+    void characterKeyStartsOnce_data();
+    void characterKeyStartsOnce();
+    void weiterSuchenAfterStartUp();
+    void unreadableWordList_data();
+    void unreadableWordList();
+    void faultyWordList();
+    void endFromMenu();
+    void closingOpeningWindowEnds();
+};
+
+void TestZembrota::init()
+{
+    MessageBox::startRecording();
+}
+
+void TestZembrota::cleanup()
+{
+    MessageBox::stopRecording();
+    MessageBox::clearRecorded();
+}
+
+void TestZembrota::openingWindowWaits()
+{
+    Program p(WindowTest::wordListDir());
+    frmEroeffnung *opening = p.program.openingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(opening));
+    QCOMPARE(opening->objectName(), u"frmEröffnung"_s);
+    QCOMPARE(opening->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 2.5"_s);
+    QCOMPARE(opening->findChild<QLabel *>(u"lblProductName"_s)->text(), u"Glossand"_s);
+    QCOMPARE(opening->findChild<QLabel *>(u"lblvon"_s)->text(), u"von"_s);
+    QCOMPARE(opening->findChild<QLabel *>(u"lblProductName"_s)->palette().color(QPalette::WindowText),
+             QColor(255, 255, 0));
+    QTest::qWait(50);
+    QVERIFY(!p.program.hasMainWindow());
+    QVERIFY(!p.statusShown());
+    QCOMPARE(p.program.wordList().words.lineCount(), 0);
+}
+
+void TestZembrota::keysWithoutCharacterDoNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("function key") << int(Qt::Key_F5) << int(Qt::NoModifier);
+    QTest::newRow("arrow key") << int(Qt::Key_Left) << int(Qt::NoModifier);
+    QTest::newRow("Shift alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier);
+    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier);
+}
+
+void TestZembrota::keysWithoutCharacterDoNothing()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    Program p(WindowTest::wordListDir());
+    frmEroeffnung *opening = p.program.openingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(opening));
+    QTest::keyClick(opening, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::mouseClick(opening, Qt::LeftButton, {}, QPoint(100, 100));
+    QVERIFY(!opening->started());
+    QVERIFY(!p.program.hasMainWindow());
+    QVERIFY(!p.statusShown());
+    QVERIFY(opening->isVisible());
+}
+
+void TestZembrota::characterKeyStartsOnce_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("letter") << int(Qt::Key_A);
+    QTest::newRow("digit") << int(Qt::Key_7);
+    QTest::newRow("blank") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestZembrota::characterKeyStartsOnce()
+{
+    QFETCH(int, key);
+    Program p(WindowTest::wordListDir());
+    QSignalSpy finished(&p.program, &DictionaryProgram::startUpFinished);
+    frmEroeffnung *opening = p.program.openingWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(opening));
+    QTest::keyClick(opening, Qt::Key(key));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).value<StartUpOutcome>(), StartUpOutcome::MainWindowShown);
+    QVERIFY(p.program.hasMainWindow());
+    frmHaupt *main = p.program.mainWindow();
+    QVERIFY(main->isVisible());
+    QVERIFY(p.program.statusWindow()->isVisible());
+    QVERIFY(!opening->isVisible());
+    QVERIFY(main->findChild<QAction *>(u"mnuStatus"_s)->isChecked());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(MessageBox::recorded().isEmpty());
+    QVERIFY(p.exitCodes.isEmpty());
+    QCOMPARE(p.program.statusWindow()->lblW()->text(), u"50"_s);
+    // The status window was made before the main window and painted by the fallback colouring.
+    QCOMPARE(p.program.statusWindow()->palette().color(QPalette::Window),
+             QApplication::palette().color(QPalette::Button));
+    // A second key starts nothing more.
+    QTest::keyClick(opening, Qt::Key_B);
+    QCOMPARE(finished.size(), 1);
+}
+
+void TestZembrota::weiterSuchenAfterStartUp()
+{
+    Program p(WindowTest::wordListDir());
+    QTest::keyClick(p.program.openingWindow(), Qt::Key_X);
+    frmHaupt *main = p.program.mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"-"_s);
+    QTest::keyClicks(main->findChild<QLineEdit *>(u"txtVolltext"_s), u"lieben"_s);
+    QTest::mouseClick(main->findChild<QWidget *>(u"cmdVWeitersuchen"_s), Qt::LeftButton);
+    QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"1"_s);
+    QCOMPARE(main->findChild<QLineEdit *>(u"txtL"_s)->text(), u"amare"_s);
+    QCOMPARE(p.program.statusWindow()->lblS()->text(), u"4 / 2"_s);
+}
+
+void TestZembrota::unreadableWordList_data()
+{
+    QTest::addColumn<bool>("directory");
+    QTest::newRow("no word list") << false;
+    QTest::newRow("a directory in its place") << true;
+}
+
+void TestZembrota::unreadableWordList()
+{
+    QFETCH(bool, directory);
+    TestSupport::ProgramDir dir;
+    if (directory)
+        QVERIFY(QDir(dir.path()).mkdir(u"latein.lst"_s));
+    Program p(dir.path());
+    QSignalSpy finished(&p.program, &DictionaryProgram::startUpFinished);
+    QTest::keyClick(p.program.openingWindow(), Qt::Key_A);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).value<StartUpOutcome>(), StartUpOutcome::WordListUnreadable);
+    const QList<MessageBox::Shown> shown = MessageBox::recorded();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(shown[0].title, u"Wortliste nicht lesbar!"_s);
+    QVERIFY2(shown[0].text.contains(dir.file(u"latein.lst"_s)), qPrintable(shown[0].text));
+    QVERIFY2(shown[0].text.endsWith(u"Ohne die Wortliste kann Glossand nicht arbeiten und wird beendet."_s),
+             qPrintable(shown[0].text));
+    QCOMPARE(p.exitCodes, QList<int>{1});
+    QVERIFY(!p.program.hasMainWindow());
+    QVERIFY(!p.statusShown());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestZembrota::faultyWordList()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"latein.lst"_s, TestSupport::crlf({u"#amare"_s, u"="_s, u"lieben"_s, u"$4"_s, u"%3"_s,
+                                                  u"#et"_s, u"="_s, u"und"_s, u"$1"_s, u"%1"_s}));
+    Program p(dir.path());
+    QTest::keyClick(p.program.openingWindow(), Qt::Key_A);
+    QVERIFY(p.program.hasMainWindow());
+    QVERIFY(p.program.mainWindow()->isVisible());
+    const QList<MessageBox::Shown> shown = MessageBox::recorded();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].icon, QMessageBox::Warning);
+    QCOMPARE(shown[0].title, u"Fehlerhafte Wortliste!"_s);
+    QVERIFY2(shown[0].text.contains(u"\nZeile 4: "_s), qPrintable(shown[0].text));
+    QVERIFY(p.exitCodes.isEmpty());
+    // The faulty entry can still be looked up; the good one is in the lists.
+    QCOMPARE(p.program.statusWindow()->lblW()->text(), u"1"_s);
+    p.program.mainWindow()->LookUpWord(u"amare"_s, 1);
+    QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"1"_s);
+}
+
+void TestZembrota::endFromMenu()
+{
+    Program p(WindowTest::wordListDir());
+    QTest::keyClick(p.program.openingWindow(), Qt::Key_A);
+    frmHaupt *main = p.program.mainWindow();
+    main->findChild<QAction *>(u"mnuEnde"_s)->trigger();
+    QCOMPARE(p.exitCodes, QList<int>{0});
+    QVERIFY(!main->isVisible());
+    QVERIFY(!p.statusShown());
+}
+
+void TestZembrota::closingOpeningWindowEnds()
+{
+    Program p(WindowTest::wordListDir());
+    p.program.openingWindow()->close();
+    QCOMPARE(p.exitCodes, QList<int>{0});
+    QVERIFY(!p.program.hasMainWindow());
+}
+
+QTEST_MAIN(TestZembrota)
+#include "test_zembrota.moc"

@@ -1,0 +1,48 @@
+// Helpers for the tests of the dictionary's windows: the test word list, choosing from a list as a
+// user does, and a recorded help viewer.
+#pragma once
+
+#include "dictionary/core/wordlist.h"
+#include "tests/testsupport/testsupport.h"
+
+#include <QStringList>
+
+class DropDownList;
+class QWidget;
+
+namespace WindowTest {
+
+// The program directory with the test word list (tests/data/windows/latein.lst).
+QString wordListDir();
+WordList loadTestList();
+
+// Opens the list and clicks the item at this position.
+void choose(DropDownList *list, int index);
+
+// Drops the offscreen platform's notes that it cannot raise windows or grab the keyboard.
+void quietOffscreenWarnings();
+
+// Types the text key by key; characters beyond ASCII (umlauts) come as key events with their text.
+void typeText(QWidget *widget, const QString &text);
+
+// Items of a list, in list order.
+QStringList items(const DropDownList *list);
+
+// The object name of the control that has the focus (a list's edit field counts as its list).
+QString focusName();
+
+// Stands in for the help viewer: a program directory with an executable "tessavor" and a starter
+// that records the viewer's argument instead of starting it.
+class HelpRecorder
+{
+public:
+    HelpRecorder();
+    ~HelpRecorder();
+    QStringList arguments;
+    QString dir() const { return m_dir.path(); }
+
+private:
+    TestSupport::ProgramDir m_dir;
+};
+
+} // namespace WindowTest
