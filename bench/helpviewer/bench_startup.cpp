@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <ctime>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -94,12 +95,24 @@ Fixture &fixture()
     return instance;
 }
 
-// One viewer process from spawn to first frame, in seconds; negative on failure.
-double startOnce(const QByteArray &programDir, const QByteArray &argument)
+struct Run
+{
+    double seconds = -1;   // spawn to first frame; negative on failure
+    double cpuSeconds = 0; // the child's user and system time: the figure the machine's load does not inflate
+};
+
+double cpuSecondsOf(const rusage &usage)
+{
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// One viewer process from spawn to first frame.
+Run startOnce(const QByteArray &programDir, const QByteArray &argument)
 {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
-        return -1;
+        return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
@@ -115,7 +128,7 @@ double startOnce(const QByteArray &programDir, const QByteArray &argument)
     close(pipeFds[1]);
     if (spawned != 0) {
         close(pipeFds[0]);
-        return -1;
+        return {};
     }
     char buffer[64] = {};
     ssize_t got = 0;
@@ -125,10 +138,11 @@ double startOnce(const QByteArray &programDir, const QByteArray &argument)
         got += n;
     close(pipeFds[0]);
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
     if (got == 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return double(std::atoll(buffer) - start) / 1e9;
+        return {};
+    return {double(std::atoll(buffer) - start) / 1e9, cpuSecondsOf(usage)};
 }
 
 void runStartup(benchmark::State &state, const QString &file, const QString &topic)
@@ -136,19 +150,23 @@ void runStartup(benchmark::State &state, const QString &file, const QString &top
     const QByteArray dir = QFile::encodeName(fixture().dir.path());
     const QByteArray argument = QFile::encodeName(fixture().dir.filePath(file)) + ", " + topic.toUtf8();
     std::vector<double> times;
+    std::vector<double> cpuTimes;
     for (auto _ : state) {
-        const double seconds = startOnce(dir, argument);
-        if (seconds < 0) {
+        const Run run = startOnce(dir, argument);
+        if (run.seconds < 0) {
             state.SkipWithError("the viewer did not show its window (is a display available?)");
             return;
         }
-        times.push_back(seconds);
-        state.SetIterationTime(seconds);
+        times.push_back(run.seconds);
+        cpuTimes.push_back(run.cpuSeconds);
+        state.SetIterationTime(run.seconds);
     }
     std::sort(times.begin(), times.end());
+    std::sort(cpuTimes.begin(), cpuTimes.end());
     state.counters["min_ms"] = times.front() * 1000;
     state.counters["median_ms"] = times[times.size() / 2] * 1000;
     state.counters["max_ms"] = times.back() * 1000;
+    state.counters["cpu_median_ms"] = cpuTimes[cpuTimes.size() / 2] * 1000;
 }
 
 void BM_StartupRichTopic(benchmark::State &state)
