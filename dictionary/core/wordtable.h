@@ -74,8 +74,9 @@ public:
     // Every field followed by a NUL: line i's field starts at (i - 1) * stride.
     QStringView fields() const { return m_block; }
 
-    // How often characters with the same low byte as c occur in fields(), fill blanks included: a
-    // rough frequency from which the full-text search picks the rarest character of its text.
+    // How often characters with the same low byte as c occur in a sample of fields(), fill blanks
+    // included: a rough frequency from which the full-text search picks the rarest character of
+    // its text.
     qsizetype similarCharCount(QChar c) const { return m_charCounts[c.unicode() & 0xFF]; }
 
     // Replaces the whole table by these lines (each cut or padded to 46 characters).
