@@ -72,6 +72,11 @@ Loaded load(const QString &path)
         loaded.reason = u"es ist ein Verzeichnis"_s;
         return loaded;
     }
+    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
+    if (!info.isFile()) {
+        loaded.reason = u"es ist keine gewöhnliche Datei"_s;
+        return loaded;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         loaded.reason = u"die Datei kann nicht geöffnet werden: "_s + file.errorString();
