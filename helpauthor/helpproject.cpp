@@ -5,6 +5,7 @@
 #include "helpauthor/savefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +38,12 @@ OpenResult checkProject(const QByteArray &bytes)
 
 OpenResult openProject(const QString &path)
 {
+    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        OpenResult result;
+        result.error = u"Die Datei \"%1\" kann nicht gelesen werden: keine gewöhnliche Datei"_s.arg(path);
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         OpenResult result;
