@@ -5,6 +5,7 @@
 
 #include <QCollator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 
@@ -192,6 +193,9 @@ ReadResult read(const QByteArray &bytes)
 
 ReadResult readFile(const QString &path)
 {
+    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
