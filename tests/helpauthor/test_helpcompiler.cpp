@@ -6,6 +6,7 @@
 #include "tests/testsupport/testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void sources_data();
     void sources();
     void compiledRtfReadBack();
+    void shippedStyleProject();
     void compiledTxtReadBack();
     void listEntryWithBracketNamesAFile();
     void relativePathsFromTheProjectFolder();
@@ -146,6 +148,31 @@ void TestHelpCompiler::compiledRtfReadBack()
                                                                 u"amare \\'e4\\par"_s, u"}"_s, QString()}));
     QCOMPARE(read.document.richLines(u"Nomen"_s), (QStringList{u"{\\rtf1 Nomen}"_s, QString()}));
     QVERIFY(read.document.richLines(u"nomen"_s).isEmpty());
+}
+
+// A project as kept in a source tree: RTF paths relative to the project, files with CR LF, lone CR,
+// lone LF and no final line end, and Windows-1252 bytes that must pass unchanged.
+void TestHelpCompiler::shippedStyleProject()
+{
+    TestSupport::ProgramDir dir;
+    const HelpCompiler::Result result = HelpCompiler::compile(
+        TestSupport::dataPath(u"helpauthor/kurs/kurs.vrp"_s), Type::RichText, dir.file(u"kurs.vry"_s));
+    QVERIFY2(result.ok(), qPrintable(HelpCompiler::message(result)));
+    QCOMPARE(result.sourceCount, 3);
+    QFile expected(TestSupport::dataPath(u"helpauthor/kurs/kurs.vry.expected"_s));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    QCOMPARE(dir.read(u"kurs.vry"_s), expected.readAll());
+
+    const HelpFile::ReadResult read = HelpFile::readFile(dir.file(u"kurs.vry"_s));
+    QVERIFY(read.ok());
+    QCOMPARE(read.document.title, u"Lateinkurs für Anfänger"_s);
+    QCOMPARE(read.document.contents, (QStringList{u"Verben"_s, u" Nomen "_s}));
+    QCOMPARE(read.document.index, (QStringList{u"Nomen"_s, u"Verben"_s}));
+    QCOMPARE(read.document.richLines(u"Nomen"_s),
+             (QStringList{u"{\\rtf1\\ansi"_s, u"{\\b Nomen}\\par"_s,
+                          u"rosa „Rose“ € \u0081\u008D\u008F\u0090\u009D\\par"_s, u"}"_s, QString()}));
+    QCOMPARE(read.document.richLines(u"Versteckt"_s),
+             (QStringList{u"{\\rtf1 Versteckt\\par\n nur über die Befehlszeile}"_s, QString()}));
 }
 
 void TestHelpCompiler::compiledTxtReadBack()
