@@ -149,6 +149,8 @@ private Q_SLOTS:
     void helpKeys_data();
     void helpKeys();
     void helpFromPopUpMenu();
+    void appearanceWindows_data();
+    void appearanceWindows();
     void statusWindowF1_data();
     void statusWindowF1();
     void clockPanels();
@@ -866,6 +868,40 @@ void TestFrmHaupt::helpFromPopUpMenu()
     menu->actions().at(1)->trigger();
     menu->hide();
     QCOMPARE(help.arguments, QStringList{u"tessavor "_s + help.dir() + u"/zembrota.vry, Index"_s});
+}
+
+void TestFrmHaupt::appearanceWindows_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("window"); // 0 colours dialog, 1 about window, 2 advert window
+    QTest::newRow("Ctrl+F opens the colours dialog") << u"Ctrl+F"_s << 0;
+    QTest::newRow("F3 opens the about window") << u"F3"_s << 1;
+    QTest::newRow("Info in the pop-up menu") << u"popup"_s << 1;
+    QTest::newRow("a click on lblWI opens the advert") << u"lblWI"_s << 2;
+}
+
+void TestFrmHaupt::appearanceWindows()
+{
+    QFETCH(QString, how);
+    QFETCH(int, window);
+    Windows w;
+    if (how == u"lblWI"_s) {
+        QTest::mouseClick(w.in(u"lblWI"_s), Qt::LeftButton);
+    } else if (how == u"popup"_s) {
+        QTest::mouseClick(w.main.centralWidget(), Qt::RightButton, {}, QPoint(600, 40));
+        auto *menu = w.main.findChild<QMenu *>(u"mnuHilfe"_s);
+        QVERIFY(menu->isVisible());
+        menu->actions().at(2)->trigger();
+        menu->hide();
+    } else {
+        QTest::keySequence(w.txtL(), QKeySequence(how));
+    }
+    QWidget *shown = window == 0   ? Appearance::coloursDialog()
+                     : window == 1 ? Appearance::aboutWindow()
+                                   : Appearance::advertWindow();
+    QVERIFY(shown->isVisible());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    shown->hide();
 }
 
 void TestFrmHaupt::statusWindowF1_data()

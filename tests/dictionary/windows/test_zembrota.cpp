@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void characterKeyStartsOnce_data();
     void characterKeyStartsOnce();
     void weiterSuchenAfterStartUp();
+    void settingsColourBothWindows();
     void unreadableWordList_data();
     void unreadableWordList();
     void faultyWordList();
@@ -166,6 +168,24 @@ void TestZembrota::weiterSuchenAfterStartUp()
     QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"1"_s);
     QCOMPARE(main->findChild<QLineEdit *>(u"txtL"_s)->text(), u"amare"_s);
     QCOMPARE(p.program.statusWindow()->lblS()->text(), u"4 / 2"_s);
+}
+
+void TestZembrota::settingsColourBothWindows()
+{
+    // A fixed red from zembrota.ini reaches the status window and the main window.
+    TestSupport::ProgramDir dir;
+    QFile source(WindowTest::wordListDir() + u"/latein.lst"_s);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    dir.write(u"latein.lst"_s, source.readAll());
+    dir.write(u"zembrota.ini"_s, TestSupport::crlf({u"BF"_s, u"Aus"_s, u"50"_s, u"255"_s, u"0"_s, u"0"_s}));
+    Program p(dir.path());
+    QTest::keyClick(p.program.openingWindow(), Qt::Key_A);
+    QVERIFY(p.program.hasMainWindow());
+    QCOMPARE(p.program.mainWindow()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(p.program.statusWindow()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    // The fields keep their own colours.
+    QCOMPARE(p.program.mainWindow()->findChild<QLineEdit *>(u"txtL"_s)->palette().color(QPalette::Base),
+             QColor(255, 255, 192));
 }
 
 void TestZembrota::unreadableWordList_data()
