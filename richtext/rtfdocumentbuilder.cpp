@@ -283,13 +283,48 @@ void DocumentBuilder::rowDefaults()
 {
     m_cellX.clear();
     m_cellGapTwips = 0;
-    m_rowHasBorders = false;
+    m_nextBorders = Borders{};
+    m_borderSide = -1;
+    m_cellBorders.clear();
 }
 
 void DocumentBuilder::cellBoundary(int twips)
 {
-    if (m_cellX.size() < std::size_t(maxColumns))
+    if (m_cellX.size() < std::size_t(maxColumns)) {
         m_cellX.push_back(twips);
+        m_cellBorders.push_back(m_nextBorders);
+    }
+    m_nextBorders = Borders{};
+    m_borderSide = -1;
+}
+
+void DocumentBuilder::cellBorder(CellSide side)
+{
+    // A border drawn in the style's default width until \brdrw or \brdrnone says otherwise.
+    m_borderSide = int(side);
+    m_nextBorders[m_borderSide] = 1;
+}
+
+void DocumentBuilder::borderWidth(int twips)
+{
+    if (m_borderSide >= 0)
+        m_nextBorders[m_borderSide] = twips <= 0 ? 0.0 : std::max(1.0, twipsToPixels(twips));
+}
+
+void DocumentBuilder::applyCellBorders()
+{
+    if (m_column >= int(m_cellBorders.size()))
+        return;
+    const Borders &borders = m_cellBorders[m_column];
+    QTextTableCell cell = m_table->cellAt(m_row, m_column);
+    QTextTableCellFormat format = cell.format().toTableCellFormat();
+    format.setTopBorder(borders[int(CellSide::Top)]);
+    format.setLeftBorder(borders[int(CellSide::Left)]);
+    format.setBottomBorder(borders[int(CellSide::Bottom)]);
+    format.setRightBorder(borders[int(CellSide::Right)]);
+    format.setBorderBrush(QBrush(Qt::black));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    cell.setFormat(format);
 }
 
 void DocumentBuilder::createTable()
@@ -299,9 +334,8 @@ void DocumentBuilder::createTable()
     format.setCellSpacing(0);
     // \trgaph is the space on each side of a cell's text, inside the cell boundaries.
     format.setCellPadding(std::clamp(twipsToPixels(m_cellGapTwips), 2.0, 10.0));
-    format.setBorder(m_rowHasBorders ? 1 : 0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorderBrush(Qt::black);
+    // The cells draw their own borders, as the row definition gives them.
+    format.setBorder(0);
     format.setBorderCollapse(true);
     format.setAlignment(Qt::AlignLeft);
     QList<QTextLength> widths;
@@ -316,6 +350,7 @@ void DocumentBuilder::createTable()
     m_table = m_cursor.insertTable(1, columns, format);
     m_row = 0;
     m_column = 0;
+    applyCellBorders();
     m_rowOpen = true;
     m_cellPending = false;
     m_pendingBlock = false;
@@ -337,6 +372,7 @@ void DocumentBuilder::openRow()
     m_row = m_table->rows() - 1;
     m_column = 0;
     m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
+    applyCellBorders();
     m_rowOpen = true;
     m_cellPending = false;
     m_pendingBlock = false;
@@ -355,6 +391,7 @@ void DocumentBuilder::moveToCell()
     if (m_column >= m_table->columns())
         m_table->appendColumns(m_column - m_table->columns() + 1);
     m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+    applyCellBorders();
     m_blockHasLastFormat = false;
     m_pendingBlock = false;
 }

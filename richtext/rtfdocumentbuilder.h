@@ -13,6 +13,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <array>
 #include <vector>
 
 class QImage;
@@ -20,6 +21,8 @@ class QTextDocument;
 class QTextTable;
 
 namespace Rtf {
+
+enum class CellSide { Top, Left, Bottom, Right };
 
 struct FontEntry
 {
@@ -60,7 +63,8 @@ public:
     void rowDefaults();
     void cellBoundary(int twips);
     void cellGap(int twips) { m_cellGapTwips = twips; }
-    void cellBorder() { m_rowHasBorders = true; }
+    void cellBorder(CellSide side);
+    void borderWidth(int twips); // of the border named last
     void endCell(const CharState &chars, const ParaState &para);
     void endRow();
 
@@ -81,6 +85,7 @@ private:
     void createTable();
     void openRow();
     void moveToCell();
+    void applyCellBorders();
     void leaveTable();
     QTextCharFormat charFormat(const CharState &chars);
     QTextBlockFormat blockFormat(const ParaState &para) const;
@@ -114,7 +119,11 @@ private:
     bool m_cellPending = false; // \cell ended a cell; the next content goes to the following one
     std::vector<int> m_cellX;
     int m_cellGapTwips = 0;
-    bool m_rowHasBorders = false;
+    // Border widths in pixels of the next cell, by CellSide, and of the cells of the row defined.
+    using Borders = std::array<double, 4>;
+    Borders m_nextBorders{};
+    int m_borderSide = -1;
+    std::vector<Borders> m_cellBorders;
 
     int m_imageCount = 0;
 };

@@ -82,7 +82,12 @@ enum class Keyword : std::uint8_t {
     NestCell,
     NestRow,
     CellGap,
-    CellBorder,
+    CellBorderTop,
+    CellBorderLeft,
+    CellBorderBottom,
+    CellBorderRight,
+    BorderNone,
+    BorderWidth,
     // text
     UnicodeSkip,
     Unicode,

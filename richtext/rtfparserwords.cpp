@@ -365,8 +365,23 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
     case Keyword::CellGap:
         m_builder.cellGap(std::clamp(param, 0, 1440));
         break;
-    case Keyword::CellBorder:
-        m_builder.cellBorder();
+    case Keyword::CellBorderTop:
+        m_builder.cellBorder(CellSide::Top);
+        break;
+    case Keyword::CellBorderLeft:
+        m_builder.cellBorder(CellSide::Left);
+        break;
+    case Keyword::CellBorderBottom:
+        m_builder.cellBorder(CellSide::Bottom);
+        break;
+    case Keyword::CellBorderRight:
+        m_builder.cellBorder(CellSide::Right);
+        break;
+    case Keyword::BorderNone:
+        m_builder.borderWidth(0);
+        break;
+    case Keyword::BorderWidth:
+        m_builder.borderWidth(std::clamp(param, 0, 1440));
         break;
     case Keyword::Cell:
         m_builder.endCell(c, p);

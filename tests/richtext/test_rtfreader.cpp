@@ -352,13 +352,13 @@ void TestRtfReader::emptyParagraphsKeepTheirHeight()
 void TestRtfReader::tableRowsAndCells()
 {
     QTextDocument document;
-    QVERIFY(
-        Rtf::read("{\\rtf1 Vor\\par"
-                  "\\trowd\\trgaph70\\clbrdrt\\brdrs\\cellx1500\\cellx4500"
-                  "\\pard\\intbl amare\\cell lieben\\cell\\row"
-                  "\\trowd\\cellx1500\\cellx4500\\pard\\intbl\\b laudare\\b0\\cell loben\\par gut\\cell\\row"
-                  "\\pard Nach}",
-                  &document));
+    QVERIFY(Rtf::read(
+        "{\\rtf1 Vor\\par"
+        "\\trowd\\trgaph70\\clbrdrt\\brdrs\\brdrw30\\clbrdrb\\brdrs\\cellx1500\\clbrdrl\\brdrnone\\cellx4500"
+        "\\pard\\intbl amare\\cell lieben\\cell\\row"
+        "\\trowd\\cellx1500\\cellx4500\\pard\\intbl\\b laudare\\b0\\cell loben\\par gut\\cell\\row"
+        "\\pard Nach}",
+        &document));
     QCOMPARE(docText(document).split(u'\n', Qt::SkipEmptyParts),
              QStringList({u"Vor"_s, u"amare"_s, u"lieben"_s, u"laudare"_s, u"loben"_s, u"gut"_s, u"Nach"_s}));
     QTextCursor cursor(&document);
@@ -370,6 +370,15 @@ void TestRtfReader::tableRowsAndCells()
     QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), u"lieben"_s);
     QCOMPARE(table->cellAt(1, 0).firstCursorPosition().block().text(), u"laudare"_s);
     QVERIFY(charFormatAt(document, u"laudare"_s).fontWeight() >= QFont::Bold);
+    // Borders as the row definition gives them, cell by cell.
+    const QTextTableCellFormat first = table->cellAt(0, 0).format().toTableCellFormat();
+    QCOMPARE(first.topBorder(), 2.0);
+    QCOMPARE(first.bottomBorder(), 1.0);
+    QCOMPARE(first.leftBorder(), 0.0);
+    const QTextTableCellFormat second = table->cellAt(0, 1).format().toTableCellFormat();
+    QCOMPARE(second.topBorder(), 0.0);
+    QCOMPARE(second.leftBorder(), 0.0);
+    QCOMPARE(table->cellAt(1, 0).format().toTableCellFormat().topBorder(), 0.0);
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 2);
     QCOMPARE(widths.at(0).rawValue(), 100.0);
