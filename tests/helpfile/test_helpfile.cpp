@@ -26,6 +26,7 @@ private Q_SLOTS:
     void richSearchStartsAfresh();
     void readFileFromDisk();
     void readFileMissing();
+    void readShippedFixture();
     void richBytesSurviveTheRoundTrip();
 };
 
@@ -262,6 +263,23 @@ void TestHelpFile::readFileMissing()
     TestSupport::ProgramDir dir;
     QCOMPARE(HelpFile::readFile(dir.file(u"fehlt.vry"_s)).status, HelpFile::ReadStatus::CannotOpen);
     QCOMPARE(HelpFile::readFile(dir.path()).status, HelpFile::ReadStatus::CannotOpen);
+}
+
+void TestHelpFile::readShippedFixture()
+{
+    // The rich help the end-to-end test shows: Windows-1252 title, a list entry with blanks.
+    const auto result = HelpFile::readFile(TestSupport::dataPath(u"helpfile/rich.vry"_s));
+    QVERIFY(result.ok());
+    QCOMPARE(result.document.kind, HelpFile::Kind::RichText);
+    QCOMPARE(result.document.title, u"Lateinhilfe für Übungen"_s);
+    QCOMPARE(result.document.contents,
+             (QStringList{u"Erste Schritte"_s, u"  Deklination  "_s, u"Konjugation"_s}));
+    QCOMPARE(result.document.index, (QStringList{u"Deklination"_s, u"Erste Schritte"_s, u"Konjugation"_s}));
+    const QStringList body = result.document.richLines(u"Deklination"_s);
+    QCOMPARE(body.size(), 2);
+    QVERIFY(body.first().startsWith(u"{\\rtf1"_s));
+    QCOMPARE(body.last(), QString());
+    QVERIFY(result.document.richLines(u"  Deklination  "_s).isEmpty());
 }
 
 void TestHelpFile::richBytesSurviveTheRoundTrip()
