@@ -94,10 +94,10 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
         s.unicodeSkip = std::clamp(param, 0, 16);
         return;
     case Keyword::Unicode:
-        if (s.destination == Destination::Text) {
+        // Shown in the body only; elsewhere (a font name) its fallback must not be read as text either.
+        if (s.destination == Destination::Text)
             emitChar(unicodeUnit(param));
-            m_unicodeSkipLeft = s.unicodeSkip;
-        }
+        m_unicodeSkipLeft = s.unicodeSkip;
         return;
     default:
         break;

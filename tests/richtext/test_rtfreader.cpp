@@ -251,11 +251,12 @@ void TestRtfReader::fontsAndColours()
     QTextDocument document;
     QVERIFY(
         Rtf::read("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-                  "{\\f1\\fswiss Arial;}{\\f2\\fmodern{\\*\\panose 0203}Courier New;}\\f3 Gr\\'fcn;}"
+                  "{\\f1\\fswiss Arial;}{\\f2\\fmodern{\\*\\panose 0203}Courier New;}\\f3 Gr\\'fcn;"
+                  "{\\f4 MS \\u26126\\'82Mincho;}}"
                   "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red255\\green255\\blue0;}"
-                  "A\\f0 B\\f2 C\\f3 D\\cf1 E\\cf0 F\\cb2 G\\highlight3 H\\cf9 I}",
+                  "A\\f0 B\\f2 C\\f3 D\\cf1 E\\cf0 F\\cb2 G\\highlight3 H\\cf9 I\\f4 J}",
                   &document));
-    QCOMPARE(docText(document), u"ABCDEFGHI"_s);
+    QCOMPARE(docText(document), u"ABCDEFGHIJ"_s);
     QCOMPARE(charFormatAt(document, u"A"_s).fontFamilies().toStringList().value(0), u"Arial"_s);
     QVERIFY(charFormatAt(document, u"A"_s).fontFamilies().toStringList().contains(u"Liberation Sans"_s));
     QCOMPARE(charFormatAt(document, u"B"_s).fontFamilies().toStringList(),
@@ -263,6 +264,8 @@ void TestRtfReader::fontsAndColours()
     QCOMPARE(charFormatAt(document, u"C"_s).fontFamilies().toStringList().value(0), u"Courier New"_s);
     QCOMPARE(charFormatAt(document, u"C"_s).fontStyleHint(), QFont::Monospace);
     QCOMPARE(charFormatAt(document, u"D"_s).fontFamilies().toStringList().value(0), u"Grün"_s);
+    // The fallback of a \\uN in a font name is not part of the name.
+    QCOMPARE(charFormatAt(document, u"J"_s).fontFamilies().toStringList().value(0), u"MS Mincho"_s);
     QCOMPARE(charFormatAt(document, u"E"_s).foreground().color(), QColor(255, 0, 0));
     // Colour 0 is the automatic colour: no colour of its own.
     QCOMPARE(charFormatAt(document, u"F"_s).foreground().style(), Qt::NoBrush);
