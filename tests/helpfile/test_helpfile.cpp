@@ -2,7 +2,10 @@
 #include "helpfile/helpfile.h"
 #include "tests/testsupport/testsupport.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -263,6 +266,11 @@ void TestHelpFile::readFileMissing()
     TestSupport::ProgramDir dir;
     QCOMPARE(HelpFile::readFile(dir.file(u"fehlt.vry"_s)).status, HelpFile::ReadStatus::CannotOpen);
     QCOMPARE(HelpFile::readFile(dir.path()).status, HelpFile::ReadStatus::CannotOpen);
+    // Neither a pipe without writer nor an endless device may hold the reader up.
+    const QString fifo = dir.file(u"pipe.vry"_s);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(HelpFile::readFile(fifo).status, HelpFile::ReadStatus::CannotOpen);
+    QCOMPARE(HelpFile::readFile(u"/dev/zero"_s).status, HelpFile::ReadStatus::CannotOpen);
 }
 
 void TestHelpFile::readShippedFixture()
