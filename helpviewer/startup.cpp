@@ -4,6 +4,7 @@
 #include "helpviewer/viewerargument.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -32,9 +33,11 @@ Message startMessage(StartOutcome outcome)
 
 StartOutcome start(const QString &programDir, const QString &argument, Pages &pages)
 {
-    // Opening, not merely looking: a file that exists but cannot be read counts as missing.
-    QFile ownHelp(programDir + QLatin1Char('/') + ownHelpFile);
-    if (!ownHelp.open(QIODevice::ReadOnly))
+    // Opening, not merely looking: a file that exists but cannot be read counts as missing. Only
+    // a plain file is opened; a named pipe would block the start.
+    const QString ownHelpPath = programDir + QLatin1Char('/') + ownHelpFile;
+    QFile ownHelp(ownHelpPath);
+    if (!QFileInfo(ownHelpPath).isFile() || !ownHelp.open(QIODevice::ReadOnly))
         return StartOutcome::OwnHelpMissing;
     ownHelp.close();
 

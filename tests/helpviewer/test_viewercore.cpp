@@ -4,7 +4,11 @@
 #include "helpviewer/viewerargument.h"
 #include "tests/testsupport/testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +49,7 @@ private Q_SLOTS:
     void startMessages_data();
     void startMessages();
     void ownHelpIsCheckedFirst();
+    void ownHelpMustBeAFile();
     void plainTopicSourceWritesNoFile();
     void richTopicSourceWritesTempFile();
     void richTopicAbsentWritesEmptyFile();
@@ -213,6 +218,21 @@ void TestViewerCore::ownHelpIsCheckedFirst()
                  Viewer::StartOutcome::OwnHelpMissing);
         QVERIFY(pages.calls.isEmpty());
     }
+}
+
+void TestViewerCore::ownHelpMustBeAFile()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"hilfe.vry"_s, plainHelp());
+    QVERIFY(QDir(dir.path()).mkdir(u"tessavor.vry"_s));
+    RecordingPages pages;
+    QCOMPARE(Viewer::start(dir.path(), dir.file(u"hilfe.vry"_s), pages),
+             Viewer::StartOutcome::OwnHelpMissing);
+    QVERIFY(QDir(dir.path()).rmdir(u"tessavor.vry"_s));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.file(u"tessavor.vry"_s)).constData(), 0600), 0);
+    QCOMPARE(Viewer::start(dir.path(), dir.file(u"hilfe.vry"_s), pages),
+             Viewer::StartOutcome::OwnHelpMissing);
+    QVERIFY(pages.calls.isEmpty());
 }
 
 void TestViewerCore::plainTopicSourceWritesNoFile()
