@@ -3,6 +3,7 @@
 #include "helpauthor/helpcompiler.h"
 
 #include "common/linefile.h"
+#include "helpauthor/fileerrors.h"
 #include "helpauthor/savefile.h"
 
 #include <QByteArrayView>
@@ -63,31 +64,7 @@ struct Loaded
 Loaded load(const QString &path)
 {
     Loaded loaded;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        loaded.reason = u"die Datei ist nicht vorhanden"_s;
-        return loaded;
-    }
-    if (info.isDir()) {
-        loaded.reason = u"es ist ein Verzeichnis"_s;
-        return loaded;
-    }
-    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
-    if (!info.isFile()) {
-        loaded.reason = u"es ist keine gewöhnliche Datei"_s;
-        return loaded;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.reason = u"die Datei kann nicht geöffnet werden: "_s + file.errorString();
-        return loaded;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        loaded.reason = u"die Datei kann nicht gelesen werden: "_s + file.errorString();
-        return loaded;
-    }
-    loaded.bytes = std::move(bytes);
+    loaded.bytes = FileErrors::readWhole(path, &loaded.reason);
     return loaded;
 }
 
@@ -117,8 +94,8 @@ QString message(const Result &result)
                "Die Hilfedatei wurde nicht erstellt; eine vorhandene Hilfedatei bleibt unverändert."_s.arg(
                    QDir::toNativeSeparators(result.file), result.topic, result.reason);
     case Status::TargetUnwritable:
-        return u"Die Hilfedatei \"%1\" kann nicht geschrieben werden.\n%2"_s.arg(
-            QDir::toNativeSeparators(result.file), result.reason);
+        // The reason names the file already.
+        return result.reason + u"\nDie Hilfedatei wurde nicht erstellt."_s;
     }
     return {};
 }

@@ -1,15 +1,34 @@
 // The help project file: its rewrites as line transformations, and the thin file layer around them.
 #include "helpauthor/helpproject.h"
 
-#include "common/linefile.h"
+#include "helpauthor/fileerrors.h"
 #include "helpauthor/savefile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QDir>
 
 using namespace Qt::StringLiterals;
 
 namespace HelpProject {
+
+namespace {
+std::optional<QByteArray> readProject(const QString &path, QString *error)
+{
+    QString reason;
+    std::optional<QByteArray> bytes = FileErrors::readWhole(path, &reason);
+    if (!bytes)
+        *error =
+            u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(QDir::toNativeSeparators(path), reason);
+    return bytes;
+}
+} // namespace
+
+std::optional<QStringList> readLines(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> bytes = readProject(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return HelpFile::splitLines(*bytes);
+}
 
 QString targetPath(const QString &projectPath)
 {
@@ -38,19 +57,11 @@ OpenResult checkProject(const QByteArray &bytes)
 
 OpenResult openProject(const QString &path)
 {
-    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
-    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        OpenResult result;
-        result.error = u"Die Datei \"%1\" kann nicht gelesen werden: keine gewöhnliche Datei"_s.arg(path);
+    OpenResult result;
+    const std::optional<QByteArray> bytes = readProject(path, &result.error);
+    if (!bytes)
         return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        OpenResult result;
-        result.error = u"Die Datei \"%1\" kann nicht gelesen werden: %2"_s.arg(path, file.errorString());
-        return result;
-    }
-    return checkProject(file.readAll());
+    return checkProject(*bytes);
 }
 
 QStringList typedBody(const QString &text)
@@ -117,10 +128,11 @@ std::optional<QString> saveText(const QString &path, const QString &text)
 namespace {
 template <typename Change> std::optional<QString> rewrite(const QString &path, Change change)
 {
-    const LineFile::ReadResult read = LineFile::readLines(path, LineFile::Breaks::CrLfOrCr);
-    if (!read.ok)
-        return read.error;
-    return SaveFile::writeLines(path, change(read.lines));
+    QString error;
+    const std::optional<QStringList> lines = readLines(path, &error);
+    if (!lines)
+        return error;
+    return SaveFile::writeLines(path, change(*lines));
 }
 } // namespace
 

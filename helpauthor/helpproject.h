@@ -58,6 +58,10 @@ QStringList addTopic(const QStringList &lines, const NewTopic &topic);
 // selection untrimmed: an entry written with spaces around the name leaves its block alone.
 QStringList deleteTopic(const QStringList &lines, const QString &selection);
 
+// The project file's lines (CR LF or a lone CR end a line); nothing and the German reason when it
+// cannot be read.
+std::optional<QStringList> readLines(const QString &path, QString *error);
+
 // File-level operations. Each rewrites the project file whole through a save file, so a failure
 // leaves the previous file as it was; the German reason comes back.
 std::optional<QString> createProject(const QString &path, Type type, const QString &title);

@@ -4,7 +4,9 @@
 #include "helpauthor/savefile.h"
 
 #include "common/linefile.h"
+#include "helpauthor/fileerrors.h"
 
+#include <QDir>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -13,13 +15,15 @@ namespace SaveFile {
 
 std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
 {
+    const QString shown = QDir::toNativeSeparators(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return u"Die Datei \"%1\" kann nicht geschrieben werden: %2"_s.arg(path, file.errorString());
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
+        return u"Die Datei \"%1\" kann nicht geschrieben werden: %2."_s.arg(
+            shown, FileErrors::writeReason(path, file));
     // Without a commit the destructor throws the temporary file away.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return u"Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2"_s.arg(path,
-                                                                                         file.errorString());
+        return u"Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2. Die vorige Fassung bleibt "
+               "erhalten."_s.arg(shown, FileErrors::writeReason(path, file));
     return std::nullopt;
 }
 

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using HelpProject::Type;
 
@@ -249,6 +251,8 @@ void TestHelpCompiler::unreadableRtfFileLeavesTargetAlone_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing file") << u"fehlt.rtf"_s << u"nicht vorhanden"_s;
     QTest::newRow("a folder") << u"ordner"_s << u"Verzeichnis"_s;
+    // Read like a file, a pipe would wait for a writer for ever.
+    QTest::newRow("a named pipe") << u"pipe.rtf"_s << u"keine gewöhnliche Datei"_s;
 }
 
 void TestHelpCompiler::unreadableRtfFileLeavesTargetAlone()
@@ -257,6 +261,7 @@ void TestHelpCompiler::unreadableRtfFileLeavesTargetAlone()
     QFETCH(QString, reason);
     TestSupport::ProgramDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.file(u"pipe.rtf"_s)).constData(), 0600), 0);
     dir.write(u"a.rtf"_s, "{\\rtf1 A}\r\n");
     dir.write(u"p.vry"_s, "die alte Hilfedatei");
     // The unreadable file comes after a readable one, so a compiler that writes as it goes would
@@ -287,7 +292,10 @@ void TestHelpCompiler::unwritableTarget()
         const HelpCompiler::Result result =
             HelpCompiler::compile(dir.file(u"p.vrp"_s), Type::PlainText, target);
         QCOMPARE(result.status, HelpCompiler::Status::TargetUnwritable);
-        QVERIFY(HelpCompiler::message(result).startsWith(u"Die Hilfedatei \""_s));
+        const QString message = HelpCompiler::message(result);
+        QVERIFY2(message.startsWith(u"Die Datei \"%1\" kann nicht geschrieben werden: "_s.arg(target)),
+                 qPrintable(message));
+        QVERIFY(message.endsWith(u"\nDie Hilfedatei wurde nicht erstellt."_s));
     }
 }
 
@@ -304,6 +312,8 @@ void TestHelpCompiler::fullDiskLeavesTargetAlone()
         result = HelpCompiler::compile(dir.file(u"p.vrp"_s), Type::PlainText, dir.file(u"p.vry"_s));
     }
     QCOMPARE(result.status, HelpCompiler::Status::TargetUnwritable);
+    QVERIFY2(HelpCompiler::message(result).contains(u"konnte nicht vollständig geschrieben werden"_s),
+             qPrintable(HelpCompiler::message(result)));
     QCOMPARE(dir.read(u"p.vry"_s), QByteArray("die alte Hilfedatei"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"p.vrp"_s, u"p.vry"_s}));
 }

@@ -4,7 +4,11 @@
 #include "tests/helpauthor/filelimit.h"
 #include "tests/testsupport/testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using HelpProject::Type;
@@ -19,6 +23,7 @@ private Q_SLOTS:
     void newProject();
     void checkProject_data();
     void checkProject();
+    void openUnreadable_data();
     void openUnreadable();
     void typedBody_data();
     void typedBody();
@@ -119,13 +124,29 @@ void TestHelpProject::checkProject()
     QCOMPARE(int(HelpProject::openProject(dir.file(u"p.vrp"_s)).status), status);
 }
 
+void TestHelpProject::openUnreadable_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << u"fehlt.vrp"_s << u"die Datei ist nicht vorhanden"_s;
+    QTest::newRow("a folder") << u"ordner.vrp"_s << u"es ist ein Verzeichnis"_s;
+    QTest::newRow("a named pipe") << u"pipe.vrp"_s << u"es ist keine gewöhnliche Datei"_s;
+}
+
 void TestHelpProject::openUnreadable()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
     TestSupport::ProgramDir dir;
-    const HelpProject::OpenResult result = HelpProject::openProject(dir.file(u"fehlt.vrp"_s));
+    QVERIFY(QDir(dir.path()).mkdir(u"ordner.vrp"_s));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.file(u"pipe.vrp"_s)).constData(), 0600), 0);
+    const HelpProject::OpenResult result = HelpProject::openProject(dir.file(name));
     QCOMPARE(result.status, HelpProject::OpenStatus::Unreadable);
-    QVERIFY(result.error.contains(u"fehlt.vrp"_s));
-    QVERIFY(result.error.contains(u"kann nicht gelesen werden"_s));
+    QCOMPARE(result.error, u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(dir.file(name), reason));
+    QString error;
+    QVERIFY(!HelpProject::readLines(dir.file(name), &error));
+    QCOMPARE(error, result.error);
+    QVERIFY(HelpProject::addTopicToFile(dir.file(name), {u"A"_s, true, {u"a"_s}}));
 }
 
 void TestHelpProject::typedBody_data()
