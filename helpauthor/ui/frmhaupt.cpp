@@ -6,6 +6,7 @@
 #include "common/ui/busycursor.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
+#include "helpauthor/fileerrors.h"
 #include "helpauthor/helpcompiler.h"
 #include "helpauthor/ui/authorseams.h"
 #include "helpauthor/ui/frminfo.h"
@@ -13,6 +14,7 @@
 #include "helpauthor/ui/topicdialog.h"
 #include "richtext/richtextbox.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,12 +109,16 @@ bool frmHaupt::loadProjectText()
 {
     // The file as plain text, each line break of any kind a line, as the text area loads it; read
     // here first so that a failure keeps what the window shows.
-    const LineFile::ReadResult read = LineFile::readLines(m_project.path, LineFile::Breaks::AnyBreak);
-    if (!read.ok) {
-        MessageBox::warning(this, u"Datei nicht lesbar!"_s, read.error);
+    QString reason;
+    const std::optional<QByteArray> bytes = FileErrors::readWhole(m_project.path, &reason);
+    if (!bytes) {
+        MessageBox::warning(this, u"Datei nicht lesbar!"_s,
+                            u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(
+                                QDir::toNativeSeparators(m_project.path), reason));
         return false;
     }
-    m_richTextBox->setPlainText(read.lines.join(u'\n'));
+    const QStringList lines = LineFile::splitLines(*bytes, LineFile::Breaks::AnyBreak);
+    m_richTextBox->setPlainText(lines.join(u'\n'));
     return true;
 }
 
