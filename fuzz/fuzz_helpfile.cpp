@@ -1,0 +1,57 @@
+// Fuzzes the help file reader, then both body searches (plain and rich) for the topics the file
+// lists, for a topic named by a header of the file and for one that is surely absent.
+#include "fuzz/fuzzsupport.h"
+#include "helpfile/helpfile.h"
+
+#include <QSet>
+
+#include <cstdlib>
+
+namespace {
+
+void searchBoth(const HelpFile::Document &document, const QString &topic)
+{
+    const QString plain = document.plainText(topic);
+    const QStringList rich = document.richLines(topic);
+    // Both searches find the same blocks: no plain body without a rich one.
+    if (!plain.isEmpty() && rich.isEmpty())
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const HelpFile::ReadResult result = HelpFile::read(fuzzBytes(data, size));
+    if (!result.ok())
+        return 0;
+    const HelpFile::Document &document = result.document;
+    if (!HelpFile::hasSignature(document.lines.value(0)))
+        std::abort();
+
+    // The index holds each trimmed entry once.
+    if (QSet<QString>(document.index.cbegin(), document.index.cend()).size() != document.index.size())
+        std::abort();
+    if (document.index.size() > document.contents.size())
+        std::abort();
+
+    int searched = 0;
+    for (const QString &entry : document.contents) {
+        searchBoth(document, entry);
+        searchBoth(document, HelpFile::trimSpaces(entry));
+        if (++searched == 8)
+            break;
+    }
+    for (const QString &line : document.lines) {
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            searchBoth(document, line.mid(1, line.size() - 2));
+            break;
+        }
+    }
+    searchBoth(document, QStringLiteral("Inhalt"));
+    searchBoth(document, QString());
+    if (!document.richLines(QStringLiteral("\x01 fehlt \x02")).isEmpty())
+        std::abort();
+    HelpFile::dump(document);
+    return 0;
+}
