@@ -36,7 +36,8 @@ QByteArray fixture(const QString &name)
     return file.readAll();
 }
 
-// Blanks and tabs folded into one blank at line level: list numbers are spaced differently.
+// Runs of blanks, tabs and other spaces folded into one blank, lines trimmed: LibreOffice spaces
+// list numbers and section numbers its own way.
 QStringList normalized(const QString &text)
 {
     static const QRegularExpression blanks(u"[\\s\\x{00A0}\\x{2000}-\\x{200A}]+"_s);
