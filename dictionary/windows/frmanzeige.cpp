@@ -122,8 +122,10 @@ frmAnzeige::frmAnzeige(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
 void frmAnzeige::buildControls()
 {
     QFrame *fraStatus1 = frame(this, u"fraStatus1"_s, {8, 0, 89, 33});
-    label(fraStatus1, u"lblStatus"_s, inside(fraStatus1->geometry()), u"Status:"_s, {},
-          {Controls::font(u"Arial Black"_s, 15.75, false, true, true)});
+    // "Arial Black" is a face of its own; where it is missing, the substitute is drawn as heavy.
+    QFont heavy = Controls::font(u"Arial Black"_s, 15.75, false, true, true);
+    heavy.setWeight(QFont::Black);
+    label(fraStatus1, u"lblStatus"_s, inside(fraStatus1->geometry()), u"Status:"_s, {}, {heavy});
 
     QGroupBox *fraAllgemein = group(this, u"fraAllgemein"_s, {8, 40, 225, 241}, u"Allgemein"_s);
     m_lblW = figureRow(fraAllgemein, 20, u"lblWörter"_s, u"Wörter (Insgesamt):"_s, u"lblW"_s, {},

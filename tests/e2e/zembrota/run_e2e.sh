@@ -62,7 +62,7 @@ wait_exit() {
 }
 
 start() {
-  (cd "$1" && exec ./zembrota 2>"$E2E_DIR/stderr") &
+  (cd "$1" && exec ./zembrota 2>>"$E2E_DIR/stderr") &
   program=$!
 }
 
@@ -94,7 +94,7 @@ if [ -n "$E2E_SHOT" ]; then import -window root "$E2E_SHOT"; fi
 kill -0 "$program" 2>/dev/null || fail "program ended after the lookup"
 xdotool key ctrl+e
 wait_exit "$program" || fail "Ctrl+E in the input field did not end the program"
-[ "$exit_code" = 0 ] || fail "program ended with $exit_code"
+[ "$exit_code" = 0 ] || { cat "$E2E_DIR/stderr"; fail "program ended with $exit_code"; }
 
 # 2. "Datei" > "Ende" with the mouse ends it too.
 start "$E2E_DIR/prog"
@@ -106,7 +106,7 @@ xdotool mousemove 20 8 click 1
 sleep 0.5
 xdotool mousemove 30 32 click 1
 wait_exit "$program" || fail "Datei > Ende did not end the program"
-[ "$exit_code" = 0 ] || fail "program ended with $exit_code"
+[ "$exit_code" = 0 ] || { cat "$E2E_DIR/stderr"; fail "program ended with $exit_code"; }
 
 # 3. No word list: the error box, no main window, the program ends with a failure.
 start "$E2E_DIR/empty"
