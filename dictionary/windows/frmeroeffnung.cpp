@@ -6,8 +6,10 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 using namespace Controls;
@@ -39,6 +41,9 @@ frmEroeffnung::frmEroeffnung(QWidget *parent) : QWidget(parent)
     maker->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     setFocusPolicy(Qt::StrongFocus);
+    // In the middle of the screen, as a start-up window stands.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     Form_Load();
 }
 
