@@ -53,6 +53,16 @@ int main(int argc, char *argv[])
     const QString project = arguments.at(0);
     const QString target = arguments.size() == 2 ? arguments.at(1) : defaultTarget(project);
 
+    // Compiling an RTF project onto itself would put the RTF files' lines in place of their names.
+    const QFileInfo projectInfo(project);
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() && projectInfo.exists() &&
+        targetInfo.canonicalFilePath() == projectInfo.canonicalFilePath()) {
+        print(stderr, u"quorantc: Die Hilfedatei \"%1\" wäre die Projektdatei selbst; bitte ein anderes Ziel "
+                      "angeben."_s.arg(target));
+        return 1;
+    }
+
     const HelpProject::OpenResult opened = HelpProject::openProject(project);
     if (opened.status == HelpProject::OpenStatus::Unreadable) {
         print(stderr, u"quorantc: "_s + opened.error);

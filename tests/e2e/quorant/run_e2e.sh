@@ -53,6 +53,10 @@ status=0; "$quorantc" 2>stderr || status=$?
 crlf "TESSAVOR " TXT >falsch.vrp
 status=0; "$quorantc" falsch.vrp 2>stderr || status=$?
 [ "$status" = 1 ] && grep -q "keine gültige Quorant - Datei" stderr || fail "a file without the signature passed"
+cp rtf.vrp vorher.vrp
+status=0; "$quorantc" rtf.vrp ./rtf.vrp 2>stderr || status=$?
+[ "$status" = 1 ] && grep -q "wäre die Projektdatei selbst" stderr || fail "a project was compiled onto itself"
+cmp -s rtf.vrp vorher.vrp || fail "compiling onto the project changed it"
 status=0; "$quorantc" fehlt.vrp 2>stderr || status=$?
 [ "$status" = 1 ] && grep -q "kann nicht gelesen werden" stderr || fail "a missing project passed"
 echo "e2e quorantc: all checks passed"
