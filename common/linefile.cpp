@@ -22,25 +22,27 @@ QByteArray encode(const QString &text)
 
 QStringList splitLines(const QByteArray &bytes, Breaks breaks)
 {
+    // CR and LF decode to themselves in Windows-1252, so the text is decoded once and split after.
+    const QString text = decode(bytes);
     QStringList lines;
-    const qsizetype size = bytes.size();
+    const qsizetype size = text.size();
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < size) {
-        const char c = bytes.at(i);
-        if (c == '\r') {
-            lines.append(decode(bytes.mid(start, i - start)));
-            i += (i + 1 < size && bytes.at(i + 1) == '\n') ? 2 : 1;
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            lines.append(text.mid(start, i - start));
+            i += (i + 1 < size && text.at(i + 1) == u'\n') ? 2 : 1;
             start = i;
-        } else if (c == '\n' && breaks == Breaks::AnyBreak) {
-            lines.append(decode(bytes.mid(start, i - start)));
+        } else if (c == u'\n' && breaks == Breaks::AnyBreak) {
+            lines.append(text.mid(start, i - start));
             start = ++i;
         } else {
             ++i;
         }
     }
     if (start < size)
-        lines.append(decode(bytes.mid(start)));
+        lines.append(text.mid(start));
     return lines;
 }
 
