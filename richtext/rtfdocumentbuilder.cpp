@@ -216,9 +216,10 @@ void DocumentBuilder::flushRun()
         return;
     m_cursor.insertText(m_run, charFormat(m_runChars));
     m_run.resize(0);
+    m_blockEmpty = false;
 }
 
-void DocumentBuilder::place(const ParaState &para)
+void DocumentBuilder::place(const CharState &chars, const ParaState &para)
 {
     flushRun();
     if (para.inTable) {
@@ -232,8 +233,13 @@ void DocumentBuilder::place(const ParaState &para)
         leaveTable();
     }
     if (m_pendingBlock) {
-        m_cursor.insertBlock();
+        // The new paragraph starts with its predecessor's format, as a word processor's does; its
+        // mark takes the character format now in force, so that an empty paragraph has its height.
+        m_cursor.insertBlock(m_blockHasLastFormat ? m_lastBlockFormat : m_cursor.blockFormat(),
+                             charFormat(chars));
         m_pendingBlock = false;
+        m_blockEmpty = true;
+        m_blockCharFormatSet = true;
     }
     m_needPlace = false;
 }
@@ -251,14 +257,16 @@ void DocumentBuilder::applyBlockFormat(const CharState &chars, const ParaState &
         m_blockHasLastFormat = true;
     }
     // An empty paragraph is as high as its paragraph mark's font.
-    if (m_cursor.block().length() <= 1)
+    if (m_blockEmpty && !m_blockCharFormatSet) {
         m_cursor.setBlockCharFormat(charFormat(chars));
+        m_blockCharFormatSet = true;
+    }
 }
 
 void DocumentBuilder::endParagraph(const CharState &chars, const ParaState &para)
 {
     if (m_needPlace || para.inTable != (m_table != nullptr))
-        place(para);
+        place(chars, para);
     flushRun();
     applyBlockFormat(chars, para);
     m_pendingBlock = true;
@@ -277,6 +285,7 @@ void DocumentBuilder::appendImage(const QImage &image, double widthPx, double he
     format.setWidth(widthPx);
     format.setHeight(heightPx);
     m_cursor.insertImage(format);
+    m_blockEmpty = false;
 }
 
 void DocumentBuilder::rowDefaults()
@@ -330,6 +339,8 @@ void DocumentBuilder::applyCellBorders()
 void DocumentBuilder::createTable()
 {
     m_blockHasLastFormat = false;
+    m_blockEmpty = true;
+    m_blockCharFormatSet = false;
     QTextTableFormat format;
     format.setCellSpacing(0);
     // \trgaph is the space on each side of a cell's text, inside the cell boundaries.
@@ -359,17 +370,23 @@ void DocumentBuilder::createTable()
 void DocumentBuilder::openRow()
 {
     m_blockHasLastFormat = false;
-    const int wantedColumns = std::max<int>(m_table->columns(), int(m_cellX.size()));
-    if ((m_table->rows() + 1) * wantedColumns > maxCells) {
+    m_blockEmpty = true;
+    m_blockCharFormatSet = false;
+    const int wantedColumns = std::max({1, m_table->columns(), int(m_cellX.size())});
+    if ((m_row + 2) * wantedColumns > maxCells) {
         leaveTable();
         createTable();
         return;
     }
-    const int wanted = std::max<int>(1, int(m_cellX.size()));
-    if (wanted > m_table->columns())
-        m_table->appendColumns(wanted - m_table->columns());
-    m_table->appendRows(1);
-    m_row = m_table->rows() - 1;
+    if (wantedColumns > m_table->columns())
+        m_table->appendColumns(wantedColumns - m_table->columns());
+    if (m_row + 1 >= m_table->rows()) {
+        // Qt rebuilds the cell grid after every change of a table's rows, so rows come in growing
+        // batches; the rows left over go when the table ends.
+        const int room = maxCells / wantedColumns - m_table->rows();
+        m_table->appendRows(std::clamp(m_table->rows(), 1, std::max(room, 1)));
+    }
+    ++m_row;
     m_column = 0;
     m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
     applyCellBorders();
@@ -382,10 +399,11 @@ void DocumentBuilder::moveToCell()
 {
     m_cellPending = false;
     if (m_column >= maxColumns ||
-        (m_column >= m_table->columns() && (m_column + 1) * m_table->rows() > maxCells)) {
+        (m_column >= m_table->columns() && (m_column + 1) * (m_row + 1) > maxCells)) {
         // More cells than any real table has: the rest of the row shares the last cell.
         m_column = m_table->columns() - 1;
         m_cursor.insertText(QStringLiteral("\t"));
+        m_blockEmpty = false;
         return;
     }
     if (m_column >= m_table->columns())
@@ -393,12 +411,23 @@ void DocumentBuilder::moveToCell()
     m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
     applyCellBorders();
     m_blockHasLastFormat = false;
+    m_blockEmpty = true;
+    m_blockCharFormatSet = false;
     m_pendingBlock = false;
+}
+
+void DocumentBuilder::trimTable()
+{
+    if (m_table && m_table->rows() > m_row + 1)
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
 }
 
 void DocumentBuilder::leaveTable()
 {
+    trimTable();
     m_blockHasLastFormat = false;
+    m_blockEmpty = true;
+    m_blockCharFormatSet = false;
     m_cursor.movePosition(QTextCursor::End);
     m_table = nullptr;
     m_rowOpen = false;
@@ -416,7 +445,7 @@ void DocumentBuilder::endCell(const CharState &chars, const ParaState &para)
     ParaState inCell = para;
     inCell.inTable = true;
     if (m_needPlace || !m_table)
-        place(inCell);
+        place(chars, inCell);
     flushRun();
     if (!m_pendingBlock)
         applyBlockFormat(chars, para);
@@ -440,6 +469,7 @@ void DocumentBuilder::endRow()
 void DocumentBuilder::finish(const CharState &chars, const ParaState &para)
 {
     flushRun();
+    trimTable();
     if (!m_pendingBlock && !m_table)
         applyBlockFormat(chars, para);
 }

@@ -48,7 +48,7 @@ public:
     void appendText(QStringView text, const CharState &chars, const ParaState &para)
     {
         if (m_needPlace || para.inTable != (m_table != nullptr))
-            place(para);
+            place(chars, para);
         if (!(chars == m_runChars)) {
             flushRun();
             m_runChars = chars;
@@ -79,7 +79,7 @@ private:
     static constexpr int maxColumns = 64;
     static constexpr int maxCells = 4000;
 
-    void place(const ParaState &para);
+    void place(const CharState &chars, const ParaState &para);
     void flushRun();
     void applyBlockFormat(const CharState &chars, const ParaState &para);
     void createTable();
@@ -87,6 +87,7 @@ private:
     void moveToCell();
     void applyCellBorders();
     void leaveTable();
+    void trimTable();
     QTextCharFormat charFormat(const CharState &chars);
     QTextBlockFormat blockFormat(const ParaState &para) const;
     QStringList families(const FontEntry &entry) const;
@@ -96,8 +97,10 @@ private:
 
     QString m_run;
     CharState m_runChars;
-    bool m_pendingBlock = false; // the paragraph was ended; the next content starts a new one
-    bool m_needPlace = false;    // a pending block, cell or row must be placed before content
+    bool m_pendingBlock = false;       // the paragraph was ended; the next content starts a new one
+    bool m_needPlace = false;          // a pending block, cell or row must be placed before content
+    bool m_blockEmpty = true;          // the cursor's block has no content yet
+    bool m_blockCharFormatSet = false; // the cursor's block got its paragraph mark's format
 
     QHash<int, FontEntry> m_fonts;
     QHash<int, QStringList> m_families;
