@@ -209,11 +209,20 @@ bool frmHaupt::ThemaZeigen(const QString &topic)
         return true;
     case Viewer::TopicSource::Form::RtfFile:
         // Another viewer of the directory may have deleted temp.tmp right after it was written.
-        return m_text->loadRtfFile(source.path) || Rtf::read(source.bytes, m_text->document());
+        return m_text->loadRtfFile(source.path) || showRtfFromMemory(source.bytes);
     case Viewer::TopicSource::Form::RtfBytes:
-        return Rtf::read(source.bytes, m_text->document());
+        return showRtfFromMemory(source.bytes);
     }
     return false;
+}
+
+bool frmHaupt::showRtfFromMemory(const QByteArray &bytes)
+{
+    if (!Rtf::read(bytes, m_text->document()))
+        return false;
+    // As after loading the file: the topic opens at its top.
+    m_text->moveCursor(QTextCursor::Start);
+    return true;
 }
 
 void frmHaupt::showChosenTopic(const QString &topic, Page cameFrom)

@@ -51,6 +51,8 @@ private:
     void buildMenus();
     // A topic chosen from a list after start-up: a failure warns and returns to that list.
     void showChosenTopic(const QString &topic, Page cameFrom);
+    // A rich topic read from the bytes of the help file when temp.tmp cannot serve.
+    bool showRtfFromMemory(const QByteArray &bytes);
 
     QString m_programDir;
     HelpFile::Document m_document;

@@ -377,6 +377,7 @@ void TestFrmHaupt::richTopicShown()
     window->IndexZeigen();
     QVERIFY(window->ThemaZeigen(u"Erstes"_s));
     QCOMPARE(visiblePages(*window), u"Text"_s);
+    QCOMPARE(window->findChild<QTextEdit *>(u"Text"_s)->textCursor().position(), 0);
 }
 
 void TestFrmHaupt::richTopicWithoutTempFile()
@@ -387,6 +388,8 @@ void TestFrmHaupt::richTopicWithoutTempFile()
     const auto window = startShown(u"%1/rich.vry, Erstes"_s);
     QVERIFY(window);
     QVERIFY(shownText(*window).contains(u"Fett und normal"_s));
+    // Shown from memory, the topic still opens at its top.
+    QCOMPARE(window->findChild<QTextEdit *>(u"Text"_s)->textCursor().position(), 0);
     QVERIFY(!window->ThemaZeigen(u"Fehlt"_s));
     QVERIFY(!window->ThemaZeigen(u"Kaputt"_s));
     window->close();
