@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorant"));
+    Quorant::useGermanStandardTexts();
     if (!Quorant::startUpChecksPass())
         return 1;
     Quorant::frmHaupt window;
