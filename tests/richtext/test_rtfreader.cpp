@@ -32,6 +32,8 @@ private Q_SLOTS:
     void emptyParagraphsKeepTheirHeight();
     void tableRowsAndCells();
     void tableWithMoreCellsThanDefined();
+    void tableRowCount_data();
+    void tableRowCount();
     void pictures_data();
     void pictures();
     void listTextInsideTableKeepsTable();
@@ -401,6 +403,39 @@ void TestRtfReader::tableWithMoreCellsThanDefined()
     QVERIFY(cursor.currentTable());
     QCOMPARE(cursor.currentTable()->columns(), 3);
     QCOMPARE(docText(document).split(u'\n', Qt::SkipEmptyParts), QStringList({u"a"_s, u"b"_s, u"c"_s}));
+}
+
+void TestRtfReader::tableRowCount_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("textAfter");
+    for (int rows : {1, 2, 3, 5, 9, 33, 200}) {
+        QTest::addRow("%d rows, then text", rows) << rows << true;
+        QTest::addRow("%d rows at the end", rows) << rows << false;
+    }
+}
+
+void TestRtfReader::tableRowCount()
+{
+    QFETCH(int, rows);
+    QFETCH(bool, textAfter);
+    QByteArray rtf = "{\\rtf1 ";
+    for (int row = 0; row < rows; ++row)
+        rtf +=
+            "\\trowd\\cellx1000\\cellx2000\\pard\\intbl r" + QByteArray::number(row) + "\\cell x\\cell\\row ";
+    rtf += textAfter ? "\\pard Ende}" : "}";
+    QTextDocument document;
+    QVERIFY(Rtf::read(rtf, &document));
+    QTextCursor cursor(&document);
+    cursor.setPosition(find(document, u"r0"_s));
+    QTextTable *table = cursor.currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->rows(), rows);
+    QCOMPARE(table->cellAt(rows - 1, 0).firstCursorPosition().block().text(), u"r%1"_s.arg(rows - 1));
+    if (textAfter) {
+        cursor.setPosition(find(document, u"Ende"_s));
+        QVERIFY(!cursor.currentTable());
+    }
 }
 
 void TestRtfReader::pictures_data()
