@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QWidget>
 
 #include <memory>
@@ -36,7 +37,8 @@ struct State
 
     QString settingsPath() const
     {
-        return Einstellungen::dateiPfad(programDir.isEmpty() ? HelpLaunch::programDir() : programDir);
+        return Einstellungen::einstellungsPfad(programDir.isEmpty() ? HelpLaunch::programDir() : programDir,
+                                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     }
 
     frmFarben *farben()

@@ -4,7 +4,9 @@
 #include "common/linefile.h"
 #include "common/zahlwert.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QStringList>
 
@@ -52,6 +54,14 @@ bool storeComponent(const QString &line, qint16 &field)
 QString dateiPfad(const QString &programDir)
 {
     return programDir + QStringLiteral("/zembrota.ini");
+}
+
+QString einstellungsPfad(const QString &programDir, const QString &userConfigDir)
+{
+    if (QFileInfo(programDir).isWritable() || userConfigDir.isEmpty())
+        return dateiPfad(programDir);
+    QDir().mkpath(userConfigDir);
+    return dateiPfad(userConfigDir);
 }
 
 bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung)

@@ -31,6 +31,10 @@ inline constexpr int intervalMax = 65535;
 // The file beside the program.
 QString dateiPfad(const QString &programDir);
 
+// Where the settings live: beside the program, unless the program directory cannot be written (a
+// program installed for all users), then in the user's own configuration directory.
+QString einstellungsPfad(const QString &programDir, const QString &userConfigDir);
+
 // Reads the six lines from the device into the record. A line ends at CR LF or a lone CR; lines
 // after the sixth are not read. Lines 1 and 2 are stored as read; then line 4 (red), 5 (green),
 // 6 (blue) and 3 (interval) are converted in this order, each stored before the next is tried.

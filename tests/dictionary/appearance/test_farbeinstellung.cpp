@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void schreiben();
     void schreibenErsetztGanz();
     void schreibenFehlgeschlagenLaesstAlteDatei();
+    void einstellungsPfad();
     void pruefeWechselzeit_data();
     void pruefeWechselzeit();
     void komponente_data();
@@ -329,6 +331,20 @@ void TestFarbeinstellung::modusFuerAuswahl()
     const Auswahl auswahl = ::modusFuerAuswahl(standard, zyklus);
     QCOMPARE(auswahl.modus, modus);
     QCOMPARE(auswahl.wechselart, wechselart);
+}
+
+void TestFarbeinstellung::einstellungsPfad()
+{
+    TestSupport::ProgramDir program;
+    TestSupport::ProgramDir user;
+    const QString userConfig = user.file(u"glossand"_s);
+    // A writable program directory keeps the file beside the program.
+    QCOMPARE(Einstellungen::einstellungsPfad(program.path(), userConfig), program.file(u"zembrota.ini"_s));
+    QVERIFY(!QFileInfo::exists(userConfig));
+    // One that cannot be written sends it to the user's configuration directory, made on the way.
+    const QString missing = program.file(u"fehlt"_s);
+    QCOMPARE(Einstellungen::einstellungsPfad(missing, userConfig), userConfig + u"/zembrota.ini"_s);
+    QVERIFY(QFileInfo(userConfig).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestFarbeinstellung)
