@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     const qsizetype size = args.size() > 1 && args.at(1).toLongLong() > 0
                                ? args.at(1).toLongLong() * 1000 * 1000
                                : 10 * 1000 * 1000;
-    const int runs = 5;
+    const int runs = 10;
 
     const QByteArray rtf = GermanRtf::generate(size);
     QTemporaryDir dir;
