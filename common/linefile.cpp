@@ -76,7 +76,9 @@ std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
             .arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // commit() misses a failure while the last buffered bytes are flushed (a full disk), and would
+    // then replace the old file with a cut one; flushing first catches it.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         return QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2")
             .arg(path, file.errorString());
     return std::nullopt;

@@ -1,6 +1,7 @@
 // Line files: breaks, Windows-1252 at the byte boundary, safe rewriting.
 #include "common/lessoncode.h"
 #include "common/linefile.h"
+#include "tests/testsupport/filelimit.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QFile>
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void readMissingFileNamesPath();
     void writeLinesRoundTrips();
     void failedWriteKeepsOldFile();
+    void fullDiskKeepsOldFile();
     void lessonCodeText_data();
     void lessonCodeText();
 };
@@ -109,6 +111,20 @@ void TestLineFile::failedWriteKeepsOldFile()
     if (!error)
         QSKIP("the directory stayed writable (running as root)");
     QVERIFY(error->contains(u"alt.txt"_s));
+    QCOMPARE(dir.read(u"alt.txt"_s), QByteArray("alt\r\n"));
+}
+
+void TestLineFile::fullDiskKeepsOldFile()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"alt.txt"_s, "alt\r\n");
+    std::optional<QString> error;
+    {
+        // Small enough that the failure comes only when the last buffered bytes are flushed.
+        FileSizeLimit full(4);
+        error = LineFile::writeLines(dir.file(u"alt.txt"_s), {u"eine l\u00e4ngere Zeile"_s});
+    }
+    QVERIFY(error);
     QCOMPARE(dir.read(u"alt.txt"_s), QByteArray("alt\r\n"));
 }
 

@@ -2,7 +2,7 @@
 // help file reader and both body searches, and failed builds that leave the old help file alone.
 #include "helpauthor/helpcompiler.h"
 #include "helpfile/helpfile.h"
-#include "tests/helpauthor/filelimit.h"
+#include "tests/testsupport/filelimit.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QDir>

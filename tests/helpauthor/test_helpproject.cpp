@@ -1,7 +1,7 @@
 // The help project file: target path, new project, opening, adding and deleting topics, and the
 // rewrites leaving the old file whole when the write fails.
 #include "helpauthor/helpproject.h"
-#include "tests/helpauthor/filelimit.h"
+#include "tests/testsupport/filelimit.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QDir>
