@@ -2,6 +2,7 @@
 #include "dictionary/appearance/colourscheme.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QPalette>
 #include <QWidget>
 
@@ -35,6 +36,27 @@ void ColourScheme::paint(QWidget *window, const Hintergrund &hintergrund)
     palette.setColor(QPalette::Window, hintergrund.toQColor());
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+    keepControlsOwnColour(window);
+}
+
+void ColourScheme::keepControlsOwnColour(QWidget *window)
+{
+    // Only the window's own background takes the colour: the frames, labels, buttons and fields on
+    // it keep the standard face colour, or the colour they were given. A main window's controls
+    // stand on its client area, which is the window's background; its menu bar is a control.
+    QList<QWidget *> controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    if (auto *main = qobject_cast<QMainWindow *>(window); main && main->centralWidget()) {
+        controls.removeOne(main->centralWidget());
+        controls += main->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    }
+    for (QWidget *control : std::as_const(controls)) {
+        if (control->isWindow() || control->testAttribute(Qt::WA_SetPalette))
+            continue;
+        QPalette own = control->palette();
+        own.setColor(QPalette::Window, systemfarbe());
+        control->setPalette(own);
+        control->setAutoFillBackground(true);
+    }
 }
 
 void ColourScheme::FensterFaerben(const Hintergrund &hintergrund)

@@ -47,6 +47,7 @@ public:
     static QColor systemfarbe();
     // Gives one window its own background only; it shows it when it is next shown.
     static void paint(QWidget *window, const Hintergrund &hintergrund);
+    static void keepControlsOwnColour(QWidget *window);
 
     // Sets the background of the five windows in order, creating those not yet there, showing none.
     void FensterFaerben(const Hintergrund &hintergrund);

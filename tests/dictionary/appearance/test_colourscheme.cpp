@@ -2,7 +2,9 @@
 #include "dictionary/appearance/colourscheme.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
+#include <QMainWindow>
 #include <QTest>
 #include <QWidget>
 
@@ -124,6 +126,29 @@ void TestColourScheme::paintsOnlyTheWindowsOwnBackground()
     scheme.FensterFaerben(Hintergrund::aus({0, 0, 255}));
     QCOMPARE(field->palette().color(QPalette::Window), QColor(255, 255, 192));
     QCOMPARE(fake.windows[0]->palette().color(QPalette::Window), QColor(0, 0, 255));
+
+    // A frame and a label of their own colour keep the face colour and paint it; a label inside
+    // the frame stands on the frame. In a main window the controls stand on the client area.
+    auto *frame = new QFrame(fake.get(1));
+    auto *inner = new QLabel(frame);
+    auto *bare = new QLabel(fake.get(1));
+    QMainWindow main;
+    auto *client = new QWidget;
+    main.setCentralWidget(client);
+    auto *onClient = new QLabel(client);
+    ColourScheme::paint(&main, Hintergrund::aus({255, 0, 0}));
+    scheme.FensterFaerben(Hintergrund::aus({255, 0, 0}));
+    const QColor face = ColourScheme::systemfarbe();
+    QVERIFY(face != QColor(255, 0, 0));
+    QCOMPARE(fake.windows[1]->palette().color(QPalette::Window), QColor(255, 0, 0));
+    for (QWidget *control :
+         {static_cast<QWidget *>(frame), static_cast<QWidget *>(bare), static_cast<QWidget *>(onClient)}) {
+        QCOMPARE(control->palette().color(QPalette::Window), face);
+        QVERIFY(control->autoFillBackground());
+    }
+    QCOMPARE(inner->palette().color(QPalette::Window), face);
+    QCOMPARE(client->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QVERIFY(!client->autoFillBackground());
 }
 
 void TestColourScheme::einstellungenAnwenden_data()
