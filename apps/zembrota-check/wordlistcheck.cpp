@@ -2,6 +2,7 @@
 #include "apps/zembrota-check/wordlistcheck.h"
 
 #include "common/lessoncode.h"
+#include "dictionary/core/browsing.h"
 
 #include <QSet>
 
@@ -222,16 +223,8 @@ void checkEntries(Report &report)
 
 int courseLessons(int book)
 {
-    switch (book) {
-    case 1:
-        return 60;
-    case 2:
-        return 50;
-    case 3:
-        return 40;
-    default:
-        return 0;
-    }
+    // The dictionary's own lesson browsing knows the course; the checker does not keep a copy.
+    return Browsing::lessonsOfBook(book);
 }
 
 int Report::bookWordCount(int book) const
