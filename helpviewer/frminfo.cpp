@@ -2,9 +2,9 @@
 #include "helpviewer/frminfo.h"
 
 #include "common/ui/busycursor.h"
+#include "common/ui/linklabel.h"
+#include "common/ui/maker.h"
 #include "common/version.h"
-#include "helpviewer/linklabel.h"
-#include "helpviewer/maker.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -47,12 +47,12 @@ QString frmInfo::versionText()
 
 QUrl frmInfo::webUrl()
 {
-    return QUrl(Viewer::Maker::webAddress());
+    return QUrl(Maker::webAddress());
 }
 
 QUrl frmInfo::mailUrl(const Variant &variant)
 {
-    QUrl url(u"mailto:"_s + Viewer::Maker::mailAddress());
+    QUrl url(u"mailto:"_s + Maker::mailAddress());
     QUrlQuery query;
     query.addQueryItem(u"subject"_s, variant.subjectPrefix + versionText());
     url.setQuery(query);
@@ -82,16 +82,16 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
     label1->setText(label1->text() + versionText());
 
     addLabel(this, u"Label2"_s, {80, 48, 40, 18}, u"von"_s);
-    addLabel(this, u"Label3"_s, {80, 66, 280, 18}, Viewer::Maker::name());
+    addLabel(this, u"Label3"_s, {80, 66, 280, 18}, Maker::name());
     addLabel(this, u"Label4"_s, {80, 92, 280, 18}, u"Oder schreiben sie mir:"_s);
-    addLabel(this, u"Label5"_s, {80, 110, 280, 18}, Viewer::Maker::street());
-    addLabel(this, u"Label6"_s, {80, 128, 280, 18}, Viewer::Maker::city());
+    addLabel(this, u"Label5"_s, {80, 110, 280, 18}, Maker::street());
+    addLabel(this, u"Label6"_s, {80, 128, 280, 18}, Maker::city());
 
-    m_lbl1 = new Viewer::LinkLabel(Viewer::Maker::webAddress(), this);
+    m_lbl1 = new LinkLabel(Maker::webAddress(), this);
     m_lbl1->setObjectName(u"lbl1"_s);
     m_lbl1->setGeometry(80, 156, 280, 18);
     m_lbl1->setCursor(Qt::PointingHandCursor);
-    m_lbl2 = new Viewer::LinkLabel(Viewer::Maker::mailAddress(), this);
+    m_lbl2 = new LinkLabel(Maker::mailAddress(), this);
     m_lbl2->setObjectName(u"lbl2"_s);
     m_lbl2->setGeometry(80, 176, 280, 18);
     m_lbl2->setCursor(m_lbl1->cursor());
@@ -110,8 +110,8 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
     cmdOK->setGeometry(256, 256, 100, 28);
     cmdOK->setDefault(true);
 
-    connect(m_lbl1, &Viewer::LinkLabel::clicked, this, [this] { lbl_Click(1); });
-    connect(m_lbl2, &Viewer::LinkLabel::clicked, this, [this] { lbl_Click(2); });
+    connect(m_lbl1, &LinkLabel::clicked, this, [this] { lbl_Click(1); });
+    connect(m_lbl2, &LinkLabel::clicked, this, [this] { lbl_Click(2); });
     connect(cmdVerwendung, &QPushButton::clicked, this, &frmInfo::cmdVerwendung_Click);
     // Escape rejects the dialog, which closes it like OK.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);

@@ -7,10 +7,7 @@
 
 class QPushButton;
 class QLabel;
-
-namespace Viewer {
 class LinkLabel;
-}
 
 class frmInfo : public QDialog
 {
@@ -47,6 +44,6 @@ private:
     void cmdVerwendung_Click();
 
     Variant m_variant;
-    Viewer::LinkLabel *m_lbl1 = nullptr;
-    Viewer::LinkLabel *m_lbl2 = nullptr;
+    LinkLabel *m_lbl1 = nullptr;
+    LinkLabel *m_lbl2 = nullptr;
 };

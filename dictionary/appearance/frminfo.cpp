@@ -3,10 +3,10 @@
 
 #include "common/ui/helplaunch.h"
 #include "common/ui/iconanimation.h"
+#include "common/ui/linklabel.h"
+#include "common/ui/maker.h"
 #include "common/version.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "dictionary/appearance/linklabel.h"
-#include "dictionary/appearance/maker.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>

@@ -4,12 +4,12 @@
 #include "common/ui/busycursor.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/iconanimation.h"
+#include "common/ui/linklabel.h"
+#include "common/ui/maker.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/colourscheme.h"
 #include "dictionary/appearance/controls.h"
 #include "dictionary/appearance/frminfo.h"
-#include "dictionary/appearance/linklabel.h"
-#include "dictionary/appearance/maker.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>

@@ -1,5 +1,6 @@
 // The main window's controls, menus and timers, one row per control.
 #include "common/ui/iconanimation.h"
+#include "common/ui/linklabel.h"
 #include "dictionary/windows/controls.h"
 #include "dictionary/windows/dropdownlist.h"
 #include "dictionary/windows/frmhaupt.h"
@@ -154,7 +155,8 @@ void frmHaupt::buildControls()
     m_lblWI = label(fra14, u"lblWI"_s, inside(fra14->geometry()), u"Weitere Informationen!"_s,
                     u"Klicken sie hier für weitere Informationen zum Trivenna."_s, {standardFont(), blue});
     m_lblWI->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_lblWI->setCursor(Qt::PointingHandCursor);
+    // The same hand as the about and advert windows' links, which take their pointer from this label.
+    m_lblWI->setCursor(linkCursor());
 
     // The sixteen icon frames, kept hidden beyond the right edge.
     for (int i = 0; i < IconFrames::count; ++i) {

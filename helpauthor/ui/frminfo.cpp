@@ -1,13 +1,13 @@
 // The about window: version line, maker, address, the web and mail links in their press colours.
 #include "helpauthor/ui/frminfo.h"
 
+#include "common/ui/linklabel.h"
+#include "common/ui/maker.h"
 #include "common/version.h"
 #include "helpauthor/ui/controls.h"
 
 #include <QDesktopServices>
-#include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -16,16 +16,6 @@ using namespace Qt::StringLiterals;
 namespace Quorant {
 
 namespace {
-// The same maker as the viewer's about window names.
-const QString makerName = u"Matthias Wendelin"_s;
-const QString makerStreet = u"Lindenweg 12"_s;
-const QString makerTown = u"D-12345 Musterstadt"_s;
-const QString webAddress = u"https://www.example.org/glossand/"_s;
-const QString mailAddress = u"glossand@example.org"_s;
-
-const QColor restColour(0, 0, 255);
-const QColor pressedColour(128, 0, 0);
-
 QString versionText()
 {
     return u"%1.%2"_s.arg(Version::helpMajor).arg(Version::helpMinor);
@@ -37,13 +27,6 @@ void openWithDesktop(const QUrl &url)
 }
 
 frmInfo::LinkOpener linkOpener = openWithDesktop;
-
-void setTextColour(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 // The window's picture: a closed book with a question mark, painted once.
 QPixmap bookPicture()
@@ -82,26 +65,25 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     title->setFont(titleFont);
     title->setText(title->text() + versionText());
     place<QLabel>(this, u"Label2"_s, {96, 46, 290, 20}, u"von"_s);
-    place<QLabel>(this, u"lblName"_s, {96, 66, 290, 20}, makerName);
+    place<QLabel>(this, u"lblName"_s, {96, 66, 290, 20}, Maker::name());
 
-    m_links[1] = place<QLabel>(this, u"lbl1"_s, {16, 100, 368, 20}, webAddress);
-    m_links[2] = place<QLabel>(this, u"lbl2"_s, {16, 122, 368, 20}, mailAddress);
+    m_links[1] = place<LinkLabel>(this, u"lbl1"_s, {16, 100, 368, 20}, Maker::webAddress());
+    m_links[2] = place<LinkLabel>(this, u"lbl2"_s, {16, 122, 368, 20}, Maker::mailAddress());
     for (int index : {1, 2}) {
-        QLabel *label = m_links[index];
-        setTextColour(label, restColour);
+        LinkLabel *label = m_links[index];
         QFont font = label->font();
         font.setUnderline(true);
         label->setFont(font);
-        label->installEventFilter(this);
+        connect(label, &LinkLabel::clicked, this, [this, index] { lbl_Click(index); });
     }
     // The mail link takes the web link's pointer when the window opens.
     m_links[1]->setCursor(Qt::PointingHandCursor);
     m_links[2]->setCursor(m_links[1]->cursor());
 
     place<QLabel>(this, u"lblSchreiben"_s, {16, 154, 368, 20}, u"Oder schreiben sie mir:"_s);
-    place<QLabel>(this, u"lblAdresse0"_s, {32, 176, 352, 20}, makerName);
-    place<QLabel>(this, u"lblAdresse1"_s, {32, 196, 352, 20}, makerStreet);
-    place<QLabel>(this, u"lblAdresse2"_s, {32, 216, 352, 20}, makerTown);
+    place<QLabel>(this, u"lblAdresse0"_s, {32, 176, 352, 20}, Maker::name());
+    place<QLabel>(this, u"lblAdresse1"_s, {32, 196, 352, 20}, Maker::street());
+    place<QLabel>(this, u"lblAdresse2"_s, {32, 216, 352, 20}, Maker::city());
     auto *closing = place<QLabel>(this, u"lblKommentare"_s, {16, 246, 368, 36},
                                   u"Ich freue mich auf ihre Kommentare und Anregungen."_s);
     closing->setWordWrap(true);
@@ -114,12 +96,12 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 
 QUrl frmInfo::webPage()
 {
-    return QUrl(webAddress);
+    return QUrl(Maker::webAddress());
 }
 
 QUrl frmInfo::mailLink()
 {
-    return QUrl(u"mailto:%1?Subject=Quorant v%2"_s.arg(mailAddress, versionText()));
+    return QUrl(u"mailto:%1?Subject=Quorant v%2"_s.arg(Maker::mailAddress(), versionText()));
 }
 
 void frmInfo::setLinkOpener(LinkOpener opener)
@@ -135,25 +117,6 @@ void frmInfo::resetLinkOpener()
 QLabel *frmInfo::link(int index) const
 {
     return (index == 1 || index == 2) ? m_links[index] : nullptr;
-}
-
-bool frmInfo::eventFilter(QObject *watched, QEvent *event)
-{
-    for (int index : {1, 2}) {
-        QLabel *label = m_links[index];
-        if (watched != label)
-            continue;
-        if (event->type() == QEvent::MouseButtonPress) {
-            setTextColour(label, pressedColour);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            setTextColour(label, restColour);
-            // A click counts only when the button is released over the label.
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (label->rect().contains(mouse->position().toPoint()))
-                lbl_Click(index);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmInfo::lbl_Click(int index)

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QLabel;
+class LinkLabel;
 
 namespace Quorant {
 
@@ -27,13 +28,10 @@ public:
 
     QLabel *link(int index) const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void lbl_Click(int index);
 
-    QLabel *m_links[3] = {nullptr, nullptr, nullptr}; // elements 1 and 2 are the links
+    LinkLabel *m_links[3] = {nullptr, nullptr, nullptr}; // elements 1 and 2 are the links
 };
 
 } // namespace Quorant

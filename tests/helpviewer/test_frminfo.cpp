@@ -1,10 +1,10 @@
 // The about and usage windows, offscreen, and how the main window brings them up.
+#include "common/ui/linklabel.h"
 #include "common/ui/messagebox.h"
 #include "helpviewer/frmhaupt.h"
 #include "helpviewer/frminfo.h"
 #include "helpviewer/frmverwendung.h"
 #include "helpviewer/indexlist.h"
-#include "helpviewer/linklabel.h"
 #include "richtext/richtextbox.h"
 #include "tests/helpviewer/viewerfixture.h"
 
@@ -137,7 +137,7 @@ void TestFrmInfo::linkColours()
     frmInfo info(frmInfo::viewerVariant());
     info.show();
     for (const QString &name : {u"lbl1"_s, u"lbl2"_s}) {
-        auto *label = info.findChild<Viewer::LinkLabel *>(name);
+        auto *label = info.findChild<LinkLabel *>(name);
         QCOMPARE(label->textColour(), QColor(0, 0, 255));
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));

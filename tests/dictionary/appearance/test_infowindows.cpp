@@ -2,10 +2,10 @@
 // about window from the advert, close boxes, F1 and the icon animation.
 #include "common/ui/helplaunch.h"
 #include "common/ui/iconanimation.h"
+#include "common/ui/linklabel.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/frminfo.h"
 #include "dictionary/appearance/frmtrivenna.h"
-#include "dictionary/appearance/linklabel.h"
 #include "tests/dictionary/appearance/urlrecorder.h"
 #include "tests/testsupport/testsupport.h"
 

@@ -1,5 +1,6 @@
 // The main window and the status window driven as a user does: typing, lists, searches, menus.
 #include "common/ui/iconanimation.h"
+#include "common/ui/linklabel.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/appearance.h"
 #include "dictionary/windows/dropdownlist.h"
@@ -249,6 +250,9 @@ void TestFrmHaupt::layoutOfTheMainWindow()
     QCOMPARE(w.in(u"txtLektion"_s)->geometry(), QRect(528, 576, 169, 49));
     // Labels sit in their frames at the window's coordinates.
     QCOMPARE(w.in(u"lblWI"_s)->mapTo(w.main.centralWidget(), QPoint(0, 0)), QPoint(264, 672));
+    // "Weitere Informationen!" shows the hand that the about and advert windows' links show.
+    QCOMPARE(w.in(u"lblWI"_s)->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(w.in(u"lblWI"_s)->cursor().pixmap().toImage(), linkCursor().pixmap().toImage());
     QCOMPARE(w.in(u"lblKWe"_s)->mapTo(w.main.centralWidget(), QPoint(0, 0)), QPoint(248, 112));
     QCOMPARE(w.in<QLabel>(u"lblKWe"_s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(w.txtL()->palette().color(QPalette::Base), QColor(255, 255, 192));

@@ -1,14 +1,16 @@
 // A label that works as a link: dark red while pressed, blue after, a click only when released over it.
 #pragma once
 
+#include <QColor>
 #include <QCursor>
 #include <QLabel>
 
 class QMouseEvent;
 
-// The hand pointer of the dictionary's links; the main window's "Weitere Informationen!" uses it too.
+// The hand pointer of the links; the dictionary's "Weitere Informationen!" label uses it too.
 QCursor linkCursor();
 
+// The pointer is left to the window, which gives its links the pointer its users know.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -16,10 +18,13 @@ public:
     static QColor normalColour() { return QColor(0, 0, 255); }
     static QColor pressedColour() { return QColor(128, 0, 0); }
 
+    explicit LinkLabel(QWidget *parent = nullptr) : LinkLabel(QString(), parent) {}
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+    // The colour the text is shown in now.
     QColor textColour() const;
 
 Q_SIGNALS:
+    // The left button was pressed on the label and released over it.
     void clicked();
 
 protected:

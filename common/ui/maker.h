@@ -1,4 +1,4 @@
-// The maker of the dictionary as the about, advert and opening windows name him.
+// The maker of the suite as the about, advert and opening windows of all three programs name him.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,5 @@
-// The link label of the about and advert windows.
-#include "dictionary/appearance/linklabel.h"
+// The link label of the about and advert windows, and its hand pointer.
+#include "common/ui/linklabel.h"
 
 #include <QBitmap>
 #include <QMouseEvent>
