@@ -5,15 +5,17 @@
 # Usage: run_e2e.sh <quorant binary> <quorantc binary> [<tessavor binary>]
 # Set QUORANT_E2E_SHOTS=<folder> to keep screenshots of the windows.
 set -euo pipefail
+E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/e2elib.sh
+export E2E_LIB
+. "$E2E_LIB"
 
 quorant=$1
 quorantc=$2
 tessavor=${3:-}
 
 # No dot in the folder: the help file's path is cut at the first dot of the project path.
-dir=$(mktemp -d /tmp/quorante2eXXXXXX)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+e2e_make_dir /tmp/quorante2eXXXXXX
+dir=$E2E_DIR
 crlf() { printf '%s\r\n' "$@"; }
 
 # --- quorantc -------------------------------------------------------------------------------------
@@ -62,9 +64,7 @@ status=0; "$quorantc" fehlt.vrp 2>stderr || status=$?
 echo "e2e quorantc: all checks passed"
 
 # --- quorant under Xvfb ----------------------------------------------------------------------------
-for tool in Xvfb xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+e2e_require Xvfb xdotool xprop
 mkdir -p "$dir/p"
 cp "$quorant" "$dir/p/quorant"
 [ -n "$tessavor" ] && cp "$tessavor" "$dir/p/tessavor"
@@ -74,42 +74,12 @@ crlf TESSAVOR TXT "Quorant-Hilfe" "" Neu "" "[Neu]" "Ein neues Projekt." "" >"$d
 crlf TESSAVOR TXT "Hilfe zur Hilfe" "" "" >"$dir/c/tessavor.vrp"
 "$quorantc" "$dir/c/tessavor.vrp" "$dir/p/tessavor.vry" >/dev/null
 
-export E2E_DIR=$dir E2E_SHOTS=${QUORANT_E2E_SHOTS:-} E2E_VIEWER=$tessavor
+export E2E_SHOTS=${QUORANT_E2E_SHOTS:-} E2E_VIEWER=$tessavor
+# The checks run on an X server of their own, with fail, wait_window, wait_gone and wait_exit of
+# e2elib.sh.
 checks='
-# A failure because the X server went away is no failure of the programs: exit 75 to run again.
-fail() {
-  if ! xprop -root >/dev/null 2>&1 || grep -qs "could not connect to display" "$E2E_DIR"/*stderr; then exit 75; fi
-  echo "FAIL: $*"; exit 1
-}
-for _ in $(seq 20); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-xprop -root >/dev/null 2>&1 || exit 75
 P=$E2E_DIR/p
 
-wait_window() {
-  for _ in $(seq 100); do
-    if id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; then
-      echo "$id"; return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-wait_gone() {
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-wait_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1" && echo 0 || echo $?; return 0
-    fi
-    sleep 0.1
-  done
-  kill "$1"; return 1
-}
 shot() { if [ -n "$E2E_SHOTS" ]; then sleep 0.3; import -window root "$E2E_SHOTS/$1.png"; fi; }
 focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
 keys() { xdotool key --delay 60 "$@"; }
@@ -133,14 +103,14 @@ if ! box=$(wait_window "^Programm Tessavor nicht gefunden!$"); then
 fi
 shot startup-viewer-missing
 focus "$box"; keys Return
-code=$(wait_exit "$program") || fail "quorant did not end after the missing viewer"
-[ "$code" != 0 ] || fail "quorant ended with code 0 after a failed start"
+wait_exit "$program" || fail "quorant did not end after the missing viewer"
+[ "$exit_code" != 0 ] || fail "quorant ended with code 0 after a failed start"
 if [ -f "$P/tessavor.weg" ]; then mv "$P/tessavor.weg" "$P/tessavor"; else : >"$P/tessavor"; chmod +x "$P/tessavor"; fi
 "$P/quorant" &
 program=$!
 box=$(wait_window "^Quorant.vry nicht gefunden!$") || fail "no message for the missing help file"
 focus "$box"; keys Return
-wait_exit "$program" >/dev/null || fail "quorant did not end after the missing help file"
+wait_exit "$program" || fail "quorant did not end after the missing help file"
 mv "$P/weg.vry" "$P/quorant.vry"
 
 # 2. A session: new TXT project, three topics typed, one deleted, saved, help file built.
@@ -209,7 +179,7 @@ if [ -n "$E2E_VIEWER" ]; then
     if xdotool search --onlyvisible --name "nicht gefunden" >/dev/null 2>&1; then fail "viewer error for $2"; fi
     shot "viewer-$(basename "$1" .vry)-$2"
     focus "$id"; keys Escape
-    wait_exit "$viewer" >/dev/null || fail "the viewer did not close"
+    wait_exit "$viewer" || fail "the viewer did not close"
   }
   for topic in Inhalt Index Verben Pronomen; do show_topic "$E2E_DIR/kurs.vry" "$topic" Lateinkurs; done
   for topic in Inhalt Verben Nomen; do show_topic "$E2E_DIR/c/rtf.vry" "$topic" Lateinhilfe; done
@@ -223,22 +193,4 @@ if [ -n "$E2E_VIEWER" ]; then
 fi
 echo "e2e quorant: all checks passed"
 '
-# An X server of our own on a display number of its own, away from the low numbers and from the
-# :99 of xvfb-run, so that test runs of the other programs cannot get in the way. A server that
-# goes away during the checks (they then exit 75) is replaced and the checks run again.
-for attempt in 1 2 3 4 5; do
-  display=$(( 300 + RANDOM % 600 ))
-  [ -e "/tmp/.X$display-lock" ] && continue
-  # -noreset: without it the server resets whenever its last client leaves, and a program that
-  # starts in that moment cannot connect.
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$dir/xvfb-stderr" &
-  xvfb=$!
-  for _ in $(seq 50); do xprop -display ":$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
-  status=0
-  DISPLAY=":$display" bash -euo pipefail -c "$checks" || status=$?
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-  [ "$status" = 75 ] || exit "$status"
-  echo "X server on :$display did not answer (attempt $attempt); retrying"
-done
-exit 1
+e2e_run_checks 1024x768x24 "$checks"

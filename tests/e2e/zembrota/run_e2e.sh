@@ -4,49 +4,26 @@
 # Usage: run_e2e.sh <zembrota binary> <folder with latein.lst>
 # Set ZEMBROTA_E2E_SHOT=<file.png> to keep a screenshot of the main window with an entry.
 set -euo pipefail
+E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/e2elib.sh
+export E2E_LIB
+. "$E2E_LIB"
 
 binary=$1
 fixtures=$2
-for tool in xvfb-run xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+e2e_require Xvfb xdotool xprop
 
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+e2e_make_dir
+dir=$E2E_DIR
 # The program directory is the binary's own: the program and its word list.
 mkdir "$dir/prog" "$dir/empty"
 cp "$binary" "$dir/prog/zembrota"
 cp "$binary" "$dir/empty/zembrota"
 cp "$fixtures/latein.lst" "$dir/prog/"
 
-export E2E_DIR=$dir E2E_SHOT=${ZEMBROTA_E2E_SHOT:-}
+export E2E_SHOT=${ZEMBROTA_E2E_SHOT:-}
+# The checks run on an X server of their own, with fail, wait_window, wait_exit, width and title of
+# e2elib.sh.
 checks='
-fail() {
-  # The X server went away under the test (other suites share the machine): the run is repeated.
-  if grep -q "could not connect to display" "$E2E_DIR/stderr" 2>/dev/null; then exit 75; fi
-  echo "FAIL: $*"
-  for id in $(xdotool search --name "" 2>/dev/null); do
-    name=$(xdotool getwindowname "$id" 2>/dev/null || true)
-    [ -n "$name" ] && echo "  window $id \"$name\" $(xdotool getwindowgeometry "$id" 2>/dev/null | tr "\n" " ")"
-  done
-  cat "$E2E_DIR/stderr" 2>/dev/null || true
-  exit 1
-}
-
-for _ in $(seq 20); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-xprop -root >/dev/null 2>&1 || exit 75
-
-# Waits up to 10 s for a visible window whose title matches and whose width is given (0: any);
-# prints its id.
-wait_window() {
-  for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-      if [ "$2" = 0 ] || [ "$(width "$id")" = "$2" ]; then echo "$id"; return 0; fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
 shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 # Whether a visible window with this title and width is there now.
 shown_with_width() {
@@ -54,21 +31,6 @@ shown_with_width() {
     [ "$(width "$id")" = "$2" ] && return 0
   done
   return 1
-}
-width() { xdotool getwindowgeometry "$1" | sed -n "s/.*Geometry: \([0-9]*\)x.*/\1/p"; }
-title() { xprop -id "$1" _NET_WM_NAME | sed -e "s/^[^\"]*\"//" -e "s/\"$//"; }
-
-# Waits up to 10 s for a program started by this shell to end; sets exit_code.
-wait_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      exit_code=0
-      wait "$1" || exit_code=$?
-      return 0
-    fi
-    sleep 0.1
-  done
-  kill "$1"; return 1
 }
 
 start() {
@@ -128,11 +90,7 @@ wait_exit "$program" || fail "program did not end after the message"
 [ "$exit_code" != 0 ] || fail "failed start ended with code 0"
 echo "e2e zembrota: all checks passed"
 '
-for attempt in 1 2 3; do
-  status=0
-  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash -euo pipefail -c "$checks" || status=$?
-  [ "$status" = 75 ] || exit "$status"
-  echo "X server did not answer (attempt $attempt); retrying"
-  rm -f "$dir/stderr"
-done
-exit 1
+# A run again after a lost X server starts without the old messages.
+forget_stderr() { rm -f "$dir/stderr"; }
+E2E_BEFORE_RETRY=forget_stderr
+e2e_run_checks 1024x768x24 "$checks"
