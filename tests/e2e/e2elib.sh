@@ -2,6 +2,10 @@
 # failure reports, and cleaning up. Sourced by the scripts, and again inside the checks they run
 # on the X server (e2e_run_checks does that).
 
+# Where this library is, for the checks that load it again.
+E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/e2elib.sh
+export E2E_LIB
+
 # Exits with 77 (ctest's "skipped") when one of the tools is missing.
 e2e_require() {
   local tool

@@ -5,9 +5,7 @@
 # Usage: run_e2e.sh <quorant binary> <quorantc binary> [<tessavor binary>]
 # Set QUORANT_E2E_SHOTS=<folder> to keep screenshots of the windows.
 set -euo pipefail
-E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/e2elib.sh
-export E2E_LIB
-. "$E2E_LIB"
+. "$(dirname "${BASH_SOURCE[0]}")/../e2elib.sh"
 
 quorant=$1
 quorantc=$2

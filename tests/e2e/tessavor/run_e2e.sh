@@ -3,9 +3,7 @@
 # Usage: run_e2e.sh <tessavor binary> <folder with rich.vry and tessavor.vry>
 # Set TESSAVOR_E2E_SHOT=<file.png> to keep a screenshot of the shown topic.
 set -euo pipefail
-E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/e2elib.sh
-export E2E_LIB
-. "$E2E_LIB"
+. "$(dirname "${BASH_SOURCE[0]}")/../e2elib.sh"
 
 binary=$1
 fixtures=$2

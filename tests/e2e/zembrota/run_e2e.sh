@@ -4,9 +4,7 @@
 # Usage: run_e2e.sh <zembrota binary> <folder with latein.lst>
 # Set ZEMBROTA_E2E_SHOT=<file.png> to keep a screenshot of the main window with an entry.
 set -euo pipefail
-E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/e2elib.sh
-export E2E_LIB
-. "$E2E_LIB"
+. "$(dirname "${BASH_SOURCE[0]}")/../e2elib.sh"
 
 binary=$1
 fixtures=$2
