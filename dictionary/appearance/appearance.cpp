@@ -37,8 +37,9 @@ struct State
 
     QString settingsPath() const
     {
-        return Einstellungen::einstellungsPfad(programDir.isEmpty() ? HelpLaunch::programDir() : programDir,
-                                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+        return Einstellungen::einstellungsPfad(
+            programDir.isEmpty() ? HelpLaunch::programDir() : programDir,
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     }
 
     frmFarben *farben()
@@ -130,6 +131,11 @@ void startUp(const QString &programDir)
     const bool geladen = Einstellungen::EinstellungenLaden(s.settingsPath(), s.scheme.einstellung());
     // A failed load is coloured here once, as the fallback path.
     s.scheme.EinstellungenAnwenden(geladen);
+}
+
+void hostCycleTimer(QWidget *mainWindow)
+{
+    state().scheme.hostTimer(mainWindow);
 }
 
 void resetCycleState()

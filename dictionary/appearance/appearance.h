@@ -24,6 +24,9 @@ void registerWindow(Window window, WindowGetter getter);
 // or takes the fallback path (standard face colour on the five windows, no cycle). Runs once.
 void startUp(const QString &programDir);
 
+// The main window hosts the cycle timer tmeFarben from its creation on (stopped, interval 0).
+void hostCycleTimer(QWidget *mainWindow);
+
 // The main window's Form_Load resets the colour cycle state (phase 1, rising, black, counters 0).
 void resetCycleState();
 

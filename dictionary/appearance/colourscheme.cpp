@@ -104,14 +104,31 @@ QTimer *ColourScheme::tmeFarben()
     if (!m_timer) {
         const WindowGetter hostGetter = m_timerHost;
         QObject *host = hostGetter ? hostGetter() : nullptr;
-        m_timer = new QTimer(host ? host : this);
-        m_timer->setObjectName(QStringLiteral("tmeFarben"));
-        connect(m_timer, &QTimer::timeout, this, &ColourScheme::tmeFarben_Timer);
-        // A host window created afresh gets a new timer; what it should do is kept here.
-        if (m_running && m_interval > 0)
-            m_timer->start(m_interval);
+        // A main window created just now has taken the timer already.
+        if (!m_timer)
+            createTimer(host ? host : this);
     }
     return m_timer;
+}
+
+void ColourScheme::hostTimer(QObject *host)
+{
+    if (m_timer && m_timer->parent() == host)
+        return;
+    // A timer the scheme kept for itself, or one left on an earlier window, moves to the new host.
+    delete m_timer.data();
+    createTimer(host);
+}
+
+void ColourScheme::createTimer(QObject *parent)
+{
+    m_timer = new QTimer(parent);
+    m_timer->setObjectName(QStringLiteral("tmeFarben"));
+    m_timer->setInterval(m_interval);
+    connect(m_timer, &QTimer::timeout, this, &ColourScheme::tmeFarben_Timer);
+    // A host window created afresh gets a new timer; what it should do is kept here.
+    if (m_running && m_interval > 0)
+        m_timer->start();
 }
 
 void ColourScheme::startCycle(int intervalMs)

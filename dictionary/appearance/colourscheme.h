@@ -63,6 +63,9 @@ public:
     bool cycleRunning() const { return m_running; }
     int cycleInterval() const { return m_interval; }
     QTimer *tmeFarben();
+    // The main window takes the timer when it is created, so that tmeFarben stands on it from the
+    // start: stopped with the interval 0 at program start, or as the scheme last set it.
+    void hostTimer(QObject *host);
 
     Farbeinstellung &einstellung() { return m_einstellung; }
     Farbwechselzustand &zustand() { return m_zustand; }
@@ -75,6 +78,8 @@ Q_SIGNALS:
     void painted(const Hintergrund &hintergrund);
 
 private:
+    void createTimer(QObject *parent);
+
     std::array<WindowGetter, windowCount> m_windows;
     WindowGetter m_timerHost;
     QPointer<QTimer> m_timer;

@@ -27,9 +27,13 @@ struct RegisteredWindows
         Appearance::registerWindow(Appearance::Window::Anzeige,
                                    [this] { return get(anzeige, u"frmAnzeige"_s); });
         Appearance::registerWindow(Appearance::Window::Haupt, [this] {
-            if (!haupt)
-                ++hauptLoads; // Form_Load
-            return get(haupt, u"frmHaupt"_s);
+            if (haupt)
+                return haupt.get();
+            ++hauptLoads; // Form_Load
+            get(haupt, u"frmHaupt"_s);
+            // The main window takes the cycle timer as it is created.
+            Appearance::hostCycleTimer(haupt.get());
+            return haupt.get();
         });
     }
     QWidget *get(std::unique_ptr<QWidget> &slot, const QString &name)
@@ -140,14 +144,17 @@ void TestAppearance::startUp()
     ColourScheme &scheme = Appearance::colourScheme();
     QCOMPARE(scheme.cycleRunning(), cycle);
     QCOMPARE(windows.hauptLoads, 1); // the main window was created by painting or by its timer
+    // One timer, on the main window from its creation on, also when the cycle created the window.
+    QCOMPARE(windows.haupt->findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
     QTimer *timer = windows.haupt->findChild<QTimer *>(u"tmeFarben"_s);
+    QCOMPARE(scheme.tmeFarben(), timer);
     if (cycle) {
-        QVERIFY(timer);
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 50);
         QVERIFY(!windows.anzeige); // not painted before the first tick
     } else {
-        QVERIFY(!timer || !timer->isActive());
+        QVERIFY(!timer->isActive());
+        QCOMPARE(timer->interval(), 0);
         QCOMPARE(windows.backgrounds(), QStringList(5, colour == u"system"_s ? systemName() : colour));
         // Painting shows no window.
         for (QWidget *w : windows.all())

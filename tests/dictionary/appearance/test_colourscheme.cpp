@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void fixedColourPauseResumesTheCycle();
     void otherCycleStartsFromBlack();
     void timerBelongsToTheMainWindow();
+    void mainWindowHostsTimerFromTheStart();
     void intervalZeroNeverFires();
     void runningTimerTicks();
     void resetCycleState();
@@ -316,6 +318,51 @@ void TestColourScheme::timerBelongsToTheMainWindow()
     // Without a main window the scheme keeps the timer itself.
     ColourScheme alone;
     QCOMPARE(alone.tmeFarben()->parent(), &alone);
+}
+
+void TestColourScheme::mainWindowHostsTimerFromTheStart()
+{
+    // The main window takes tmeFarben as it is created: stopped, interval 0.
+    ColourScheme scheme;
+    QWidget haupt;
+    scheme.hostTimer(&haupt);
+    QTimer *timer = haupt.findChild<QTimer *>(u"tmeFarben"_s);
+    QVERIFY(timer);
+    QCOMPARE(scheme.tmeFarben(), timer);
+    QCOMPARE(timer->interval(), 0);
+    QVERIFY(!timer->isActive());
+    scheme.hostTimer(&haupt);
+    QCOMPARE(haupt.findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
+    QCOMPARE(scheme.tmeFarben(), timer);
+
+    // A cycle started while the scheme kept the timer itself runs on in the window's timer.
+    ColourScheme early;
+    early.startCycle(40);
+    QPointer<QTimer> own = early.tmeFarben();
+    QCOMPARE(own->parent(), &early);
+    QWidget later;
+    early.hostTimer(&later);
+    QVERIFY(own.isNull());
+    QCOMPARE(early.tmeFarben()->parent(), &later);
+    QVERIFY(early.tmeFarben()->isActive());
+    QCOMPARE(early.tmeFarben()->interval(), 40);
+
+    // The timer's first use may create the main window, which takes the timer while it is being
+    // created: there is still one timer, and it runs.
+    ColourScheme lazy;
+    std::unique_ptr<QWidget> created;
+    lazy.setTimerHost([&lazy, &created] {
+        if (!created) {
+            created = std::make_unique<QWidget>();
+            lazy.hostTimer(created.get());
+        }
+        return created.get();
+    });
+    lazy.startCycle(25);
+    QCOMPARE(created->findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
+    QCOMPARE(lazy.tmeFarben()->parent(), created.get());
+    QVERIFY(lazy.tmeFarben()->isActive());
+    QCOMPARE(lazy.tmeFarben()->interval(), 25);
 }
 
 void TestColourScheme::intervalZeroNeverFires()

@@ -213,6 +213,7 @@ void TestFrmHaupt::everyControlHasItsName_data()
                              "fraHaupt1",
                              "fraHaupt14",
                              "Time",
+                             "tmeFarben",
                              "mnuDatei",
                              "mnuEnde",
                              "mnuAnsicht",
@@ -267,6 +268,9 @@ void TestFrmHaupt::layoutOfTheMainWindow()
     QCOMPARE(w.main.findChild<QAction *>(u"mnuFarben"_s)->text(), u"Hintergrund - Farben"_s);
     QCOMPARE(w.main.findChild<QTimer *>(u"Time"_s)->interval(), 60000);
     QVERIFY(w.main.findChild<QTimer *>(u"Time"_s)->isActive());
+    // The colour cycle's timer stands on the window from the start, stopped, interval 0.
+    QCOMPARE(w.main.findChild<QTimer *>(u"tmeFarben"_s)->interval(), 0);
+    QVERIFY(!w.main.findChild<QTimer *>(u"tmeFarben"_s)->isActive());
     QCOMPARE(w.main.iconAnimation()->timer()->objectName(), u"Timer"_s);
     QCOMPARE(w.main.iconAnimation()->timer()->interval(), 100);
     QVERIFY(w.main.iconAnimation()->timer()->isActive());
