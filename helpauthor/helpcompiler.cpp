@@ -68,6 +68,14 @@ Loaded load(const QString &path)
     return loaded;
 }
 
+// The same file, also through a link or a differently written path.
+bool sameFile(const QString &first, const QString &second)
+{
+    const QFileInfo a(first);
+    const QFileInfo b(second);
+    return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
+}
+
 } // namespace
 
 QList<Source> sources(const QByteArray &project)
@@ -96,6 +104,11 @@ QString message(const Result &result)
     case Status::TargetUnwritable:
         // The reason names the file already.
         return result.reason + u"\nDie Hilfedatei wurde nicht erstellt."_s;
+    case Status::TargetIsProject:
+        return u"Die Hilfedatei \"%1\" wäre die Projektdatei selbst: an die Stelle der Namen der RTF - "
+               "Dateien träte ihr Inhalt, und das Projekt ginge verloren.\nGeben sie als Pfad der "
+               "Hilfedatei einen anderen Pfad an. Die Hilfedatei wurde nicht erstellt."_s.arg(
+                   QDir::toNativeSeparators(result.file));
     }
     return {};
 }
@@ -146,6 +159,11 @@ Result compile(const QString &projectPath, HelpProject::Type type, const QString
 {
     Result result;
     result.target = targetPath;
+    if (type == HelpProject::Type::RichText && sameFile(projectPath, targetPath)) {
+        result.status = Status::TargetIsProject;
+        result.file = targetPath;
+        return result;
+    }
     const Loaded project = load(projectPath);
     if (!project.bytes) {
         result.status = Status::ProjectUnreadable;

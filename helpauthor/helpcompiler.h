@@ -23,7 +23,7 @@ struct Source
 // list entry that happens to begin with "[" makes the next line a file name.
 QList<Source> sources(const QByteArray &project);
 
-enum class Status { Written, ProjectUnreadable, SourceUnreadable, TargetUnwritable };
+enum class Status { Written, ProjectUnreadable, SourceUnreadable, TargetUnwritable, TargetIsProject };
 
 struct Result
 {
@@ -48,7 +48,9 @@ Result compileRich(const QByteArray &project, const QString &baseDir, QByteArray
 
 // Compiles the project file at projectPath to targetPath. The target is replaced through a save
 // file and only when every input could be read, so a failed build leaves a previous help file
-// untouched.
+// untouched. An RTF project is never compiled onto itself (TargetIsProject): its topics would hold
+// the RTF files' lines instead of their names, and the project would be lost. A TXT project may
+// be, since its help file is the same bytes.
 Result compile(const QString &projectPath, HelpProject::Type type, const QString &targetPath);
 
 } // namespace HelpCompiler

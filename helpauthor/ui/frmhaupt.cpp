@@ -265,6 +265,10 @@ void frmHaupt::cmdHilfedateierstellen_Click()
     case HelpCompiler::Status::TargetUnwritable:
         MessageBox::warning(this, u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
         return;
+    case HelpCompiler::Status::TargetIsProject:
+        MessageBox::warning(this, u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
+        m_txtNameHilfedatei->setFocus();
+        return;
     }
 }
 

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void listEntryWithBracketNamesAFile();
     void relativePathsFromTheProjectFolder();
     void compilingTwiceGivesTheSameFile();
+    void projectAsItsOwnTarget_data();
+    void projectAsItsOwnTarget();
     void unreadableRtfFileLeavesTargetAlone_data();
     void unreadableRtfFileLeavesTargetAlone();
     void unwritableTarget();
@@ -243,6 +245,47 @@ void TestHelpCompiler::compilingTwiceGivesTheSameFile()
     QVERIFY(HelpCompiler::compile(dir.file(u"p.vrp"_s), Type::RichText, dir.file(u"p.vry"_s)).ok());
     QCOMPARE(dir.read(u"p.vry"_s), first);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"a.rtf"_s, u"p.vrp"_s, u"p.vry"_s}));
+}
+
+void TestHelpCompiler::projectAsItsOwnTarget_data()
+{
+    QTest::addColumn<bool>("rtf");
+    QTest::addColumn<QString>("target"); // relative to the test folder; "link" is a link to the project
+    QTest::addColumn<bool>("written");
+    // A project saved as "kurs.vry" gets its own path as the help file's path.
+    QTest::newRow("rtf project, same path") << true << u"kurs.vry"_s << false;
+    QTest::newRow("rtf project, path written differently") << true << u"./unter/../kurs.vry"_s << false;
+    QTest::newRow("rtf project, through a link") << true << u"link"_s << false;
+    QTest::newRow("rtf project, another file") << true << u"hilfe.vry"_s << true;
+    QTest::newRow("txt project, same path: the same bytes") << false << u"kurs.vry"_s << true;
+}
+
+void TestHelpCompiler::projectAsItsOwnTarget()
+{
+    QFETCH(bool, rtf);
+    QFETCH(QString, target);
+    QFETCH(bool, written);
+    TestSupport::ProgramDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"unter"_s));
+    dir.write(u"a.rtf"_s, "{\\rtf1 A}\r\n");
+    const QByteArray project =
+        TestSupport::crlf({u"TESSAVOR"_s, rtf ? u"RTF"_s : u"TXT"_s, u"T"_s, QString(), u"A"_s, QString(),
+                           u"[A]"_s, rtf ? dir.file(u"a.rtf"_s) : u"Text"_s, QString()});
+    dir.write(u"kurs.vry"_s, project);
+    QVERIFY(QFile::link(dir.file(u"kurs.vry"_s), dir.file(u"link"_s)));
+
+    const HelpCompiler::Result result = HelpCompiler::compile(
+        dir.file(u"kurs.vry"_s), rtf ? Type::RichText : Type::PlainText, dir.file(target));
+    QCOMPARE(result.ok(), written);
+    QCOMPARE(dir.read(u"kurs.vry"_s), project);
+    if (written)
+        return;
+    QCOMPARE(result.status, HelpCompiler::Status::TargetIsProject);
+    const QString message = HelpCompiler::message(result);
+    QVERIFY2(
+        message.startsWith(u"Die Hilfedatei \"%1\" wäre die Projektdatei selbst"_s.arg(dir.file(target))),
+        qPrintable(message));
+    QVERIFY(message.endsWith(u"Die Hilfedatei wurde nicht erstellt."_s));
 }
 
 void TestHelpCompiler::unreadableRtfFileLeavesTargetAlone_data()

@@ -15,6 +15,7 @@
 #include "tests/helpauthor/modalanswer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void noProjectOpen();
     void compileWithMissingRtfFile();
     void compileToEditedTarget();
+    void rtfProjectNamedLikeItsHelpFile();
     void unwritableProjectKeepsText();
 
 private:
@@ -268,6 +270,41 @@ void TestProjectCommands::compileToEditedTarget()
     QCOMPARE(m_dir->read(u"p.vrp"_s), saved);
     QCOMPARE(m_dir->read(u"anders.vry"_s), saved);
     QVERIFY(!m_dir->exists(u"p.vry"_s));
+}
+
+void TestProjectCommands::rtfProjectNamedLikeItsHelpFile()
+{
+    auto window = showWindow();
+    m_dir->write(u"a.rtf"_s, "{\\rtf1 A}\r\n");
+    // "kurs.vry" as the project's name: the help file's path becomes the project's own.
+    const QString project = m_dir->file(u"kurs.vry"_s);
+    newProjectVia(window.get(), project, Type::RichText, u"Kurs"_s);
+    addTopicVia(window.get(), u"A"_s, m_dir->file(u"a.rtf"_s));
+    const QByteArray saved = m_dir->read(u"kurs.vry"_s);
+    auto *target = window->findChild<QLineEdit *>(u"txtNameHilfedatei"_s);
+    QCOMPARE(target->text(), project);
+    MessageBox::clearRecorded();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    textBox(window.get())->setFocus();
+
+    window->findChild<QPushButton *>(u"cmdHilfedateierstellen"_s)->click();
+    QCOMPARE(MessageBox::recorded().size(), 1);
+    const MessageBox::Shown shown = MessageBox::recorded().first();
+    QCOMPARE(shown.icon, QMessageBox::Warning);
+    QCOMPARE(shown.title, u"Keine Hilfedatei erstellt!"_s);
+    QVERIFY2(shown.text.startsWith(u"Die Hilfedatei \"%1\" wäre die Projektdatei selbst"_s.arg(project)),
+             qPrintable(shown.text));
+    // The project keeps its RTF file names, and the path can be changed at once.
+    QCOMPARE(m_dir->read(u"kurs.vry"_s), saved);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    target->setText(m_dir->file(u"hilfe.vry"_s));
+    MessageBox::clearRecorded();
+    window->findChild<QPushButton *>(u"cmdHilfedateierstellen"_s)->click();
+    QVERIFY(MessageBox::recorded().isEmpty());
+    QVERIFY(m_dir->read(u"hilfe.vry"_s).endsWith("[A]\r\n{\\rtf1 A}\r\n\r\n"));
+    QCOMPARE(m_dir->read(u"kurs.vry"_s), saved);
 }
 
 void TestProjectCommands::unwritableProjectKeepsText()
