@@ -1,6 +1,7 @@
 // The opening window shown at program start.
 #include "dictionary/windows/frmeroeffnung.h"
 
+#include "common/ui/maker.h"
 #include "common/version.h"
 #include "dictionary/windows/controls.h"
 
@@ -36,7 +37,7 @@ frmEroeffnung::frmEroeffnung(QWidget *parent) : QWidget(parent)
     QLabel *von = label(fra, u"lblvon"_s, {216, 104, 33, 25}, u"von"_s, {},
                         {Controls::font(u"MS Sans Serif"_s, 12, true), QColor(0, 0, 128)});
     von->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *maker = label(fra, u"lblHersteller"_s, {112, 136, 241, 33}, u"Glossand-Team"_s, {},
+    QLabel *maker = label(fra, u"lblHersteller"_s, {112, 136, 241, 33}, Maker::name(), {},
                           {Controls::font(u"Arial"_s, 18, true, true), QColor(0, 255, 0)});
     maker->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 

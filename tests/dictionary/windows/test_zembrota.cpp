@@ -1,4 +1,5 @@
 // The dictionary program from the opening window to the main window, with its failure paths.
+#include "common/ui/maker.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/appearance.h"
 #include "dictionary/windows/frmanzeige.h"
@@ -85,6 +86,13 @@ void TestZembrota::openingWindowWaits()
     QCOMPARE(opening->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 2.5"_s);
     QCOMPARE(opening->findChild<QLabel *>(u"lblProductName"_s)->text(), u"Glossand"_s);
     QCOMPARE(opening->findChild<QLabel *>(u"lblvon"_s)->text(), u"von"_s);
+    // The same maker as in the about window, in green 18 pt bold italic "Arial".
+    auto *maker = opening->findChild<QLabel *>(u"lblHersteller"_s);
+    QCOMPARE(maker->text(), Maker::name());
+    QCOMPARE(maker->font().family(), u"Arial"_s);
+    QCOMPARE(maker->font().pointSizeF(), 18.0);
+    QVERIFY(maker->font().bold() && maker->font().italic());
+    QCOMPARE(maker->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     QCOMPARE(opening->findChild<QLabel *>(u"lblProductName"_s)->palette().color(QPalette::WindowText),
              QColor(255, 255, 0));
     QTest::qWait(50);
