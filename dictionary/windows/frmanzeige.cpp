@@ -5,6 +5,7 @@
 #include "dictionary/core/listfigures.h"
 #include "dictionary/windows/controls.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -214,4 +215,9 @@ void frmAnzeige::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void frmAnzeige::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }

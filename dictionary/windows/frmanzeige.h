@@ -39,6 +39,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The window has no close box; a close request (Alt+F4 from the desktop) is refused, so that
+    // it is hidden and shown only through "Status" and that menu item's mark stays true.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();

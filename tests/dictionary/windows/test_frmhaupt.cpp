@@ -811,6 +811,11 @@ void TestFrmHaupt::statusMenuTogglesWindowAndMark()
     status->trigger();
     QVERIFY(status->isChecked());
     QVERIFY(w.status.isVisible());
+    // The window has no close box: a close request from the desktop leaves it shown, in step
+    // with the mark.
+    QVERIFY(!w.status.close());
+    QVERIFY(w.status.isVisible());
+    QVERIFY(status->isChecked());
     // Hiding keeps every figure.
     QCOMPARE(w.figure(u"lblAW"_s), u"1"_s);
     QCOMPARE(w.figure(u"lblW"_s), u"50"_s);
