@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -56,6 +57,15 @@ QPixmap calendarPicture()
             p.drawPoint(x, y);
     }
     return pixmap;
+}
+
+// The clock panel shows hours and minutes in the user's time format; a short format that has
+// seconds (the C locale's) loses them.
+QString hoursAndMinutes(QTime time, const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(u"[:.]ss?(\\.z+)?"_s));
+    return locale.toString(time, format);
 }
 
 QGroupBox *group(QWidget *parent, const QString &name, const QRect &rect, const QString &caption)
@@ -198,7 +208,7 @@ void frmAnzeige::setClock(Clock clock)
 
 void frmAnzeige::RefreshClockPanel()
 {
-    m_timePanel->setText(QLocale().toString(m_clock().time(), QLocale::ShortFormat));
+    m_timePanel->setText(hoursAndMinutes(m_clock().time(), QLocale()));
 }
 
 void frmAnzeige::refreshPanels()

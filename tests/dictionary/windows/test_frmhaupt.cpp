@@ -155,6 +155,8 @@ private Q_SLOTS:
     void statusWindowF1_data();
     void statusWindowF1();
     void clockPanels();
+    void clockPanelHoursAndMinutes_data();
+    void clockPanelHoursAndMinutes();
 };
 
 void TestFrmHaupt::init()
@@ -969,6 +971,29 @@ void TestFrmHaupt::clockPanels()
              u"Hier erfahren sie die Anzahl der Zeilen der Datei \"leitein.lst\" enthält."_s);
     QCOMPARE(status.findChild<QLabel *>(u"lblZeilen"_s)->toolTip(),
              u"Hier erfahren sie die Anzahl der Zeilen, welche die Datei \"leitein.lst\" enthält."_s);
+}
+
+void TestFrmHaupt::clockPanelHoursAndMinutes_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << u"10:30"_s;
+    // The C locale's short time format has seconds; the panel leaves them out.
+    QTest::newRow("C locale") << QLocale::c() << u"10:30"_s;
+    QTest::newRow("US English") << QLocale(QLocale::English, QLocale::UnitedStates) << u"10:30 AM"_s;
+    QTest::newRow("Finnish") << QLocale(QLocale::Finnish, QLocale::Finland) << u"10.30"_s;
+}
+
+void TestFrmHaupt::clockPanelHoursAndMinutes()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, shown);
+    QLocale::setDefault(locale);
+    frmAnzeige status;
+    status.setClock([] { return QDateTime(QDate(2001, 12, 24), QTime(10, 30, 45)); });
+    QCOMPARE(status.findChild<QLabel *>(u"StatusBarPanel1Text"_s)->text(), shown);
+    status.RefreshClockPanel();
+    QCOMPARE(status.findChild<QLabel *>(u"StatusBarPanel1Text"_s)->text(), shown);
 }
 
 QTEST_MAIN(TestFrmHaupt)
