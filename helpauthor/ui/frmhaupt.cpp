@@ -14,8 +14,10 @@
 #include "helpauthor/ui/topicdialog.h"
 #include "richtext/richtextbox.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -85,13 +87,24 @@ QAction *frmHaupt::addCommand(QMenu *menu, const QString &name, const QString &t
     return action;
 }
 
+void frmHaupt::warn(const QString &title, const QString &text)
+{
+    // A command's busy pointer makes way for the normal one while the user reads the box, and
+    // comes back until the command ends.
+    const bool busy = BusyCursor::active();
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    MessageBox::warning(this, title, text);
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
 bool frmHaupt::requireProject(const QString &title)
 {
     if (m_project.isOpen())
         return true;
-    MessageBox::warning(this, title,
-                        u"Es ist kein Hilfeprojekt geöffnet. Legen sie mit \"Neu\" ein Projekt an "
-                        "oder öffnen sie eines mit \"Öffnen\"."_s);
+    warn(title, u"Es ist kein Hilfeprojekt geöffnet. Legen sie mit \"Neu\" ein Projekt an "
+                "oder öffnen sie eines mit \"Öffnen\"."_s);
     return false;
 }
 
@@ -100,8 +113,7 @@ bool frmHaupt::saveProjectText(const QString &failureTitle)
     const std::optional<QString> error = HelpProject::saveText(m_project.path, m_richTextBox->plainText());
     if (!error)
         return true;
-    MessageBox::warning(this, failureTitle,
-                        *error + u"\nDer Text bleibt im Fenster erhalten; die Datei ist unverändert."_s);
+    warn(failureTitle, *error + u"\nDer Text bleibt im Fenster erhalten; die Datei ist unverändert."_s);
     return false;
 }
 
@@ -112,9 +124,8 @@ bool frmHaupt::loadProjectText()
     QString reason;
     const std::optional<QByteArray> bytes = FileErrors::readWhole(m_project.path, &reason);
     if (!bytes) {
-        MessageBox::warning(this, u"Datei nicht lesbar!"_s,
-                            u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(
-                                QDir::toNativeSeparators(m_project.path), reason));
+        warn(u"Datei nicht lesbar!"_s, u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(
+                                           QDir::toNativeSeparators(m_project.path), reason));
         return false;
     }
     const QStringList lines = LineFile::splitLines(*bytes, LineFile::Breaks::AnyBreak);
@@ -140,7 +151,7 @@ void frmHaupt::mnuNeu_Click()
     if (const std::optional<QString> error = HelpProject::createProject(path, m_project.type, title)) {
         // The project open before stays open, with the window's text.
         m_project = previous;
-        MessageBox::warning(this, u"Projekt nicht angelegt!"_s, *error);
+        warn(u"Projekt nicht angelegt!"_s, *error);
         return;
     }
     loadProjectText();
@@ -157,11 +168,11 @@ void frmHaupt::mnuOeffnen_Click()
     switch (opened.status) {
     case HelpProject::OpenStatus::Unreadable:
         // Nothing was opened: the project open before stays open.
-        MessageBox::warning(this, u"Datei nicht lesbar!"_s, opened.error);
+        warn(u"Datei nicht lesbar!"_s, opened.error);
         return;
     case HelpProject::OpenStatus::NotAProject:
         m_project.path.clear();
-        MessageBox::warning(this, u"Datei ungültig!"_s, u"Dies ist keine Gültige Quorant - Datei!"_s);
+        warn(u"Datei ungültig!"_s, u"Dies ist keine Gültige Quorant - Datei!"_s);
         return;
     case HelpProject::OpenStatus::Opened:
         break;
@@ -202,7 +213,7 @@ bool frmHaupt::addTopic(const HelpProject::NewTopic &topic)
     if (!saveProjectText(title))
         return false;
     if (const std::optional<QString> error = HelpProject::addTopicToFile(m_project.path, topic)) {
-        MessageBox::warning(this, title, *error);
+        warn(title, *error);
         return false;
     }
     loadProjectText();
@@ -225,7 +236,7 @@ void frmHaupt::mnuThemaloeschen_Click()
     if (!saveProjectText(title))
         return;
     if (const std::optional<QString> error = HelpProject::deleteTopicFromFile(m_project.path, selection)) {
-        MessageBox::warning(this, title, *error);
+        warn(title, *error);
         return;
     }
     loadProjectText();
@@ -259,14 +270,14 @@ void frmHaupt::cmdHilfedateierstellen_Click()
     case HelpCompiler::Status::Written:
         return;
     case HelpCompiler::Status::SourceUnreadable:
-        MessageBox::warning(this, u"RTF - Datei fehlt!"_s, HelpCompiler::message(result));
+        warn(u"RTF - Datei fehlt!"_s, HelpCompiler::message(result));
         return;
     case HelpCompiler::Status::ProjectUnreadable:
     case HelpCompiler::Status::TargetUnwritable:
-        MessageBox::warning(this, u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
+        warn(u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
         return;
     case HelpCompiler::Status::TargetIsProject:
-        MessageBox::warning(this, u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
+        warn(u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
         m_txtNameHilfedatei->setFocus();
         return;
     }

@@ -45,6 +45,8 @@ private:
     // Shows the project file in the window; on failure the window keeps its text.
     bool loadProjectText();
     bool requireProject(const QString &title);
+    // Every warning of the window, shown with the normal pointer.
+    void warn(const QString &title, const QString &text);
 
     HelpProject::State m_project;
     QLineEdit *m_txtNameHilfedatei;

@@ -19,6 +19,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void compileToEditedTarget();
     void rtfProjectNamedLikeItsHelpFile();
     void unwritableProjectKeepsText();
+    void warningsShowTheNormalPointer_data();
+    void warningsShowTheNormalPointer();
 
 private:
     std::unique_ptr<TestSupport::ProgramDir> m_dir;
@@ -331,6 +334,59 @@ void TestProjectCommands::unwritableProjectKeepsText()
     QCOMPARE(MessageBox::recorded().size(), 1);
     QCOMPARE(MessageBox::recorded().first().title, u"Thema nicht hinzugefügt!"_s);
     QCOMPARE(textBox(window.get())->plainText(), typed);
+}
+
+void TestProjectCommands::warningsShowTheNormalPointer_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("open a file that is no project") << u"open"_s << u"Datei ungültig!"_s;
+    QTest::newRow("save into a vanished folder") << u"save"_s << u"Nicht gespeichert!"_s;
+    QTest::newRow("delete from a vanished folder") << u"delete"_s << u"Thema nicht gelöscht!"_s;
+    QTest::newRow("build with a missing RTF file") << u"build"_s << u"RTF - Datei fehlt!"_s;
+}
+
+void TestProjectCommands::warningsShowTheNormalPointer()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    auto window = showWindow();
+    QVERIFY(QDir(m_dir->path()).mkdir(u"ordner"_s));
+    const QString project = m_dir->file(u"ordner/p.vrp"_s);
+    m_dir->write(u"ordner/p.vrp"_s,
+                 TestSupport::crlf({u"TESSAVOR"_s, u"RTF"_s, u"T"_s, QString(), u"A"_s, QString(), u"[A]"_s,
+                                    m_dir->file(u"a.rtf"_s), QString()}));
+    m_dir->write(u"falsch.vrp"_s, "TESSAVOR \r\n");
+    FileDialog::setNextAnswer(project);
+    press(window.get(), Qt::Key_F4);
+    QCOMPARE(window->project().path, project);
+    if (command == u"save"_s || command == u"delete"_s)
+        QVERIFY(QDir(m_dir->file(u"ordner"_s)).removeRecursively());
+
+    // Real boxes from here on: the pointer is looked at while the box is up.
+    MessageBox::stopRecording();
+    QString shownTitle;
+    bool busyWhileShown = true;
+    whenModalOpens(window.get(), [&](QDialog *box) {
+        shownTitle = box->windowTitle();
+        busyWhileShown = QGuiApplication::overrideCursor() != nullptr;
+        box->accept();
+    });
+    if (command == u"open"_s) {
+        FileDialog::setNextAnswer(m_dir->file(u"falsch.vrp"_s));
+        press(window.get(), Qt::Key_F4);
+    } else if (command == u"save"_s) {
+        press(window.get(), Qt::Key_F5);
+    } else if (command == u"delete"_s) {
+        select(window.get(), u"A"_s);
+        press(window.get(), Qt::Key_F7);
+    } else {
+        window->findChild<QPushButton *>(u"cmdHilfedateierstellen"_s)->click();
+    }
+    QTRY_COMPARE(shownTitle, title);
+    QVERIFY(!busyWhileShown);
+    // After the command the pointer is the normal one again.
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 QTEST_MAIN(TestProjectCommands)
