@@ -227,14 +227,17 @@ bool frmHaupt::showRtfFromMemory(const QByteArray &bytes)
 
 void frmHaupt::showChosenTopic(const QString &topic, Page cameFrom)
 {
-    BusyCursor busy;
-    if (ThemaZeigen(topic))
-        return;
-    // Only a damaged file lists a topic it cannot show; the user goes back to the list.
-    if (cameFrom == Page::Index)
-        IndexZeigen();
-    else
-        InhaltZeigen();
+    {
+        BusyCursor busy;
+        if (ThemaZeigen(topic))
+            return;
+        // Only a damaged file lists a topic it cannot show; the user goes back to the list.
+        if (cameFrom == Page::Index)
+            IndexZeigen();
+        else
+            InhaltZeigen();
+    }
+    // The box shows the normal pointer.
     MessageBox::warning(this, u"Hilfethema nicht gefunden!"_s,
                         u"Dieses Hilfethema ist in der angegebenen Hilfedatei nicht vorhanden!"_s);
 }

@@ -4,11 +4,13 @@
 #include "helpviewer/frmhaupt.h"
 #include "helpviewer/indexlist.h"
 #include "richtext/richtextbox.h"
+#include "tests/helpauthor/modalanswer.h"
 #include "tests/helpviewer/viewerfixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -418,6 +420,21 @@ void TestFrmHaupt::brokenTopicFromListWarns()
                       index->list()->visualItemRect(index->list()->item(1)).center());
     QCOMPARE(MessageBox::recorded().size(), 2);
     QCOMPARE(visiblePages(*window), u"ListeIndex"_s);
+
+    // The box itself shows the normal pointer, not the busy one of the click.
+    MessageBox::stopRecording();
+    bool busyWhileShown = true;
+    QString shownTitle;
+    whenModalOpens(window.get(), [&](QDialog *box) {
+        shownTitle = box->windowTitle();
+        busyWhileShown = QGuiApplication::overrideCursor() != nullptr;
+        box->accept();
+    });
+    QTest::mouseClick(index->list()->viewport(), Qt::LeftButton, {},
+                      index->list()->visualItemRect(index->list()->item(1)).center());
+    QTRY_COMPARE(shownTitle, u"Hilfethema nicht gefunden!"_s);
+    QVERIFY(!busyWhileShown);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void TestFrmHaupt::closing_data()
