@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -113,6 +114,8 @@ private Q_SLOTS:
     void everyControlHasItsName_data();
     void everyControlHasItsName();
     void layoutOfTheMainWindow();
+    void captionsToolTipsAndLook_data();
+    void captionsToolTipsAndLook();
     void startFigures();
     void tabOrder();
 
@@ -278,6 +281,148 @@ void TestFrmHaupt::layoutOfTheMainWindow()
     QVERIFY(w.main.iconAnimation()->timer()->isActive());
     QCOMPARE(w.message(), u"-"_s);
     QCOMPARE(WindowTest::focusName(), u"txtL"_s);
+}
+
+void TestFrmHaupt::captionsToolTipsAndLook_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("look"); // family size [B][I][U] colour, or empty when not checked
+    QTest::addColumn<QRect>("place");  // in the window's client area, or empty when not checked
+    auto main = [](const char *name, const QString &caption, const QString &tip, const QString &look,
+                   QRect place = {}) {
+        QTest::newRow(name) << u"frmHaupt"_s << QString::fromUtf8(name) << caption << tip << look << place;
+    };
+    main("lblWortEingabe", u"Bitte geben sie das gesuchte Wort ein:"_s, {}, u"Arial 15.75 BI #000080"_s,
+         {24, 24, 297, 49});
+    main("cmdSuchen", u"Suchen"_s, u"Klicken sie bitte hier, um den Suchvorgang zu starten."_s,
+         u"System 9.75 B #000000"_s, {392, 24, 97, 33});
+    main("txtL", {}, u"Geben sie hier bitte das gesuchte lateinische Wort ein."_s,
+         u"Courier New 12 #000080"_s);
+    main("lblKÜg", u"Keine Übereinstimmung gefunden!"_s, {}, u"MS Sans Serif 8.25 B #ff0000"_s,
+         {248, 112, 241, 17});
+    main("lblWnv", u"Wort nicht vorhanden!"_s, {}, u"MS Sans Serif 8.25 B #ff0000"_s);
+    main("lblLZ", u"Lateinische Zusätze:"_s, {}, u"MS Sans Serif 8.25 #000080"_s, {24, 120, 121, 17});
+    main("txtLZ3", {}, u"Hier werden die gefundenen lateinischen Zusätze angezeigt."_s,
+         u"Courier New 12 #000080"_s, {24, 312, 465, 26});
+    main("lblD", u"Deutsche Bedeutungen:"_s, {}, u"MS Sans Serif 8.25 #0000ff"_s, {24, 352, 145, 17});
+    main("txtD0", {}, u"Hier weren die gefundenen deutschen Bedeutungen angezeigt."_s,
+         u"Courier New 12 #0000ff"_s, {24, 376, 465, 26});
+    main("lblManuelleSuche", u"Manuelle - Suche:"_s, {}, u"Arial 14.25 BIU #000000"_s, {528, 80, 169, 25});
+    main("CboBücher", {},
+         u"Wählen sie hier das Buch aus, in welchem das Wort, welches sie wissen wollen, vorkommt."_s,
+         u"MS Sans Serif 8.25 #008000"_s, {528, 120, 169, 21});
+    main("CboLektionen", {},
+         u"Wählen sie hier die Lektion, in der das Wort, welches sie wissen wollen, vorkommt."_s,
+         u"MS Sans Serif 8.25 #008000"_s, {528, 168, 169, 21});
+    main("CboWörter", {}, u"Wählen sie hier das Wort, welches sie wissen wollen."_s,
+         u"MS Sans Serif 8.25 #000080"_s, {528, 216, 169, 21});
+    main("CboAlleWörter", {}, u"Wählen sie hier das Wort, welches sie wissen wollen."_s,
+         u"MS Sans Serif 8.25 #000080"_s);
+    main("lblVolltextSuche", u"Volltext - Suche:"_s, {}, u"Arial 14.25 BIU #000000"_s, {528, 344, 153, 25});
+    main("txtVolltext", {}, u"Geben sie hier den Text ein, nach welchem gesucht werden soll."_s, {},
+         {528, 384, 169, 19});
+    main("cmdVSuchen", u"Suchen"_s, u"Klicken sie hier, um die Suche zu starten."_s, {}, {528, 416, 81, 17});
+    main("cmdVWeitersuchen", u"Weiter suchen"_s,
+         u"Klicken sie hier, um nach der aktuellen Wortnummer weiter zu suchen."_s, {});
+    main("lblBuch", u"Buch:"_s, {}, u"MS Sans Serif 8.25 #008000"_s, {528, 464, 33, 17});
+    main("txtBuch", {},
+         u"Hier wird / werden die Nummer(n) des / der Buches / Bücher angezeigt, in dem / denen das Wort "
+         u"vorkommt."_s,
+         u"Courier New 12 #008000"_s, {528, 488, 169, 49});
+    main("lblLektion", u"Lektion:"_s, {}, u"MS Sans Serif 8.25 #008000"_s, {528, 560, 41, 17});
+    main("txtLektion", {},
+         u"Hier wird / werden die Lektion(en) angezeit, in der / denen das Wort vorkommt."_s,
+         u"Courier New 12 #008000"_s);
+    main("lblTrivenna",
+         u"Wenn sie nicht nur ein lateinisches Wörterbuch brauchen, sondern auch abgefragt werden wollen, "
+         u"bestellen sie bei mir den Trivenna!"_s,
+         {}, u"MS Sans Serif 8.25 #000000"_s, {16, 632, 689, 41});
+    main("lblWI", u"Weitere Informationen!"_s, u"Klicken sie hier für weitere Informationen zum Trivenna."_s,
+         u"MS Sans Serif 8.25 #0000ff"_s, {264, 672, 193, 25});
+    main("Line1", {}, {}, {}, {507, 80, 1, 545});
+    main("Line5", {}, {}, {}, {528, 256, 169, 1});
+    main("Line4", {}, {}, {}, {512, 320, 185, 1});
+    main("Line6", {}, {}, {}, {512, 448, 185, 1});
+
+    auto status = [](const char *name, const QString &caption, const QString &tip, const QString &look = {}) {
+        QTest::newRow(name) << u"frmAnzeige"_s << QString::fromUtf8(name) << caption << tip << look
+                            << QRect();
+    };
+    status("lblStatus", u"Status:"_s, {});
+    status("fraAllgemein", u"Allgemein"_s, {});
+    const QString total = u"Hier erfahren sie, wie viele Wörter das Glossand beinhaltet."_s;
+    status("lblWörter", u"Wörter (Insgesamt):"_s, total);
+    status("lblW", u"50"_s, total);
+    status("lblBuch2Lektionen", u"Buch 2 (Lektionen):"_s,
+           u"Hier erfahren sie, wie viele Lektionen das 2. Buch beinhaltet."_s);
+    status("lblB3L", u"40"_s, u"Hier erfahren sie, wie viele Lektionen das 3. Buch beinhaltet."_s);
+    status("lblBuch1Wörter", u"Buch 1 (Wörter):"_s,
+           u"Hier erfahren sie, wie viele Wörter das 1. Buch beinhaltet."_s);
+    status("Label1", u"Buch 3 (Wörter):"_s, u"Hier erfahren sie, wie viele Wörter das 3. Buch beinhaltet."_s);
+    status("lblB3W", u"17"_s, u"Hier erfahren sie, wie viele Wörter das 3. Buch beinhaltet."_s);
+    status("lblDatei", u"Datei (Latein.lst):"_s, {}, u"MS Sans Serif 8.25 BIU #000000"_s);
+    status("lblGröße", u"Größe (in Bytes):"_s,
+           u"Hier erfahren sie die Größe der Datei \"latein.lst\" in Bytes."_s);
+    status("lblLetzteÄnderung", u"Letzte Änderung:"_s,
+           u"Hier erfahren sie den Zeitpunkt, an welchem die letzten Änderungen an der Datei \"latein.lst\" "
+           u"vorgenommen wurden."_s);
+    status("fraSuche", u"Aktuelle Lektion: Anzahl der Wörter"_s, {});
+    status("lblSuche", u"Suche:"_s,
+           u"Hier erfahren sie die Anzahl der Wörter, welche die Lektion(en) des aktuellen Suchergebnisses "
+           u"enthält / enthalten."_s);
+    status("lblManualSuche", u"Manual - Suche:"_s,
+           u"Hier erfahren sie die Anzahl der Wörter, welche die aktuelle Lektion der manuellen Suche "
+           u"enthält."_s);
+    status("lblMS", u"-"_s,
+           u"Hier erfahren sie die Anzahl der Wörter, welche die aktuelle Lektion der manuellen Suche "
+           u"enthält."_s);
+    status("lblAktuelleWortnummer", u"Aktuelle Wortnummer:"_s, {});
+    status("lblAW", u"-"_s, {});
+    status("lblAktuelleUhrzeitundDatum", u"Aktuelle Uhrzeit und Datum:"_s, {});
+}
+
+void TestFrmHaupt::captionsToolTipsAndLook()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, look);
+    QFETCH(QRect, place);
+    Windows w;
+    QWidget *top = window == u"frmHaupt"_s ? static_cast<QWidget *>(&w.main) : &w.status;
+    auto *control = top->findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(control))
+        shown = label->text();
+    else if (auto *button = qobject_cast<QPushButton *>(control))
+        shown = button->text();
+    else if (auto *group = qobject_cast<QGroupBox *>(control))
+        shown = group->title();
+    QCOMPARE(shown, caption);
+    QCOMPARE(control->toolTip(), toolTip);
+    if (!look.isEmpty()) {
+        const QFont f = control->font();
+        const QString style = QString(f.bold() ? u"B"_s : QString()) + (f.italic() ? u"I"_s : QString()) +
+                              (f.underline() ? u"U"_s : QString());
+        const QColor colour = control->palette().color(qobject_cast<QLineEdit *>(control) ||
+                                                               qobject_cast<QPlainTextEdit *>(control)
+                                                           ? QPalette::Text
+                                                           : QPalette::WindowText);
+        QStringList parts{f.family(), QString::number(f.pointSizeF())};
+        if (!style.isEmpty())
+            parts << style;
+        parts << colour.name();
+        QCOMPARE(parts.join(u' '), look);
+    }
+    if (!place.isNull()) {
+        QWidget *client = window == u"frmHaupt"_s ? w.main.centralWidget() : top;
+        QCOMPARE(QRect(control->mapTo(client, QPoint(0, 0)), control->size()), place);
+    }
 }
 
 void TestFrmHaupt::startFigures()
