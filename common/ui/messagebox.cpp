@@ -1,6 +1,8 @@
 // Message boxes and their test seam.
 #include "common/ui/messagebox.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QQueue>
 
 namespace MessageBox {
@@ -30,8 +32,15 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
             return answers.dequeue();
         return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : firstButton(buttons);
     }
+    // A box waits for the user, so it shows the normal pointer even inside a busy handler.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
     QMessageBox box(icon, title, text, buttons, parent);
-    return QMessageBox::StandardButton(box.exec());
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
 }
 
 void startRecording()

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void animationSetsIconOfFrame();
     void helpLaunchStartsViewerWithOneArgument();
     void helpLaunchWarnsWhenViewerMissing();
+    void messageBoxShowsNormalPointerInsideBusyHandler();
 };
 
 void TestCommonUi::busyCursorRestoresOnEveryPath()
@@ -118,6 +120,20 @@ void TestCommonUi::helpLaunchWarnsWhenViewerMissing()
     QCOMPARE(shown[0].icon, QMessageBox::Warning);
     QVERIFY(shown[0].text.contains(u"tessavor"_s));
     HelpLaunch::resetStarter();
+}
+
+void TestCommonUi::messageBoxShowsNormalPointerInsideBusyHandler()
+{
+    BusyCursor busy;
+    Qt::CursorShape whileShown = Qt::WaitCursor;
+    QTimer::singleShot(0, this, [&] {
+        whileShown = QGuiApplication::overrideCursor()->shape();
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    MessageBox::warning(nullptr, u"Fehler!"_s, u"Text"_s);
+    QCOMPARE(whileShown, Qt::ArrowCursor);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 QTEST_MAIN(TestCommonUi)
