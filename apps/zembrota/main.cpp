@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     // window's close box, or a word list that cannot be read), not when the opening window closes
     // on the way to the main window.
     QApplication::setQuitOnLastWindowClosed(false);
+    DictionaryProgram::useGermanStandardTexts();
     DictionaryProgram program(HelpLaunch::programDir());
     program.start();
     const int exitCode = app.exec();

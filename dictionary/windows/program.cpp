@@ -11,6 +11,9 @@
 #include "dictionary/windows/frmhaupt.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 DictionaryProgram::DictionaryProgram(const QString &programDir, QObject *parent)
     : QObject(parent), m_programDir(programDir), m_exit([](int code) { QCoreApplication::exit(code); })
@@ -22,6 +25,15 @@ DictionaryProgram::DictionaryProgram(const QString &programDir, QObject *parent)
 
 // The appearance holds getters into this program: Appearance::shutDown() comes first.
 DictionaryProgram::~DictionaryProgram() = default;
+
+void DictionaryProgram::useGermanStandardTexts()
+{
+    static QTranslator translator;
+    if (translator.isEmpty() &&
+        translator.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+}
 
 void DictionaryProgram::start()
 {

@@ -23,6 +23,10 @@ public:
     explicit DictionaryProgram(const QString &programDir, QObject *parent = nullptr);
     ~DictionaryProgram() override;
 
+    // Qt's own texts (the text fields' context menus, standard buttons) in German, like the rest
+    // of the program; without the translations installed they stay as they are.
+    static void useGermanStandardTexts();
+
     // Program entry: shows only the opening window.
     void start();
 

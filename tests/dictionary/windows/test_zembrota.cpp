@@ -12,9 +12,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -64,6 +68,7 @@ private Q_SLOTS:
     void faultyWordList();
     void endFromMenu();
     void closingOpeningWindowEnds();
+    void standardTextsInGerman();
 };
 
 void TestZembrota::init()
@@ -265,6 +270,22 @@ void TestZembrota::closingOpeningWindowEnds()
     p.program.openingWindow()->close();
     QCOMPARE(p.exitCodes, QList<int>{0});
     QVERIFY(!p.program.hasMainWindow());
+}
+
+void TestZembrota::standardTextsInGerman()
+{
+    // The context menu of a text field speaks German like the rest of the program.
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_de.qm"_s))
+        QSKIP("Qt's German texts are not installed");
+    DictionaryProgram::useGermanStandardTexts();
+    DictionaryProgram::useGermanStandardTexts(); // once is enough; a second call changes nothing
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts; // without the shortcut that follows a tab
+    for (const QAction *action : menu->actions())
+        texts << action->text().section(u'\t', 0, 0);
+    QVERIFY2(texts.contains(u"&Kopieren"_s), qPrintable(texts.join(u", "_s)));
+    QVERIFY(!texts.contains(u"&Copy"_s));
 }
 
 QTEST_MAIN(TestZembrota)
