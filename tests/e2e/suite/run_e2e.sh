@@ -68,7 +68,7 @@ wait_hidden() {
 # shell can collect its children'"'"'s exit codes).
 wait_exit() {
   for _ in $(seq 150); do
-    if ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ]; then
+    if ! kill -0 "$1" 2>/dev/null || [ "$(sed -n "s/.*) \(.\).*/\1/p" "/proc/$1/stat" 2>/dev/null)" = Z ]; then
       exit_code=0
       wait "$1" || exit_code=$?
       return 0
