@@ -40,8 +40,9 @@ test-asan: deps
 	  ctest --output-on-failure -j $(JOBS)
 
 # Each libFuzzer harness for FUZZ_SECONDS (default 60).
+FUZZ_SECONDS ?= 60
 fuzz: deps
-	FUZZ_SECONDS=$(or $(FUZZ_SECONDS),60) scripts/fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_ONLY="$(FUZZ_ONLY)" scripts/fuzz
 
 # Benchmarks: speed and memory figures (not part of the pass/fail suite).
 bench: build

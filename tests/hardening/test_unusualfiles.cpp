@@ -136,4 +136,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSpecialFiles)
-#include "test_specialfiles.moc"
+#include "test_unusualfiles.moc"
