@@ -2,7 +2,6 @@
 # <prefix>/lib/glossand; <prefix>/bin holds relative symbolic links to them. The programs find
 # their companion files through the directory of their own executable, which the system resolves
 # through the link, so a program started as <prefix>/bin/zembrota still finds its word list.
-set(GLOSSAND_INSTALL_DIR lib/glossand)
 set(GLOSSAND_LINK_DIR ${CMAKE_CURRENT_BINARY_DIR}/bin-links)
 file(MAKE_DIRECTORY ${GLOSSAND_LINK_DIR})
 

@@ -35,9 +35,9 @@ struct State
         delete m_trivenna.data();
     }
 
-    QString settingsPath() const
+    Einstellungen::Einstellungsort settingsPath() const
     {
-        return Einstellungen::einstellungsPfad(
+        return Einstellungen::einstellungsOrt(
             programDir.isEmpty() ? HelpLaunch::programDir() : programDir,
             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     }
@@ -45,7 +45,7 @@ struct State
     frmFarben *farben()
     {
         if (!m_farben)
-            m_farben = new frmFarben(scheme, settingsPath());
+            m_farben = new frmFarben(scheme, settingsPath().schreiben);
         return m_farben;
     }
     frmInfo *info()
@@ -128,7 +128,7 @@ void startUp(const QString &programDir)
         return;
     s.startedUp = true;
     s.programDir = programDir;
-    const bool geladen = Einstellungen::EinstellungenLaden(s.settingsPath(), s.scheme.einstellung());
+    const bool geladen = Einstellungen::EinstellungenLaden(s.settingsPath().lesen, s.scheme.einstellung());
     // A failed load is coloured here once, as the fallback path.
     s.scheme.EinstellungenAnwenden(geladen);
 }

@@ -56,12 +56,15 @@ QString dateiPfad(const QString &programDir)
     return programDir + QStringLiteral("/zembrota.ini");
 }
 
-QString einstellungsPfad(const QString &programDir, const QString &userConfigDir)
+Einstellungsort einstellungsOrt(const QString &programDir, const QString &userConfigDir,
+                                const QString &installDir)
 {
-    if (QFileInfo(programDir).isWritable() || userConfigDir.isEmpty())
-        return dateiPfad(programDir);
+    const QString beside = dateiPfad(programDir);
+    if (userConfigDir.isEmpty() || !Installation::isInstalledProgramDir(programDir, installDir))
+        return {beside, beside};
     QDir().mkpath(userConfigDir);
-    return dateiPfad(userConfigDir);
+    const QString own = dateiPfad(userConfigDir);
+    return {QFileInfo::exists(own) ? own : beside, own};
 }
 
 bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung)

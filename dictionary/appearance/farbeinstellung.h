@@ -1,6 +1,8 @@
 // The dictionary's settings record and its six-line file zembrota.ini beside the program.
 #pragma once
 
+#include "common/installation.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -31,9 +33,19 @@ inline constexpr int intervalMax = 65535;
 // The file beside the program.
 QString dateiPfad(const QString &programDir);
 
-// Where the settings live: beside the program, unless the program directory cannot be written (a
-// program installed for all users), then in the user's own configuration directory.
-QString einstellungsPfad(const QString &programDir, const QString &userConfigDir);
+// The file start-up reads and the file Apply writes.
+struct Einstellungsort
+{
+    QString lesen;
+    QString schreiben;
+};
+
+// A program run from the folder it was installed to never writes there: its settings live in the
+// user's configuration folder (made on the way), and a zembrota.ini beside the program is read as
+// the default until the user has one. Anywhere else (the build tree, a portable copy), and
+// without a user folder, the file beside the program is both.
+Einstellungsort einstellungsOrt(const QString &programDir, const QString &userConfigDir,
+                                const QString &installDir = Installation::installedProgramDir());
 
 // Reads the six lines from the device into the record. A line ends at CR LF or a lone CR; lines
 // after the sixth are not read. Lines 1 and 2 are stored as read; then line 4 (red), 5 (green),

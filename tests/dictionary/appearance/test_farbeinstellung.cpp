@@ -39,7 +39,8 @@ private Q_SLOTS:
     void schreiben();
     void schreibenErsetztGanz();
     void schreibenFehlgeschlagenLaesstAlteDatei();
-    void einstellungsPfad();
+    void einstellungsOrt_data();
+    void einstellungsOrt();
     void pruefeWechselzeit_data();
     void pruefeWechselzeit();
     void komponente_data();
@@ -333,18 +334,63 @@ void TestFarbeinstellung::modusFuerAuswahl()
     QCOMPARE(auswahl.wechselart, wechselart);
 }
 
-void TestFarbeinstellung::einstellungsPfad()
+// Where: "program" the file beside the program, "user" the user's own file.
+void TestFarbeinstellung::einstellungsOrt_data()
 {
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("userHasFile");
+    QTest::addColumn<bool>("viaLink");
+    QTest::addColumn<bool>("userDirKnown");
+    QTest::addColumn<QString>("lesen");
+    QTest::addColumn<QString>("schreiben");
+
+    QTest::newRow("build tree keeps the file beside the program")
+        << false << false << false << true << u"program"_s << u"program"_s;
+    QTest::newRow("portable copy ignores a user file")
+        << false << true << false << true << u"program"_s << u"program"_s;
+    QTest::newRow("installed, first run reads the shipped default")
+        << true << false << false << true << u"program"_s << u"user"_s;
+    QTest::newRow("installed, the user's file wins")
+        << true << true << false << true << u"user"_s << u"user"_s;
+    QTest::newRow("installed, started through a link")
+        << true << false << true << true << u"program"_s << u"user"_s;
+    QTest::newRow("installed without a user folder")
+        << true << false << false << false << u"program"_s << u"program"_s;
+}
+
+void TestFarbeinstellung::einstellungsOrt()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, userHasFile);
+    QFETCH(bool, viaLink);
+    QFETCH(bool, userDirKnown);
+    QFETCH(QString, lesen);
+    QFETCH(QString, schreiben);
+
     TestSupport::ProgramDir program;
     TestSupport::ProgramDir user;
-    const QString userConfig = user.file(u"glossand"_s);
-    // A writable program directory keeps the file beside the program.
-    QCOMPARE(Einstellungen::einstellungsPfad(program.path(), userConfig), program.file(u"zembrota.ini"_s));
-    QVERIFY(!QFileInfo::exists(userConfig));
-    // One that cannot be written sends it to the user's configuration directory, made on the way.
-    const QString missing = program.file(u"fehlt"_s);
-    QCOMPARE(Einstellungen::einstellungsPfad(missing, userConfig), userConfig + u"/zembrota.ini"_s);
-    QVERIFY(QFileInfo(userConfig).isDir());
+    TestSupport::ProgramDir elsewhere;
+    const QString userConfig = user.file(u"zembrota"_s);
+    if (userHasFile) {
+        QVERIFY(QDir().mkpath(userConfig));
+        user.write(u"zembrota/zembrota.ini"_s, "WS\r\nAus\r\n0\r\n0\r\n0\r\n0\r\n");
+    }
+    QString programDir = program.path();
+    if (viaLink) {
+        programDir = elsewhere.file(u"link"_s);
+        QVERIFY(QFile::link(program.path(), programDir));
+    }
+    const QString installDir = installed ? program.path() : elsewhere.path();
+
+    const Einstellungen::Einstellungsort ort =
+        Einstellungen::einstellungsOrt(programDir, userDirKnown ? userConfig : QString(), installDir);
+    auto expected = [&](const QString &where) {
+        return where == u"user"_s ? userConfig + u"/zembrota.ini"_s : programDir + u"/zembrota.ini"_s;
+    };
+    QCOMPARE(ort.lesen, expected(lesen));
+    QCOMPARE(ort.schreiben, expected(schreiben));
+    // The user's folder is made only where the user's file is written.
+    QCOMPARE(QFileInfo(userConfig).isDir(), userHasFile || schreiben == u"user"_s);
 }
 
 QTEST_GUILESS_MAIN(TestFarbeinstellung)
