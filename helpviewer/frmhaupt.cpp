@@ -2,6 +2,7 @@
 #include "helpviewer/frmhaupt.h"
 
 #include "common/ui/busycursor.h"
+#include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
 #include "helpviewer/frminfo.h"
@@ -22,6 +23,7 @@
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
+using Controls::place;
 
 namespace {
 constexpr QRect bannerRect{8, 8, 504, 44};
@@ -64,9 +66,7 @@ void frmHaupt::buildControls()
     central->setFixedSize(clientSize);
     setCentralWidget(central);
 
-    m_command0 = new QPushButton(central);
-    m_command0->setObjectName(u"Command0"_s);
-    m_command0->setGeometry(bannerRect);
+    m_command0 = place<QPushButton>(central, u"Command0"_s, bannerRect);
     m_command0->setFocusPolicy(Qt::NoFocus);
     QFont bannerFont(u"Arial"_s);
     bannerFont.setPointSize(14);
@@ -86,22 +86,16 @@ void frmHaupt::buildControls()
     auto *cmdVerwendung = addPageButton(central, u"cmdVerwendung"_s, u"Verwendung"_s, 3,
                                         style->standardIcon(QStyle::SP_FileIcon));
 
-    m_listeInhalt = new QListWidget(central);
-    m_listeInhalt->setObjectName(u"ListeInhalt"_s);
-    m_listeInhalt->setGeometry(pageRect);
+    m_listeInhalt = place<QListWidget>(central, u"ListeInhalt"_s, pageRect);
     m_listeInhalt->installEventFilter(this);
 
     m_listeIndex = new IndexList(central);
     m_listeIndex->setGeometry(pageRect);
 
-    m_text = new RichTextBox(central);
-    m_text->setObjectName(u"Text"_s);
-    m_text->setGeometry(pageRect);
+    m_text = place<RichTextBox>(central, u"Text"_s, pageRect);
     m_text->setReadOnly(true);
 
-    m_cmdOK = new QPushButton(u"OK"_s, central);
-    m_cmdOK->setObjectName(u"cmdOK"_s);
-    m_cmdOK->setGeometry(okRect);
+    m_cmdOK = place<QPushButton>(central, u"cmdOK"_s, okRect, u"OK"_s);
     m_cmdOK->setAutoDefault(true);
     m_cmdOK->setDefault(true);
 

@@ -2,6 +2,7 @@
 #include "helpviewer/frminfo.h"
 
 #include "common/ui/busycursor.h"
+#include "common/ui/controls.h"
 #include "common/ui/linklabel.h"
 #include "common/ui/maker.h"
 #include "common/version.h"
@@ -13,6 +14,7 @@
 #include <QUrlQuery>
 
 using namespace Qt::StringLiterals;
+using Controls::place;
 
 namespace {
 bool openWithDesktop(const QUrl &url)
@@ -20,14 +22,6 @@ bool openWithDesktop(const QUrl &url)
     return QDesktopServices::openUrl(url);
 }
 frmInfo::LinkOpener linkOpener = openWithDesktop;
-
-QLabel *addLabel(QWidget *parent, const QString &name, const QRect &rect, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    return label;
-}
 } // namespace
 
 frmInfo::Variant frmInfo::viewerVariant()
@@ -70,44 +64,36 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
     setWindowTitle(u"Info"_s);
     setFixedSize(372, 300);
 
-    auto *picture = addLabel(this, u"Image1"_s, {16, 16, 48, 48}, QString());
+    auto *picture = place<QLabel>(this, u"Image1"_s, {16, 16, 48, 48});
     picture->setPixmap(style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(48, 48));
 
     // The version is appended when the window opens, to the label's own text.
-    QLabel *label1 = addLabel(this, u"Label1"_s, {80, 16, 280, 24}, variant.titlePrefix);
+    QLabel *label1 = place<QLabel>(this, u"Label1"_s, {80, 16, 280, 24}, variant.titlePrefix);
     QFont titleFont = label1->font();
     titleFont.setPointSize(titleFont.pointSize() + 3);
     titleFont.setBold(true);
     label1->setFont(titleFont);
     label1->setText(label1->text() + versionText());
 
-    addLabel(this, u"Label2"_s, {80, 48, 40, 18}, u"von"_s);
-    addLabel(this, u"Label3"_s, {80, 66, 280, 18}, Maker::name());
-    addLabel(this, u"Label4"_s, {80, 92, 280, 18}, u"Oder schreiben sie mir:"_s);
-    addLabel(this, u"Label5"_s, {80, 110, 280, 18}, Maker::street());
-    addLabel(this, u"Label6"_s, {80, 128, 280, 18}, Maker::city());
+    place<QLabel>(this, u"Label2"_s, {80, 48, 40, 18}, u"von"_s);
+    place<QLabel>(this, u"Label3"_s, {80, 66, 280, 18}, Maker::name());
+    place<QLabel>(this, u"Label4"_s, {80, 92, 280, 18}, u"Oder schreiben sie mir:"_s);
+    place<QLabel>(this, u"Label5"_s, {80, 110, 280, 18}, Maker::street());
+    place<QLabel>(this, u"Label6"_s, {80, 128, 280, 18}, Maker::city());
 
-    m_lbl1 = new LinkLabel(Maker::webAddress(), this);
-    m_lbl1->setObjectName(u"lbl1"_s);
-    m_lbl1->setGeometry(80, 156, 280, 18);
+    m_lbl1 = place<LinkLabel>(this, u"lbl1"_s, {80, 156, 280, 18}, Maker::webAddress());
     m_lbl1->setCursor(Qt::PointingHandCursor);
-    m_lbl2 = new LinkLabel(Maker::mailAddress(), this);
-    m_lbl2->setObjectName(u"lbl2"_s);
-    m_lbl2->setGeometry(80, 176, 280, 18);
+    m_lbl2 = place<LinkLabel>(this, u"lbl2"_s, {80, 176, 280, 18}, Maker::mailAddress());
     m_lbl2->setCursor(m_lbl1->cursor());
 
-    QLabel *closing = addLabel(this, u"Label7"_s, {16, 206, 344, 36},
-                               u"Ich freue mich auf ihre Kommentare und Anregungen."_s);
+    QLabel *closing = place<QLabel>(this, u"Label7"_s, {16, 206, 344, 36},
+                                    u"Ich freue mich auf ihre Kommentare und Anregungen."_s);
     closing->setWordWrap(true);
 
-    auto *cmdVerwendung = new QPushButton(u"Verwendung"_s, this);
-    cmdVerwendung->setObjectName(u"cmdVerwendung"_s);
-    cmdVerwendung->setGeometry(148, 256, 100, 28);
+    auto *cmdVerwendung = place<QPushButton>(this, u"cmdVerwendung"_s, {148, 256, 100, 28}, u"Verwendung"_s);
     cmdVerwendung->setVisible(variant.usageButton);
 
-    auto *cmdOK = new QPushButton(u"OK"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
-    cmdOK->setGeometry(256, 256, 100, 28);
+    auto *cmdOK = place<QPushButton>(this, u"cmdOK"_s, {256, 256, 100, 28}, u"OK"_s);
     cmdOK->setDefault(true);
 
     connect(m_lbl1, &LinkLabel::clicked, this, [this] { lbl_Click(1); });

@@ -1,6 +1,7 @@
 // The usage window, built at fixed positions.
 #include "helpviewer/frmverwendung.h"
 
+#include "common/ui/controls.h"
 #include "richtext/richtextbox.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+using Controls::place;
 
 frmVerwendung::frmVerwendung(const QString &programDir, QWidget *parent)
     : QDialog(parent), m_programDir(programDir)
@@ -16,21 +18,15 @@ frmVerwendung::frmVerwendung(const QString &programDir, QWidget *parent)
     setWindowTitle(u"Verwendung"_s);
     setFixedSize(440, 360);
 
-    auto *label1 = new QLabel(u"Das Programm darf kopiert werden, solange an ihm und der Textdatei "
-                              "Tessavor.txt keine Änderungen vorgenommen werden."_s,
-                              this);
-    label1->setObjectName(u"Label1"_s);
-    label1->setGeometry(12, 10, 416, 36);
+    auto *label1 = place<QLabel>(this, u"Label1"_s, {12, 10, 416, 36},
+                                 u"Das Programm darf kopiert werden, solange an ihm und der Textdatei "
+                                 "Tessavor.txt keine Änderungen vorgenommen werden."_s);
     label1->setWordWrap(true);
 
-    m_richTextBox = new RichTextBox(this);
-    m_richTextBox->setObjectName(u"RichTextBox"_s);
-    m_richTextBox->setGeometry(12, 52, 416, 256);
+    m_richTextBox = place<RichTextBox>(this, u"RichTextBox"_s, {12, 52, 416, 256});
     m_richTextBox->setReadOnly(true);
 
-    auto *cmdOK = new QPushButton(u"OK"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
-    cmdOK->setGeometry(328, 320, 100, 28);
+    auto *cmdOK = place<QPushButton>(this, u"cmdOK"_s, {328, 320, 100, 28}, u"OK"_s);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -7,7 +7,7 @@
 #include "common/ui/messagebox.h"
 #include "common/zahlwert.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "dictionary/appearance/controls.h"
+#include "common/ui/controls.h"
 #include "dictionary/appearance/uebernahme.h"
 #include "dictionary/appearance/wrappingradiobutton.h"
 

@@ -8,7 +8,7 @@
 #include "common/ui/maker.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "dictionary/appearance/controls.h"
+#include "common/ui/controls.h"
 #include "dictionary/appearance/frminfo.h"
 
 #include <QCloseEvent>

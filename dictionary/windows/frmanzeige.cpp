@@ -3,7 +3,7 @@
 
 #include "common/ui/helplaunch.h"
 #include "dictionary/core/listfigures.h"
-#include "dictionary/windows/controls.h"
+#include "common/ui/controls.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 
 #include "common/ui/maker.h"
 #include "common/version.h"
-#include "dictionary/windows/controls.h"
+#include "common/ui/controls.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -2,7 +2,7 @@
 #include "common/ui/iconanimation.h"
 #include "common/ui/linklabel.h"
 #include "dictionary/appearance/appearance.h"
-#include "dictionary/windows/controls.h"
+#include "common/ui/controls.h"
 #include "dictionary/windows/dropdownlist.h"
 #include "dictionary/windows/frmhaupt.h"
 

@@ -5,7 +5,7 @@
 #include "common/ui/busycursor.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/appearance.h"
-#include "dictionary/windows/controls.h"
+#include "common/ui/controls.h"
 #include "dictionary/windows/frmanzeige.h"
 #include "dictionary/windows/frmeroeffnung.h"
 #include "dictionary/windows/frmhaupt.h"

@@ -1,10 +1,10 @@
 // The about window: version line, maker, address, the web and mail links in their press colours.
 #include "helpauthor/ui/frminfo.h"
 
+#include "common/ui/controls.h"
 #include "common/ui/linklabel.h"
 #include "common/ui/maker.h"
 #include "common/version.h"
-#include "helpauthor/ui/controls.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -14,6 +14,8 @@
 using namespace Qt::StringLiterals;
 
 namespace Quorant {
+
+using Controls::place;
 
 namespace {
 QString versionText()

@@ -2,8 +2,8 @@
 #include "helpauthor/ui/frmrtfotxt.h"
 
 #include "common/ui/busycursor.h"
+#include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
-#include "helpauthor/ui/controls.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +12,8 @@
 using namespace Qt::StringLiterals;
 
 namespace Quorant {
+
+using Controls::place;
 
 frmRTFoTXT::frmRTFoTXT(HelpProject::Type &type, QWidget *parent) : QDialog(parent), m_type(type)
 {

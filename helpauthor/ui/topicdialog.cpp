@@ -2,10 +2,10 @@
 #include "helpauthor/ui/topicdialog.h"
 
 #include "common/ui/busycursor.h"
+#include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
 #include "helpauthor/ui/authorseams.h"
-#include "helpauthor/ui/controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,6 +20,8 @@ using namespace Qt::StringLiterals;
 using TopicValidation::Problem;
 
 namespace Quorant {
+
+using Controls::place;
 
 TopicDialog::TopicDialog(const QString &name, const QString &caption, TopicAdder adder, QWidget *parent)
     : QDialog(parent), m_adder(std::move(adder))

@@ -1,5 +1,5 @@
-// The control builders of the dictionary's windows.
-#include "dictionary/windows/controls.h"
+// The control builders of the three programs' fixed-position windows.
+#include "common/ui/controls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -54,7 +54,7 @@ void applyLook(QWidget *control, const Look &look)
 }
 
 namespace {
-template <typename W> W *place(W *control, const QString &name, const QRect &rect)
+template <typename W> W *named(W *control, const QString &name, const QRect &rect)
 {
     control->setObjectName(name);
     control->setGeometry(rect);
@@ -64,14 +64,14 @@ template <typename W> W *place(W *control, const QString &name, const QRect &rec
 
 QFrame *frame(QWidget *parent, const QString &name, const QRect &rect)
 {
-    auto *f = place(new QFrame(parent), name, rect);
+    auto *f = named(new QFrame(parent), name, rect);
     f->setFrameShape(QFrame::NoFrame);
     return f;
 }
 
 QFrame *line(QWidget *parent, const QString &name, const QRect &rect, const QColor &colour)
 {
-    auto *l = place(new QFrame(parent), name, rect);
+    auto *l = named(new QFrame(parent), name, rect);
     l->setFrameShape(QFrame::NoFrame);
     l->setAutoFillBackground(true);
     QPalette palette = l->palette();
@@ -83,7 +83,7 @@ QFrame *line(QWidget *parent, const QString &name, const QRect &rect, const QCol
 QLabel *label(QWidget *parent, const QString &name, const QRect &rect, const QString &text,
               const QString &toolTip, const Look &look)
 {
-    auto *l = place(new QLabel(text, parent), name, rect);
+    auto *l = named(new QLabel(text, parent), name, rect);
     l->setToolTip(toolTip);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     applyLook(l, look);
@@ -93,7 +93,7 @@ QLabel *label(QWidget *parent, const QString &name, const QRect &rect, const QSt
 QLineEdit *textField(QWidget *parent, const QString &name, const QRect &rect, const QString &toolTip,
                      const Look &look)
 {
-    auto *t = place(new QLineEdit(parent), name, rect);
+    auto *t = named(new QLineEdit(parent), name, rect);
     t->setToolTip(toolTip);
     applyLook(t, look);
     return t;
@@ -110,7 +110,7 @@ QLineEdit *readOnlyField(QWidget *parent, const QString &name, const QRect &rect
 QPlainTextEdit *readOnlyBox(QWidget *parent, const QString &name, const QRect &rect, const QString &toolTip,
                             const Look &look)
 {
-    auto *t = place(new QPlainTextEdit(parent), name, rect);
+    auto *t = named(new QPlainTextEdit(parent), name, rect);
     t->setToolTip(toolTip);
     t->setReadOnly(true);
     // Tab moves on to the next control, as in the other fields.
@@ -123,7 +123,7 @@ QPlainTextEdit *readOnlyBox(QWidget *parent, const QString &name, const QRect &r
 QPushButton *button(QWidget *parent, const QString &name, const QRect &rect, const QString &text,
                     const QString &toolTip, const Look &look)
 {
-    auto *b = place(new QPushButton(text, parent), name, rect);
+    auto *b = named(new QPushButton(text, parent), name, rect);
     b->setToolTip(toolTip);
     applyLook(b, look);
     return b;

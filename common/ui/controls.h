@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <optional>
 
@@ -14,9 +15,29 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QWidget;
 
 namespace Controls {
+
+// Creates a control of type T on parent with its name, position and size (relative to the
+// parent), caption and tooltip. Controls without a caption (scroll bars, frames) pass an empty text.
+template <typename T>
+T *place(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {},
+         const QString &toolTip = {})
+{
+    T *control = new T(parent);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    if constexpr (requires { control->setText(text); }) {
+        if (!text.isEmpty())
+            control->setText(text);
+    } else if constexpr (requires { control->setTitle(text); }) {
+        if (!text.isEmpty())
+            control->setTitle(text);
+    }
+    if (!toolTip.isEmpty())
+        control->setToolTip(toolTip);
+    return control;
+}
 
 // Font and colours of a control. An invalid colour keeps the inherited one; the text colour is
 // black unless stated.
@@ -49,7 +70,8 @@ inline QRect inside(const QRect &frameRect)
 
 void applyLook(QWidget *control, const Look &look);
 
-// Every rect is relative to the parent.
+// The builders below give each control the look (the standard font when none is given); every
+// rect is relative to the parent.
 QFrame *frame(QWidget *parent, const QString &name, const QRect &rect);
 QFrame *line(QWidget *parent, const QString &name, const QRect &rect, const QColor &colour);
 QLabel *label(QWidget *parent, const QString &name, const QRect &rect, const QString &text,
