@@ -1,4 +1,2 @@
 # The help file reader and its body searches.
-if(TARGET helpfile)
-  glossand_add_fuzzer(fuzz_helpfile fuzz_helpfile.cpp helpfile)
-endif()
+glossand_add_fuzzer(fuzz_helpfile fuzz_helpfile.cpp helpfile)

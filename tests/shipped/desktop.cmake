@@ -7,6 +7,4 @@ target_compile_definitions(test_desktop PRIVATE
   GLOSSAND_DATA_SOURCE_DIR="${CMAKE_SOURCE_DIR}/data"
   GLOSSAND_BINARY_DIR="${CMAKE_BINARY_DIR}"
   GLOSSAND_CMAKE_COMMAND="${CMAKE_COMMAND}")
-if(TARGET help_files)
-  add_dependencies(test_desktop help_files)
-endif()
+add_dependencies(test_desktop help_files)
