@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +80,7 @@ QString linkText(const QString &path)
 }
 
 const QStringList apps{u"Zembrota"_s, u"Quorant"_s, u"Tessavor"_s};
+const int iconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 } // namespace
 
@@ -93,8 +95,12 @@ private Q_SLOTS:
     void validator();
     void metainfo_data();
     void metainfo();
+    void licence_data();
+    void licence();
     void icon_data();
     void icon();
+    void fileType_data();
+    void fileType();
     void programDirThroughLink();
     void installedTree();
 };
@@ -104,10 +110,16 @@ void DesktopTest::desktopEntry_data()
     QTest::addColumn<QString>("app");
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("hidden");
-    QTest::newRow("dictionary") << u"Zembrota"_s << u"zembrota"_s << false;
-    QTest::newRow("help author") << u"Quorant"_s << u"quorant"_s << false;
+    QTest::addColumn<QString>("mimeType");
+    QTest::addColumn<QString>("wmClass");
+    // The window class is the application name; the dictionary keeps its program name, which
+    // also names its settings folder.
+    QTest::newRow("dictionary") << u"Zembrota"_s << u"zembrota"_s << false << QString() << u"zembrota"_s;
+    QTest::newRow("help author") << u"Quorant"_s << u"quorant"_s << false
+                                 << u"application/x-quorant-project;"_s << u"Quorant"_s;
     // The viewer needs a help file from its caller; it stays out of the menus.
-    QTest::newRow("help viewer") << u"Tessavor"_s << u"tessavor"_s << true;
+    QTest::newRow("help viewer") << u"Tessavor"_s << u"tessavor"_s << true
+                                 << u"application/x-tessavor-help;"_s << u"Tessavor"_s;
 }
 
 void DesktopTest::desktopEntry()
@@ -115,14 +127,18 @@ void DesktopTest::desktopEntry()
     QFETCH(QString, app);
     QFETCH(QString, command);
     QFETCH(bool, hidden);
+    QFETCH(QString, mimeType);
+    QFETCH(QString, wmClass);
     const auto keys = readDesktopEntry(desktopDir + u"/org.glossand."_s + app + u".desktop"_s);
     QCOMPARE(keys.value(u"Type"_s), u"Application"_s);
     QCOMPARE(keys.value(u"Exec"_s).section(u' ', 0, 0), command);
     QCOMPARE(keys.value(u"Icon"_s), u"org.glossand."_s + app);
     QCOMPARE(keys.value(u"NoDisplay"_s) == u"true"_s, hidden);
     QCOMPARE(keys.value(u"Terminal"_s), u"false"_s);
-    // Only the viewer opens files: a help file given alone shows its contents page.
-    QCOMPARE(keys.value(u"MimeType"_s), hidden ? u"application/x-tessavor-help;"_s : QString());
+    // A help file given alone shows its contents page in the viewer; a project opens in Quorant.
+    QCOMPARE(keys.value(u"MimeType"_s), mimeType);
+    QCOMPARE(keys.value(u"Exec"_s).contains(u"%f"_s), !mimeType.isEmpty());
+    QCOMPARE(keys.value(u"StartupWMClass"_s), wmClass);
     QVERIFY(!keys.value(u"Name[de]"_s).isEmpty());
     QVERIFY(!keys.value(u"Comment[de]"_s).isEmpty());
 }
@@ -199,12 +215,40 @@ void DesktopTest::metainfo()
     QVERIFY(binaries.contains(binary));
 }
 
+void DesktopTest::licence_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("phrase");
+    const QString root = dataDir + u"/.."_s;
+    QTest::newRow("LICENSE") << root + u"/LICENSE"_s
+                             << u"GNU GENERAL PUBLIC LICENSE\n                       Version 3"_s;
+    QTest::newRow("copyright file") << dataDir + u"/package/copyright"_s
+                                    << u"\nLicense: GPL-3.0-or-later\n"_s;
+    QTest::newRow("copyright file, later versions")
+        << dataDir + u"/package/copyright"_s
+        << u"either version 3 of the License, or\n (at your option) any later"_s;
+    for (const QString &app : {u"Zembrota"_s, u"Quorant"_s})
+        QTest::newRow(qPrintable(app + u" AppStream"_s))
+            << desktopDir + u"/org.glossand."_s + app + u".metainfo.xml"_s
+            << u"<project_license>GPL-3.0-or-later</project_license>"_s;
+}
+
+// One licence everywhere: GPL 3 or later.
+void DesktopTest::licence()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, phrase);
+    QFile text(file);
+    QVERIFY2(text.open(QIODevice::ReadOnly), qPrintable(file));
+    QVERIFY2(QString::fromUtf8(text.readAll()).contains(phrase), qPrintable(file));
+}
+
 void DesktopTest::icon_data()
 {
     QTest::addColumn<QString>("app");
     QTest::addColumn<int>("size");
     for (const QString &app : apps) {
-        for (const int size : {32, 64, 128})
+        for (const int size : iconSizes)
             QTest::newRow(qPrintable(u"%1 %2"_s.arg(app).arg(size))) << app << size;
         QTest::newRow(qPrintable(app + u" scalable"_s)) << app << 0;
     }
@@ -232,6 +276,74 @@ void DesktopTest::icon()
     QCOMPARE(image.size(), QSize(size, size));
     QVERIFY(image.hasAlphaChannel());
     QCOMPARE(image.pixelColor(0, 0).alpha(), 0); // a shape on a clear ground, not a square
+}
+
+void DesktopTest::fileType_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("opensWith");
+    // Projects and help files both start with "TESSAVOR"; the name decides.
+    QTest::newRow("project") << u"kurs.vrp"_s << u"application/x-quorant-project"_s
+                             << u"org.glossand.Quorant"_s;
+    QTest::newRow("project, upper case")
+        << u"KURS.VRP"_s << u"application/x-quorant-project"_s << u"org.glossand.Quorant"_s;
+    QTest::newRow("help file") << u"kurs.vry"_s << u"application/x-tessavor-help"_s
+                               << u"org.glossand.Tessavor"_s;
+    QTest::newRow("help file without extension")
+        << u"kurs"_s << u"application/x-tessavor-help"_s << u"org.glossand.Tessavor"_s;
+    QTest::newRow("other text") << u"kurs.txt"_s << u"text/plain"_s << QString();
+}
+
+// What a file manager sees: the types and desktop entries installed into a fresh XDG_DATA_HOME,
+// asked through GIO (the file type) and xdg-mime (the program that opens it).
+void DesktopTest::fileType()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, type);
+    QFETCH(QString, opensWith);
+    const QString updateMime = QStandardPaths::findExecutable(u"update-mime-database"_s);
+    const QString updateDesktop = QStandardPaths::findExecutable(u"update-desktop-database"_s);
+    const QString gio = QStandardPaths::findExecutable(u"gio"_s);
+    const QString xdgMime = QStandardPaths::findExecutable(u"xdg-mime"_s);
+    if (updateMime.isEmpty() || updateDesktop.isEmpty() || gio.isEmpty() || xdgMime.isEmpty())
+        QSKIP("shared-mime-info, desktop-file-utils, gio or xdg-utils is not installed");
+
+    QTemporaryDir home;
+    const QDir root(home.path());
+    QVERIFY(root.mkpath(u"data/mime/packages"_s) && root.mkpath(u"data/applications"_s) &&
+            root.mkpath(u"config"_s));
+    for (const QString &app : {u"Tessavor"_s, u"Quorant"_s})
+        QVERIFY(QFile::copy(desktopDir + u"/org.glossand."_s + app + u".mime.xml"_s,
+                            root.filePath(u"data/mime/packages/org.glossand."_s + app + u".xml"_s)));
+    for (const QString &app : apps)
+        QVERIFY(QFile::copy(desktopDir + u"/org.glossand."_s + app + u".desktop"_s,
+                            root.filePath(u"data/applications/org.glossand."_s + app + u".desktop"_s)));
+    QCOMPARE(run(updateMime, {root.filePath(u"data/mime"_s)}).exitCode, 0);
+    QCOMPARE(run(updateDesktop, {root.filePath(u"data/applications"_s)}).exitCode, 0);
+
+    QFile file(root.filePath(fileName));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("TESSAVOR\r\nKurs\r\n");
+    file.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, root.filePath(u"data"_s));
+    env.insert(u"XDG_DATA_DIRS"_s, u"/usr/share"_s);
+    env.insert(u"XDG_CONFIG_HOME"_s, root.filePath(u"config"_s));
+    env.insert(u"XDG_CURRENT_DESKTOP"_s, u"GNOME"_s); // xdg-mime then asks GIO, as GNOME's file manager does
+    auto ask = [&](const QString &program, const QStringList &arguments) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    };
+    const QString info = ask(gio, {u"info"_s, u"-a"_s, u"standard::content-type"_s, file.fileName()});
+    QVERIFY2(info.endsWith(u"standard::content-type: "_s + type), qPrintable(info));
+    QCOMPARE(ask(xdgMime, {u"query"_s, u"filetype"_s, file.fileName()}), type);
+    if (!opensWith.isEmpty())
+        QCOMPARE(ask(xdgMime, {u"query"_s, u"default"_s, type}), opensWith + u".desktop"_s);
 }
 
 // The programs find their companion files in the directory of their executable; started through a
@@ -292,7 +404,7 @@ void DesktopTest::installedTree()
         const QString id = u"org.glossand."_s + app;
         QVERIFY(root.exists(u"share/applications/"_s + id + u".desktop"_s));
         QVERIFY(root.exists(u"share/icons/hicolor/scalable/apps/"_s + id + u".svg"_s));
-        for (const int size : {32, 64, 128}) {
+        for (const int size : iconSizes) {
             const QImage image(root.filePath(u"share/icons/hicolor/%1x%1/apps/%2.png"_s.arg(size).arg(id)));
             QCOMPARE(image.size(), QSize(size, size));
         }
@@ -300,16 +412,7 @@ void DesktopTest::installedTree()
     QVERIFY(root.exists(u"share/metainfo/org.glossand.Zembrota.metainfo.xml"_s));
     QVERIFY(root.exists(u"share/metainfo/org.glossand.Quorant.metainfo.xml"_s));
     QVERIFY(root.exists(u"share/mime/packages/org.glossand.Tessavor.xml"_s));
-
-    // The desktop's MIME database accepts the help file type (when its tool is installed).
-    const QString updateMime = QStandardPaths::findExecutable(u"update-mime-database"_s);
-    if (!updateMime.isEmpty()) {
-        const Run mime = run(updateMime, {root.filePath(u"share/mime"_s)});
-        QVERIFY2(mime.exitCode == 0 && !mime.output.contains(u"rror"_s), qPrintable(mime.output));
-        QFile type(root.filePath(u"share/mime/application/x-tessavor-help.xml"_s));
-        QVERIFY(type.open(QIODevice::ReadOnly));
-        QVERIFY(type.readAll().contains("*.vry"));
-    }
+    QVERIFY(root.exists(u"share/mime/packages/org.glossand.Quorant.xml"_s));
 
     // A program started through its command runs (the compiler needs no display).
     if (QFileInfo::exists(root.filePath(u"bin/quorantc"_s))) {
