@@ -1,4 +1,6 @@
 // quorantc: compiles a help project without a window, for build systems.
+#include "common/commandline.h"
+#include "common/version.h"
 #include "helpauthor/helpcompiler.h"
 #include "helpauthor/helpproject.h"
 
@@ -18,9 +20,13 @@ void print(FILE *stream, const QString &text)
     std::fputc('\n', stream);
 }
 
-const QString usage = u"Aufruf: quorantc PROJEKT.vrp [ZIEL.vry]\n"
-                      "Übersetzt ein Hilfeprojekt in eine Hilfedatei. Ohne ZIEL wird die Hilfedatei "
-                      "neben das Projekt geschrieben, mit der Endung .vry statt .vrp."_s;
+CommandLine::Description description()
+{
+    return {u"quorantc PROJEKT.vrp [ZIEL.vry]"_s,
+            u"Übersetzt ein Hilfeprojekt in eine Hilfedatei. Ohne ZIEL wird die Hilfedatei "
+            "neben das Projekt geschrieben, mit der Endung .vry statt .vrp."_s,
+            u"quorantc %1.%2"_s.arg(Version::helpMajor).arg(Version::helpMinor)};
+}
 
 // Beside the project, its last extension replaced; unlike the window's rule a dot in a folder
 // name ("./help/x.vrp") does not cut the path.
@@ -39,16 +45,12 @@ QString defaultTarget(const QString &projectPath)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.size() == 1 && (arguments.first() == u"-h"_s || arguments.first() == u"--help"_s)) {
-        print(stdout, usage);
-        return 0;
-    }
-    if (arguments.isEmpty() || arguments.size() > 2 || arguments.first().isEmpty() ||
-        (arguments.size() == 2 && arguments.at(1).isEmpty())) {
-        print(stderr, usage);
-        return 2;
-    }
+    CommandLine::Parsed parsed = CommandLine::parse(app.arguments(), 1, 2);
+    if (parsed.request == CommandLine::Request::Run && parsed.positional.contains(QString()))
+        parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
+    if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
+        return *exitCode;
+    const QStringList arguments = parsed.positional;
 
     const QString project = arguments.at(0);
     const QString target = arguments.size() == 2 ? arguments.at(1) : defaultTarget(project);

@@ -1,7 +1,11 @@
 // Tessavor, the help viewer: shows one topic of a help file named on its command line.
+#include "common/commandline.h"
+#include "common/version.h"
 #include "helpviewer/viewerstart.h"
 
 #include <QApplication>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
@@ -11,8 +15,20 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    // Only a lone "--help" or "--version" is an option; anything else names a help file.
+    if (arguments.size() == 1 && (arguments.first() == u"--help"_s || arguments.first() == u"--version"_s)) {
+        const CommandLine::Description description{
+            u"tessavor \"ORDNER/DATEI.vry[, THEMA]\""_s,
+            u"Zeigt ein Thema einer Hilfedatei, ohne THEMA ihre Inhaltsseite. Zembrota und Quorant "
+            "starten den Betrachter für ihre Hilfe."_s,
+            u"tessavor %1.%2"_s.arg(Version::helpMajor).arg(Version::helpMinor)};
+        return *CommandLine::answer(CommandLine::parse({u"tessavor"_s, arguments.first()}, 0, 0),
+                                    description);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
+    QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
     Viewer::Started started = Viewer::startViewer(arguments);
     if (!started.window)
         return 1;

@@ -1,5 +1,7 @@
 // zembrota-check: checks a word list (latein.lst) and prints its problems and figures.
 #include "apps/zembrota-check/wordlistcheck.h"
+#include "common/commandline.h"
+#include "common/version.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,26 +19,27 @@ void print(FILE *stream, const QString &text)
     std::fputc('\n', stream);
 }
 
-const QString usage = u"Aufruf: zembrota-check WORTLISTE\n"
-                      "Prüft eine Wortliste (latein.lst; bei einem Verzeichnis die latein.lst darin) und "
-                      "zeigt ihre Probleme mit Zeilennummern und die Zahl der Wörter je Buch und Lektion. "
-                      "Rückgabewert: 0 ohne Probleme, 1 mit Problemen, 2 wenn die Datei nicht gelesen "
-                      "werden kann."_s;
+CommandLine::Description description()
+{
+    return {u"zembrota-check WORTLISTE"_s,
+            u"Prüft eine Wortliste (latein.lst; bei einem Verzeichnis die latein.lst darin) und "
+            "zeigt ihre Probleme mit Zeilennummern und die Zahl der Wörter je Buch und Lektion. "
+            "Rückgabewert: 0 ohne Probleme, 1 mit Problemen, 2 wenn die Datei nicht gelesen "
+            "werden kann."_s,
+            u"zembrota-check %1.%2"_s.arg(Version::dictionaryMajor).arg(Version::dictionaryMinor)};
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments().mid(1);
-    if (arguments.size() == 1 && (arguments.first() == u"-h"_s || arguments.first() == u"--help"_s)) {
-        print(stdout, usage);
-        return 0;
-    }
-    if (arguments.size() != 1 || arguments.first().isEmpty()) {
-        print(stderr, usage);
-        return 2;
-    }
+    CommandLine::Parsed parsed = CommandLine::parse(app.arguments(), 1, 1);
+    if (parsed.request == CommandLine::Request::Run && parsed.positional.first().isEmpty())
+        parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
+    if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
+        return *exitCode;
+    const QStringList arguments = parsed.positional;
 
     // A directory stands for the word list in it, as the dictionary finds it in its own directory.
     QString path = arguments.first();

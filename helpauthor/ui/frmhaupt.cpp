@@ -163,6 +163,11 @@ void frmHaupt::mnuOeffnen_Click()
     const QString path = FileDialog::getOpenFileName(this, projectFilter);
     if (path.isEmpty())
         return;
+    openProject(path);
+}
+
+void frmHaupt::openProject(const QString &path)
+{
     BusyCursor busy;
     const HelpProject::OpenResult opened = HelpProject::openProject(path);
     switch (opened.status) {

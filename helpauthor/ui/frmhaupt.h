@@ -26,6 +26,9 @@ public:
 
     void mnuNeu_Click();
     void mnuOeffnen_Click();
+    // Opens a project as "Öffnen" does once its file is chosen (also a file given on the command
+    // line); an unreadable or invalid file gets the same warnings.
+    void openProject(const QString &path);
     void mnuSpeichern_Click();
     void mnuThemahinzufuegen_Click();
     void mnuThemaloeschen_Click();
