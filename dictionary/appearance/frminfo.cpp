@@ -64,8 +64,9 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
         QStringLiteral("Ich habe mich sehr bemüht, jegliche Rechtschreibfehler zu vermeiden. Sollten sie "
                        "jedoch dennoch einen entdecken, machen sie mich darauf aufmerksam und ich werde ihn "
                        "im Programm verbessern."),
-        QStringLiteral("Dieses Programm ist Freeware. Sie dürfen es gerne an Freunde und Bekannte "
-                       "weitergeben, solange niemand etwas daran verändert."),
+        QStringLiteral("Dieses Programm ist Freeware und freie Software. Sie dürfen es gerne an Freunde und "
+                       "Bekannte weitergeben und auch verändern, nach den Bedingungen der GNU General Public "
+                       "License, Version 3 oder später."),
         QStringLiteral("Alle genannten Produkt- und Firmennamen sind Warenzeichen ihrer jeweiligen Inhaber. "
                        "Der Autor haftet nicht für Schäden, die durch die Benutzung dieses Programms "
                        "entstehen."),

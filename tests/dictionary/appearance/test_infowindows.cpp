@@ -108,6 +108,9 @@ void TestInfoWindows::infoTexts()
     QVERIFY2(label, qPrintable(name));
     QCOMPARE(label->text(), text);
     QVERIFY(info.findChild<QLabel *>(u"lbl9"_s)->text().contains(u"Freeware"_s));
+    // The licence as LICENSE, the copyright file and the AppStream data name it.
+    QVERIFY(info.findChild<QLabel *>(u"lbl9"_s)->text().contains(
+        u"GNU General Public License, Version 3 oder später"_s));
     QVERIFY(info.findChild<QLabel *>(u"lbl10"_s)->text().contains(u"Warenzeichen"_s));
     QVERIFY(info.findChild<QGroupBox *>(u"Frame1"_s)->isAncestorOf(info.findChild<QLabel *>(u"lbl1"_s)));
     auto *ok = info.findChild<QPushButton *>(u"cmdOK"_s);
