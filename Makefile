@@ -5,12 +5,16 @@ JOBS ?= 2
 PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps configure build run test test-asan fuzz bench install package clean
+.PHONY: all deps deps-test configure build run test test-asan fuzz bench install package clean
 
 all: build
 
+# What building and running need; the test, fuzzing and benchmark tools come with deps-test.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run
+
+deps-test:
+	@scripts/install-deps test
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
@@ -20,20 +24,22 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@if [ -x $(BUILD)/bin/zembrota ]; then \
-	  cd $(BUILD)/bin && ./zembrota; \
-	else \
-	  echo "zembrota is not built yet: the dictionary's windows are still to come."; \
-	fi
+# Only the programs and their companion files, no tests; the windows need a graphical session.
+RUN_TARGETS ?= zembrota tessavor quorant help_files
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target $(RUN_TARGETS)
+	cd $(BUILD)/bin && ./zembrota
 
 # The end-to-end tests drive real programs on an X server shared with whatever else runs, and
 # now and then lose it; a test gets up to three runs, and a real fault fails all three.
-test: build
+# Configured again, so that the test tools installed just now are found.
+test: deps-test configure
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
+test-asan: deps-test
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLOSSAND_SANITIZE=ON -DGLOSSAND_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
@@ -43,19 +49,27 @@ test-asan: deps
 
 # Each libFuzzer harness for FUZZ_SECONDS (default 60).
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz: deps-test
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_ONLY="$(FUZZ_ONLY)" scripts/fuzz
 
 # Benchmarks: speed and memory figures (not part of the pass/fail suite).
-bench: build
+bench: deps-test build
 	@if [ -x scripts/run-benchmarks ]; then scripts/run-benchmarks $(BUILD); \
 	else for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; fi
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Configured again for PREFIX: an installed program knows its folder and writes nothing there.
+install: configure
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package: a hardened release build of its own for the prefix /usr, without tests.
+PACKAGE_BUILD ?= build-package
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DGLOSSAND_BUILD_TESTS=OFF -DGLOSSAND_BUILD_BENCH=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)
