@@ -197,7 +197,7 @@ void DesktopTest::metainfo()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     QString id, launchable;
-    QStringList binaries;
+    QStringList binaries, images;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -207,12 +207,21 @@ void DesktopTest::metainfo()
             launchable = xml.readElementText();
         else if (xml.name() == u"binary"_s)
             binaries << xml.readElementText();
+        else if (xml.name() == u"image"_s)
+            images << xml.readElementText();
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QCOMPARE(id, u"org.glossand."_s + app);
     QCOMPARE(launchable, id + u".desktop"_s);
     QVERIFY(QFileInfo::exists(desktopDir + u'/' + launchable));
     QVERIFY(binaries.contains(binary));
+    // Each screenshot the software centre fetches from the homepage ships in the package too.
+    QVERIFY(!images.isEmpty());
+    for (const QString &url : images) {
+        QVERIFY2(url.startsWith(u"https://www.example.org/glossand/screenshots/"_s), qPrintable(url));
+        const QImage image(desktopDir + u"/screenshots/"_s + url.section(u'/', -1));
+        QVERIFY2(image.width() >= 400 && image.height() >= 300, qPrintable(url));
+    }
 }
 
 void DesktopTest::licence_data()
@@ -413,6 +422,12 @@ void DesktopTest::installedTree()
     QVERIFY(root.exists(u"share/metainfo/org.glossand.Quorant.metainfo.xml"_s));
     QVERIFY(root.exists(u"share/mime/packages/org.glossand.Tessavor.xml"_s));
     QVERIFY(root.exists(u"share/mime/packages/org.glossand.Quorant.xml"_s));
+    QVERIFY(root.exists(u"share/glossand/screenshots/zembrota-hauptfenster.png"_s));
+    QVERIFY(root.exists(u"share/doc/glossand/copyright"_s));
+    QVERIFY(root.exists(u"share/doc/glossand/changelog.gz"_s));
+    for (const QString &program :
+         {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s, u"zembrota-check"_s})
+        QVERIFY2(root.exists(u"share/man/man1/"_s + program + u".1.gz"_s), qPrintable(program));
 
     // A program started through its command runs (the compiler needs no display).
     if (QFileInfo::exists(root.filePath(u"bin/quorantc"_s))) {
