@@ -67,7 +67,7 @@ install: configure
 PACKAGE_BUILD ?= build-package
 package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DGLOSSAND_BUILD_TESTS=OFF -DGLOSSAND_BUILD_BENCH=OFF
+	  -DGLOSSAND_BUILD_TESTS=OFF -DGLOSSAND_BUILD_BENCH=OFF -DCMAKE_STRIP=$(CURDIR)/cmake/strip-package
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 

@@ -65,6 +65,9 @@ glossand_compress(${CMAKE_CURRENT_SOURCE_DIR}/package/changelog ${GLOSSAND_DOC_B
 add_custom_target(glossand_docs ALL DEPENDS ${GLOSSAND_COMPRESSED})
 install(FILES ${GLOSSAND_DOC_BUILD_DIR}/changelog.gz ${CMAKE_CURRENT_SOURCE_DIR}/package/copyright
         DESTINATION share/doc/glossand)
+# The informational lintian tags that stay, each with its reason.
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian-overrides
+        DESTINATION share/lintian/overrides RENAME glossand)
 
 # The AppStream screenshots, made by scripts/make-screenshots.
 file(GLOB GLOSSAND_SCREENSHOTS ${GLOSSAND_DESKTOP_DIR}/screenshots/*.png)
