@@ -200,6 +200,23 @@ void frmAnzeige::buildStatusBar()
                                     1);
 }
 
+void frmAnzeige::showFigures(const StatusFigures &figures)
+{
+    const auto number = [](auto value) { return QString::number(value); };
+    const StatusFigures::WordCounts words = figures.words.value_or(StatusFigures::WordCounts{});
+    const bool counted = figures.words.has_value();
+    m_lblW->setText(counted ? number(words.total) : QString());
+    m_lblB1W->setText(counted ? number(words.perBook[0]) : QString());
+    m_lblB2W->setText(counted ? number(words.perBook[1]) : QString());
+    m_lblB3W->setText(counted ? number(words.perBook[2]) : QString());
+    m_lblG->setText(figures.file ? number(figures.file->size) : QString());
+    m_lblZ->setText(figures.file ? number(figures.file->lineCount) : QString());
+    m_lblLAe->setText(figures.file ? figures.file->lastChange : QString());
+    m_lblS->setText(figures.entryLessonWords.value_or(u"-"_s));
+    m_lblMS->setText(figures.manualLessonWords ? number(*figures.manualLessonWords) : u"-"_s);
+    m_lblAW->setText(figures.currentEntry ? number(*figures.currentEntry) : u"-"_s);
+}
+
 void frmAnzeige::setClock(Clock clock)
 {
     m_clock = std::move(clock);

@@ -2,6 +2,8 @@
 // It computes nothing; the main window writes the figures.
 #pragma once
 
+#include "dictionary/core/statusfigures.h"
+
 #include <QDateTime>
 #include <QTimer>
 #include <QWidget>
@@ -17,16 +19,9 @@ class frmAnzeige : public QWidget
 public:
     explicit frmAnzeige(QWidget *parent = nullptr);
 
-    QLabel *lblW() const { return m_lblW; }
-    QLabel *lblB1W() const { return m_lblB1W; }
-    QLabel *lblB2W() const { return m_lblB2W; }
-    QLabel *lblB3W() const { return m_lblB3W; }
-    QLabel *lblG() const { return m_lblG; }
-    QLabel *lblZ() const { return m_lblZ; }
-    QLabel *lblLAe() const { return m_lblLAe; }
-    QLabel *lblS() const { return m_lblS; }
-    QLabel *lblMS() const { return m_lblMS; }
-    QLabel *lblAW() const { return m_lblAW; }
+    // Shows the figures as the main window last wrote them; a figure not written yet shows the
+    // label's text at start (empty, or "-" for the current counts and the entry number).
+    void showFigures(const StatusFigures &figures);
 
     // Panel 1 shows the time once more (the main window's Time timer calls it every minute).
     void RefreshClockPanel();

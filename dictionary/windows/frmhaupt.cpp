@@ -171,8 +171,9 @@ void frmHaupt::LookUpWord(const QString &word, int originFlag)
             m_txtL->setText(word);
         const LookupResult result = ::LookUpWord(m_words, word);
         if (result.outcome == LookupOutcome::Found) {
-            m_status->lblAW()->setText(QString::number(result.entry.entryNumber));
+            m_figures.currentEntry = result.entry.entryNumber;
             ShowEntry(result.entry);
+            showFigures();
         } else {
             showMessage(m_fraHaupt2, m_lblWnv);
         }
@@ -189,7 +190,7 @@ void frmHaupt::ShowEntry(const WordEntry &entry)
         m_txtD[i]->setText(entry.meanings[i]);
     m_txtBuch->setPlainText(entry.bookList);
     m_txtLektion->setPlainText(FormatLessonField(entry.bookList, entry.lessonList));
-    m_status->lblS()->setText(CountLessonWords(m_lessons, entry.bookList, entry.lessonList));
+    m_figures.entryLessonWords = CountLessonWords(m_lessons, entry.bookList, entry.lessonList);
 }
 
 void frmHaupt::FullTextSearch(int startEntry)
@@ -216,24 +217,20 @@ void frmHaupt::cmdVSuchen_Click()
 
 void frmHaupt::cmdVWeitersuchen_Click()
 {
-    // lblAW holds the entry shown last, or "-" while nothing has been found.
-    const QString shown = m_status->lblAW()->text();
-    FullTextSearch(shown == u"-"_s ? 1 : shown.toInt() + 1);
+    FullTextSearch(m_figures.continueSearchFrom());
 }
 
 void frmHaupt::FillAllWordsList()
 {
     const Browsing::AllWords all = Browsing::collectAllWords(m_lessons);
     m_CboAlleWoerter->setItems(all.words);
-    m_bookWords = all.perBook;
+    m_figures.words = StatusFigures::WordCounts{0, all.perBook};
 }
 
 void frmHaupt::ShowWordCounts()
 {
-    m_status->lblW()->setText(QString::number(m_CboAlleWoerter->count()));
-    m_status->lblB1W()->setText(QString::number(m_bookWords[0]));
-    m_status->lblB2W()->setText(QString::number(m_bookWords[1]));
-    m_status->lblB3W()->setText(QString::number(m_bookWords[2]));
+    m_figures.words->total = m_CboAlleWoerter->count();
+    showFigures();
 }
 
 void frmHaupt::ShowListFileFigures()
@@ -241,12 +238,15 @@ void frmHaupt::ShowListFileFigures()
     const ListFigures::FileFigures figures =
         ListFigures::readFileFigures(m_programDir + u'/' + QLatin1StringView(wordListFileName), QLocale());
     // The figures are shown and kept; the tables loaded at start-up stay as they are.
-    m_lastChangeText = figures.lastChange;
     if (!figures.ok)
         return;
-    m_status->lblG()->setText(QString::number(figures.size));
-    m_status->lblZ()->setText(QString::number(figures.lineCount));
-    m_status->lblLAe()->setText(figures.lastChange);
+    m_figures.file = StatusFigures::FileFigures{figures.size, figures.lineCount, figures.lastChange};
+    showFigures();
+}
+
+void frmHaupt::showFigures()
+{
+    m_status->showFigures(m_figures);
 }
 
 void frmHaupt::FillLessonList()
@@ -269,8 +269,8 @@ void frmHaupt::FillLessonWords()
     const QStringList words =
         Browsing::lessonWords(m_lessons, bookPosition + 1, m_CboLektionen->listIndex() + 1);
     m_CboWoerter->setItems(words);
-    m_lessonWords = int(words.size());
-    m_status->lblMS()->setText(QString::number(m_lessonWords));
+    m_figures.manualLessonWords = int(words.size());
+    showFigures();
 }
 
 void frmHaupt::CboWoerter_Click()

@@ -2,6 +2,7 @@
 // and lesson, the list of all words, the full-text search, the menus, keys and timers.
 #pragma once
 
+#include "dictionary/core/statusfigures.h"
 #include "dictionary/core/wordtable.h"
 
 #include <QMainWindow>
@@ -38,11 +39,16 @@ public:
 
     // The window's animated icon (the Timer timer).
     IconAnimation *iconAnimation() const { return m_iconAnimation; }
+    // The figures the status window shows.
+    const StatusFigures &figures() const { return m_figures; }
     // The shortened last-change text of the word list file.
-    QString lastChangeText() const { return m_lastChangeText; }
+    QString lastChangeText() const { return m_figures.file ? m_figures.file->lastChange : QString(); }
     // The per-book word counters and the word count of the lesson chosen last.
-    qint16 bookWordCount(int book) const { return m_bookWords.at(book - 1); }
-    int lessonWordCount() const { return m_lessonWords; }
+    qint16 bookWordCount(int book) const
+    {
+        return m_figures.words ? m_figures.words->perBook.at(book - 1) : 0;
+    }
+    int lessonWordCount() const { return m_figures.manualLessonWords.value_or(0); }
 
 Q_SIGNALS:
     // "Ende" or the close box: the program ends at once.
@@ -70,6 +76,7 @@ private:
     void ShowListFileFigures();
     void FillLessonList();
     void FillLessonWords();
+    void showFigures();
 
     void cmdSuchen_Click();
     void cmdVSuchen_Click();
@@ -124,7 +131,5 @@ private:
     QTimer *m_time = nullptr;
     IconAnimation *m_iconAnimation = nullptr;
 
-    std::array<qint16, 3> m_bookWords{};
-    int m_lessonWords = 0;
-    QString m_lastChangeText;
+    StatusFigures m_figures;
 };

@@ -34,6 +34,7 @@ struct Program
     }
     ~Program() { Appearance::shutDown(); }
 
+    QString figure(const QString &name) { return program.statusWindow()->findChild<QLabel *>(name)->text(); }
     bool statusShown() const
     {
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -160,7 +161,7 @@ void TestZembrota::characterKeyStartsOnce()
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(MessageBox::recorded().isEmpty());
     QVERIFY(p.exitCodes.isEmpty());
-    QCOMPARE(p.program.statusWindow()->lblW()->text(), u"50"_s);
+    QCOMPARE(p.figure(u"lblW"_s), u"50"_s);
     // The status window was made before the main window and painted by the fallback colouring.
     QCOMPARE(p.program.statusWindow()->palette().color(QPalette::Window),
              QApplication::palette().color(QPalette::Button));
@@ -175,12 +176,12 @@ void TestZembrota::weiterSuchenAfterStartUp()
     QTest::keyClick(p.program.openingWindow(), Qt::Key_X);
     frmHaupt *main = p.program.mainWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
-    QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"-"_s);
+    QCOMPARE(p.figure(u"lblAW"_s), u"-"_s);
     QTest::keyClicks(main->findChild<QLineEdit *>(u"txtVolltext"_s), u"lieben"_s);
     QTest::mouseClick(main->findChild<QWidget *>(u"cmdVWeitersuchen"_s), Qt::LeftButton);
-    QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"1"_s);
+    QCOMPARE(p.figure(u"lblAW"_s), u"1"_s);
     QCOMPARE(main->findChild<QLineEdit *>(u"txtL"_s)->text(), u"amare"_s);
-    QCOMPARE(p.program.statusWindow()->lblS()->text(), u"4 / 2"_s);
+    QCOMPARE(p.figure(u"lblS"_s), u"4 / 2"_s);
 }
 
 void TestZembrota::settingsColourBothWindows()
@@ -248,9 +249,9 @@ void TestZembrota::faultyWordList()
     QVERIFY2(shown[0].text.contains(u"\nZeile 4: "_s), qPrintable(shown[0].text));
     QVERIFY(p.exitCodes.isEmpty());
     // The faulty entry can still be looked up; the good one is in the lists.
-    QCOMPARE(p.program.statusWindow()->lblW()->text(), u"1"_s);
+    QCOMPARE(p.figure(u"lblW"_s), u"1"_s);
     p.program.mainWindow()->LookUpWord(u"amare"_s, 1);
-    QCOMPARE(p.program.statusWindow()->lblAW()->text(), u"1"_s);
+    QCOMPARE(p.figure(u"lblAW"_s), u"1"_s);
 }
 
 void TestZembrota::endFromMenu()
