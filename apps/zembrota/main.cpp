@@ -2,7 +2,6 @@
 #include "common/commandline.h"
 #include "common/ui/helplaunch.h"
 #include "common/version.h"
-#include "dictionary/appearance/appearance.h"
 #include "dictionary/windows/program.h"
 
 #include <QApplication>
@@ -40,8 +39,6 @@ int main(int argc, char *argv[])
     DictionaryProgram::useGermanStandardTexts();
     DictionaryProgram program(HelpLaunch::programDir());
     program.start();
-    const int exitCode = app.exec();
-    // The appearance's windows and timer go before the program's windows and the application.
-    Appearance::shutDown();
-    return exitCode;
+    // The program and every window it owns go before the application object.
+    return app.exec();
 }

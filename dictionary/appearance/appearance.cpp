@@ -1,107 +1,19 @@
-// The process-wide appearance: one colour scheme, the three windows of this library and start-up.
+// The appearance: one colour scheme, the three windows of this library and the start-up step.
 #include "dictionary/appearance/appearance.h"
 
 #include "common/ui/busycursor.h"
 #include "common/ui/helplaunch.h"
-#include "dictionary/appearance/colourscheme.h"
 #include "dictionary/appearance/farbeinstellung.h"
 #include "dictionary/appearance/frmfarben.h"
 #include "dictionary/appearance/frminfo.h"
 #include "dictionary/appearance/frmtrivenna.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QWidget>
 
-#include <memory>
-
-namespace Appearance {
+namespace Zembrota {
 
 namespace {
-
-struct State
-{
-    State()
-    {
-        scheme.setWindow(int(Window::Farben), [this] { return farben(); });
-        scheme.setWindow(int(Window::Info), [this] { return info(); });
-        scheme.setWindow(int(Window::Trivenna), [this] { return trivenna(); });
-    }
-    ~State()
-    {
-        delete m_farben.data();
-        delete m_info.data();
-        delete m_trivenna.data();
-    }
-
-    Einstellungen::Einstellungsort settingsPath() const
-    {
-        return Einstellungen::einstellungsOrt(
-            programDir.isEmpty() ? HelpLaunch::programDir() : programDir,
-            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    }
-
-    frmFarben *farben()
-    {
-        if (!m_farben)
-            m_farben = new frmFarben(scheme, settingsPath().schreiben);
-        return m_farben;
-    }
-    frmInfo *info()
-    {
-        if (!m_info)
-            m_info = new frmInfo;
-        return m_info;
-    }
-    frmTrivenna *trivenna()
-    {
-        if (!m_trivenna) {
-            m_trivenna = new frmTrivenna([this] {
-                frmInfo *about = nullptr;
-                {
-                    BusyCursor busy;
-                    about = info();
-                }
-                about->showModal();
-            });
-            // The close box destroys the window; from then on the next use creates a new one.
-            QObject::connect(m_trivenna, &frmTrivenna::closing, &scheme, [this] { m_trivenna = nullptr; });
-        }
-        return m_trivenna;
-    }
-
-    ColourScheme scheme;
-    QString programDir;
-    bool startedUp = false;
-
-private:
-    QPointer<frmFarben> m_farben;
-    QPointer<frmInfo> m_info;
-    QPointer<frmTrivenna> m_trivenna;
-};
-
-std::unique_ptr<State> &statePointer()
-{
-    static std::unique_ptr<State> state;
-    return state;
-}
-
-State &state()
-{
-    std::unique_ptr<State> &s = statePointer();
-    if (!s) {
-        s = std::make_unique<State>();
-        // The windows go before the application object does.
-        static bool hooked = false;
-        if (!hooked && QCoreApplication::instance()) {
-            hooked = true;
-            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                             QCoreApplication::instance(), [] { statePointer().reset(); });
-        }
-    }
-    return *s;
-}
 
 void showWindow(QWidget *window)
 {
@@ -113,74 +25,83 @@ void showWindow(QWidget *window)
 
 } // namespace
 
-void registerWindow(Window window, WindowGetter getter)
+Appearance::Appearance(const QString &programDir, QObject *parent) : QObject(parent), m_programDir(programDir)
+{}
+
+Appearance::~Appearance()
 {
-    State &s = state();
-    if (window == Window::Haupt)
-        s.scheme.setTimerHost(getter);
-    s.scheme.setWindow(int(window), std::move(getter));
+    delete m_trivenna.data();
 }
 
-void startUp(const QString &programDir)
+Einstellungen::Einstellungsort Appearance::settingsPath() const
 {
-    State &s = state();
-    if (s.startedUp)
+    return Einstellungen::einstellungsOrt(
+        m_programDir.isEmpty() ? HelpLaunch::programDir() : m_programDir,
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+void Appearance::startUp()
+{
+    if (m_startedUp)
         return;
-    s.startedUp = true;
-    s.programDir = programDir;
-    const bool geladen = Einstellungen::EinstellungenLaden(s.settingsPath().lesen, s.scheme.einstellung());
-    // A failed load is coloured here once, as the fallback path.
-    s.scheme.EinstellungenAnwenden(geladen);
+    m_startedUp = true;
+    const bool geladen = Einstellungen::EinstellungenLaden(settingsPath().lesen, m_scheme.einstellung());
+    m_scheme.EinstellungenAnwenden(geladen);
 }
 
-void hostCycleTimer(QWidget *mainWindow)
+frmFarben *Appearance::coloursDialog()
 {
-    state().scheme.hostTimer(mainWindow);
+    if (!m_farben) {
+        // Filled from the settings record as it stands now: after start-up, the loaded settings.
+        m_farben = std::make_unique<frmFarben>(m_scheme, settingsPath().schreiben);
+        m_scheme.addWindow(ColourScheme::Window::Farben, m_farben.get());
+    }
+    return m_farben.get();
 }
 
-void resetCycleState()
+frmInfo *Appearance::aboutWindow()
 {
-    state().scheme.resetCycleState();
+    if (!m_info) {
+        m_info = std::make_unique<frmInfo>();
+        m_scheme.addWindow(ColourScheme::Window::Info, m_info.get());
+    }
+    return m_info.get();
 }
 
-void showColoursDialog()
+frmTrivenna *Appearance::advertWindow()
 {
-    showWindow(state().farben());
+    if (!m_trivenna) {
+        m_trivenna = new frmTrivenna([this] {
+            frmInfo *about = nullptr;
+            {
+                BusyCursor busy;
+                about = aboutWindow();
+            }
+            about->showModal();
+        });
+        // The close box destroys the window (later); from then on the next use creates a new one.
+        connect(m_trivenna, &frmTrivenna::closing, this, [this] {
+            m_trivenna = nullptr;
+            m_scheme.removeWindow(ColourScheme::Window::Trivenna);
+        });
+        m_scheme.addWindow(ColourScheme::Window::Trivenna, m_trivenna);
+    }
+    return m_trivenna;
 }
 
-void showAbout()
+void Appearance::showColoursDialog()
 {
-    showWindow(state().info());
+    showWindow(coloursDialog());
 }
 
-void showAdvert()
+void Appearance::showAbout()
 {
-    showWindow(state().trivenna());
+    showWindow(aboutWindow());
 }
 
-QWidget *coloursDialog()
+void Appearance::showAdvert()
 {
-    return state().farben();
+    showWindow(advertWindow());
 }
 
-QWidget *aboutWindow()
-{
-    return state().info();
-}
-
-QWidget *advertWindow()
-{
-    return state().trivenna();
-}
-
-ColourScheme &colourScheme()
-{
-    return state().scheme;
-}
-
-void shutDown()
-{
-    statePointer().reset();
-}
-
-} // namespace Appearance
+} // namespace Zembrota

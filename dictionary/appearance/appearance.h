@@ -1,51 +1,58 @@
-// The dictionary's appearance as the windows see it: the five coloured windows, the settings put
-// into force at start-up, the colour cycle timer, and the colours, about and advert windows.
+// The dictionary's appearance as one object: the colour scheme with its cycle timer, the settings
+// put into force at start-up, and the colours, about and advert windows, which it owns.
 #pragma once
 
+#include "dictionary/appearance/colourscheme.h"
+#include "dictionary/appearance/farbeinstellung.h"
+
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
-#include <functional>
+#include <memory>
 
-class ColourScheme;
-class QWidget;
+class frmFarben;
+class frmInfo;
+class frmTrivenna;
 
-namespace Appearance {
+namespace Zembrota {
 
-// The coloured windows, in the order they are always painted.
-enum class Window { Anzeige, Farben, Haupt, Info, Trivenna };
+class Appearance : public QObject
+{
+    Q_OBJECT
+public:
+    // The program directory holds zembrota.ini; empty means the running program's directory.
+    explicit Appearance(const QString &programDir, QObject *parent = nullptr);
+    ~Appearance() override;
 
-// dictionary/windows registers how to reach its two coloured windows (the status window and the
-// main window); the getter creates the window, hidden, on first use. The main window also hosts
-// the cycle timer tmeFarben. The appearance registers its own three windows itself.
-using WindowGetter = std::function<QWidget *()>;
-void registerWindow(Window window, WindowGetter getter);
+    // Start-up: reads zembrota.ini and puts it into force, or takes the fallback path (standard
+    // face colour on the coloured windows, no cycle). Runs once; a second call does nothing.
+    void startUp();
 
-// Start-up steps 5 and 6: reads zembrota.ini from the program directory and puts it into force,
-// or takes the fallback path (standard face colour on the five windows, no cycle). Runs once.
-void startUp(const QString &programDir);
+    // Menu and label actions of the main window; each shows its window without making it modal.
+    void showColoursDialog(); // "Hintergrund - Farben"
+    void showAbout();         // "Info"
+    void showAdvert();        // "Weitere Informationen!"
 
-// The main window hosts the cycle timer tmeFarben from its creation on (stopped, interval 0).
-void hostCycleTimer(QWidget *mainWindow);
+    // The appearance's own windows, created hidden on first use and then kept (the advert window
+    // is created afresh after its close box destroyed it).
+    frmFarben *coloursDialog();
+    frmInfo *aboutWindow();
+    frmTrivenna *advertWindow();
 
-// The main window's Form_Load resets the colour cycle state (phase 1, rising, black, counters 0).
-void resetCycleState();
+    // The settings record, the cycle state and the timer.
+    ColourScheme &scheme() { return m_scheme; }
+    // The file start-up reads and the file Apply writes.
+    Einstellungen::Einstellungsort settingsPath() const;
 
-// Menu and label actions of the main window; each shows its window without making it modal.
-void showColoursDialog(); // "Hintergrund - Farben"
-void showAbout();         // "Info"
-void showAdvert();        // "Weitere Informationen!"
+private:
+    ColourScheme m_scheme;
+    QString m_programDir;
+    bool m_startedUp = false;
+    std::unique_ptr<frmFarben> m_farben;
+    std::unique_ptr<frmInfo> m_info;
+    // The close box destroys the advert window itself.
+    QPointer<frmTrivenna> m_trivenna;
+};
 
-// The appearance's own windows, created hidden on first use (the advert window again after its
-// close box destroyed it).
-QWidget *coloursDialog();
-QWidget *aboutWindow();
-QWidget *advertWindow();
-
-// The settings record, the cycle state and the timer, for the windows and the tests.
-ColourScheme &colourScheme();
-
-// Destroys the appearance's windows and forgets everything, as at program start. It runs by itself
-// when the application's event loop ends (aboutToQuit); tests call it between cases.
-void shutDown();
-
-} // namespace Appearance
+} // namespace Zembrota

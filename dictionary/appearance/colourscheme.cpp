@@ -11,18 +11,30 @@ QColor Hintergrund::toQColor() const
     return farbe ? farbe->toQColor() : ColourScheme::systemfarbe();
 }
 
-ColourScheme::ColourScheme(QObject *parent) : QObject(parent)
-{}
-
-void ColourScheme::setWindow(int order, WindowGetter getter)
+ColourScheme::ColourScheme(QObject *parent) : QObject(parent), m_tmeFarben(new QTimer(this))
 {
-    if (order >= 0 && order < windowCount)
-        m_windows[order] = std::move(getter);
+    m_tmeFarben->setObjectName(QStringLiteral("tmeFarben"));
+    m_tmeFarben->setInterval(0);
+    connect(m_tmeFarben, &QTimer::timeout, this, &ColourScheme::tmeFarben_Timer);
 }
 
-void ColourScheme::setTimerHost(WindowGetter getter)
+void ColourScheme::addWindow(Window order, QWidget *window)
 {
-    m_timerHost = std::move(getter);
+    const auto slot = std::size_t(order);
+    m_windows[slot] = window;
+    if (m_missedPainting[slot])
+        paint(window, m_current);
+    m_missedPainting[slot] = false;
+}
+
+void ColourScheme::removeWindow(Window order)
+{
+    m_windows[std::size_t(order)] = nullptr;
+}
+
+QWidget *ColourScheme::window(Window order) const
+{
+    return m_windows[std::size_t(order)];
 }
 
 QColor ColourScheme::systemfarbe()
@@ -62,13 +74,11 @@ void ColourScheme::keepControlsOwnColour(QWidget *window)
 void ColourScheme::FensterFaerben(const Hintergrund &hintergrund)
 {
     m_current = hintergrund;
-    // A getter that creates its window may run code that registers windows anew; iterate a copy.
-    const std::array<WindowGetter, windowCount> windows = m_windows;
-    for (const WindowGetter &getter : windows) {
-        if (!getter)
-            continue;
-        if (QWidget *window = getter())
-            paint(window, hintergrund);
+    for (std::size_t slot = 0; slot < m_windows.size(); ++slot) {
+        if (m_windows[slot])
+            paint(m_windows[slot], hintergrund);
+        else
+            m_missedPainting[slot] = true; // a window created later takes this colour
     }
     Q_EMIT painted(hintergrund);
 }
@@ -99,52 +109,19 @@ void ColourScheme::tmeFarben_Timer()
     FensterFaerben(Hintergrund::aus(farbe));
 }
 
-QTimer *ColourScheme::tmeFarben()
-{
-    if (!m_timer) {
-        const WindowGetter hostGetter = m_timerHost;
-        QObject *host = hostGetter ? hostGetter() : nullptr;
-        // A main window created just now has taken the timer already.
-        if (!m_timer)
-            createTimer(host ? host : this);
-    }
-    return m_timer;
-}
-
-void ColourScheme::hostTimer(QObject *host)
-{
-    if (m_timer && m_timer->parent() == host)
-        return;
-    // A timer the scheme kept for itself, or one left on an earlier window, moves to the new host.
-    delete m_timer.data();
-    createTimer(host);
-}
-
-void ColourScheme::createTimer(QObject *parent)
-{
-    m_timer = new QTimer(parent);
-    m_timer->setObjectName(QStringLiteral("tmeFarben"));
-    m_timer->setInterval(m_interval);
-    connect(m_timer, &QTimer::timeout, this, &ColourScheme::tmeFarben_Timer);
-    // A host window created afresh gets a new timer; what it should do is kept here.
-    if (m_running && m_interval > 0)
-        m_timer->start();
-}
-
 void ColourScheme::startCycle(int intervalMs)
 {
     m_running = true;
     m_interval = intervalMs;
-    QTimer *timer = tmeFarben();
-    timer->setInterval(intervalMs);
+    m_tmeFarben->setInterval(intervalMs);
     if (intervalMs > 0)
-        timer->start();
+        m_tmeFarben->start();
     else
-        timer->stop();
+        m_tmeFarben->stop();
 }
 
 void ColourScheme::stopCycle()
 {
     m_running = false;
-    tmeFarben()->stop();
+    m_tmeFarben->stop();
 }

@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QWidget;
@@ -31,17 +30,22 @@ class ColourScheme : public QObject
 {
     Q_OBJECT
 public:
-    // The coloured windows are always painted in this order.
+    // The coloured windows, in the order they are always painted.
+    enum class Window { Anzeige, Farben, Haupt, Info, Trivenna };
     static constexpr int windowCount = 5;
-    // Returns the window, creating it hidden when it does not exist yet.
-    using WindowGetter = std::function<QWidget *()>;
 
     explicit ColourScheme(QObject *parent = nullptr);
 
-    // order 0..4: status window, colours dialog, main window, about window, advert window.
-    void setWindow(int order, WindowGetter getter);
-    // The window that owns the cycle timer (the main window); without one the scheme owns it.
-    void setTimerHost(WindowGetter getter);
+    // A coloured window just created by its owner: the scheme keeps it while it exists. It is
+    // painted with the colour in force if a painting took place while its place was empty, so that
+    // it shows what it would have been given had it existed; otherwise it keeps its Systemfarbe
+    // until the next painting (an advert window created afresh after its close box destroyed the
+    // one before).
+    void addWindow(Window order, QWidget *window);
+    // The window is going (the advert window's close box); its place is empty from now on.
+    void removeWindow(Window order);
+    // The window of that order while it exists, else nullptr.
+    QWidget *window(Window order) const;
 
     // The desktop's face colour, following the theme.
     static QColor systemfarbe();
@@ -49,7 +53,7 @@ public:
     static void paint(QWidget *window, const Hintergrund &hintergrund);
     static void keepControlsOwnColour(QWidget *window);
 
-    // Sets the background of the five windows in order, creating those not yet there, showing none.
+    // Sets the background of the coloured windows that exist, in order, showing none of them.
     void FensterFaerben(const Hintergrund &hintergrund);
     // Puts the loaded settings into force, once at start-up.
     void EinstellungenAnwenden(bool geladen);
@@ -62,10 +66,8 @@ public:
     void stopCycle();
     bool cycleRunning() const { return m_running; }
     int cycleInterval() const { return m_interval; }
-    QTimer *tmeFarben();
-    // The main window takes the timer when it is created, so that tmeFarben stands on it from the
-    // start: stopped with the interval 0 at program start, or as the scheme last set it.
-    void hostTimer(QObject *host);
+    // The cycle timer: stopped with the interval 0 until the settings or the dialog start it.
+    QTimer *tmeFarben() const { return m_tmeFarben; }
 
     Farbeinstellung &einstellung() { return m_einstellung; }
     Farbwechselzustand &zustand() { return m_zustand; }
@@ -78,11 +80,10 @@ Q_SIGNALS:
     void painted(const Hintergrund &hintergrund);
 
 private:
-    void createTimer(QObject *parent);
-
-    std::array<WindowGetter, windowCount> m_windows;
-    WindowGetter m_timerHost;
-    QPointer<QTimer> m_timer;
+    std::array<QPointer<QWidget>, windowCount> m_windows;
+    // Per place: a painting found it empty since its last window was added.
+    std::array<bool, windowCount> m_missedPainting{};
+    QTimer *m_tmeFarben = nullptr;
     bool m_running = false;
     int m_interval = 0;
     Farbeinstellung m_einstellung;

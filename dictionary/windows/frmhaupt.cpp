@@ -27,8 +27,9 @@
 using namespace Qt::StringLiterals;
 
 frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeige *status,
-                   const QString &programDir, QWidget *parent)
-    : QMainWindow(parent), m_words(words), m_lessons(lessons), m_status(status), m_programDir(programDir)
+                   Zembrota::Appearance &appearance, const QString &programDir, QWidget *parent)
+    : QMainWindow(parent), m_words(words), m_lessons(lessons), m_status(status), m_appearance(appearance),
+      m_programDir(programDir)
 {
     setObjectName(u"frmHaupt"_s);
     setWindowTitle(u"Glossand"_s);
@@ -122,7 +123,7 @@ void frmHaupt::Form_Load()
     FillAllWordsList();
     ShowWordCounts();
     ShowListFileFigures();
-    Appearance::resetCycleState();
+    m_appearance.scheme().resetCycleState();
     // Start-up shows the status window.
     m_mnuStatus->setChecked(true);
 }
@@ -297,7 +298,7 @@ void frmHaupt::mnuStatus_Click()
 void frmHaupt::mnuFarben_Click()
 {
     BusyCursor busy;
-    Appearance::showColoursDialog();
+    m_appearance.showColoursDialog();
 }
 
 void frmHaupt::mnuHilfe1_Click()
@@ -313,13 +314,13 @@ void frmHaupt::mnuHilfe2_Click()
 void frmHaupt::mnuHilfe3_Click()
 {
     BusyCursor busy;
-    Appearance::showAbout();
+    m_appearance.showAbout();
 }
 
 void frmHaupt::lblWI_Click()
 {
     BusyCursor busy;
-    Appearance::showAdvert();
+    m_appearance.showAdvert();
 }
 
 void frmHaupt::Time_Timer()

@@ -21,14 +21,18 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 struct WordEntry;
+namespace Zembrota {
+class Appearance;
+}
 
 class frmHaupt : public QMainWindow
 {
     Q_OBJECT
 public:
-    // The tables and the status window live as long as the program; programDir holds latein.lst.
+    // The tables, the status window and the appearance live as long as the program; programDir
+    // holds latein.lst.
     frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeige *status,
-             const QString &programDir, QWidget *parent = nullptr);
+             Zembrota::Appearance &appearance, const QString &programDir, QWidget *parent = nullptr);
     ~frmHaupt() override;
 
     // Looks the word up and shows the entry or the message; origin 1 (typed, or found by the
@@ -95,6 +99,7 @@ private:
     const WordTable &m_words;
     const LessonTable &m_lessons;
     frmAnzeige *m_status;
+    Zembrota::Appearance &m_appearance;
     QString m_programDir;
 
     QWidget *m_client = nullptr;

@@ -1,7 +1,6 @@
 // The main window's controls, menus and timers, one row per control.
 #include "common/ui/iconanimation.h"
 #include "common/ui/linklabel.h"
-#include "dictionary/appearance/appearance.h"
 #include "common/ui/controls.h"
 #include "dictionary/windows/dropdownlist.h"
 #include "dictionary/windows/frmhaupt.h"
@@ -214,8 +213,6 @@ void frmHaupt::buildTimers()
     m_iconAnimation = new IconAnimation(this);
     m_iconAnimation->setObjectName(u"IconAnimation"_s);
     m_iconAnimation->timer()->setObjectName(u"Timer"_s);
-    // tmeFarben: the colour cycle, stopped until the settings or the colours dialog start it.
-    Appearance::hostCycleTimer(this);
 }
 
 void frmHaupt::setTabOrderOfControls()

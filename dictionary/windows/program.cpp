@@ -1,10 +1,9 @@
-// The dictionary program: start-up in its order, the two coloured windows made known to the
-// appearance, and the end of the run.
+// The dictionary program: start-up in its order, its windows created and handed to the colour
+// scheme, and the end of the run.
 #include "dictionary/windows/program.h"
 
 #include "common/ui/busycursor.h"
 #include "common/ui/messagebox.h"
-#include "dictionary/appearance/appearance.h"
 #include "common/ui/controls.h"
 #include "dictionary/windows/frmanzeige.h"
 #include "dictionary/windows/frmeroeffnung.h"
@@ -16,14 +15,12 @@
 #include <QTranslator>
 
 DictionaryProgram::DictionaryProgram(const QString &programDir, QObject *parent)
-    : QObject(parent), m_programDir(programDir), m_exit([](int code) { QCoreApplication::exit(code); })
+    : QObject(parent), m_programDir(programDir), m_appearance(programDir),
+      m_exit([](int code) { QCoreApplication::exit(code); })
 {
     Controls::installFontSubstitutes();
-    Appearance::registerWindow(Appearance::Window::Anzeige, [this] { return statusWindow(); });
-    Appearance::registerWindow(Appearance::Window::Haupt, [this] { return mainWindow(); });
 }
 
-// The appearance holds getters into this program: Appearance::shutDown() comes first.
 DictionaryProgram::~DictionaryProgram() = default;
 
 void DictionaryProgram::useGermanStandardTexts()
@@ -51,16 +48,20 @@ void DictionaryProgram::StartUpLoad()
 
 frmAnzeige *DictionaryProgram::statusWindow()
 {
-    if (!m_status)
+    if (!m_status) {
         m_status = std::make_unique<frmAnzeige>();
+        m_appearance.scheme().addWindow(ColourScheme::Window::Anzeige, m_status.get());
+    }
     return m_status.get();
 }
 
 frmHaupt *DictionaryProgram::mainWindow()
 {
     if (!m_main) {
-        m_main = std::make_unique<frmHaupt>(m_list.words, m_list.lessons, statusWindow(), m_programDir);
+        m_main = std::make_unique<frmHaupt>(m_list.words, m_list.lessons, statusWindow(), m_appearance,
+                                            m_programDir);
         connect(m_main.get(), &frmHaupt::EndRequested, this, [this] { endProgram(0); });
+        m_appearance.scheme().addWindow(ColourScheme::Window::Haupt, m_main.get());
     }
     return m_main.get();
 }
@@ -90,7 +91,10 @@ void DictionaryProgram::takeWordList(WordList list)
 
 void DictionaryProgram::applySettings()
 {
-    Appearance::startUp(m_programDir);
+    // The main window is created as the settings come into force; its load fills the lists and
+    // the status figures.
+    mainWindow();
+    m_appearance.startUp();
 }
 
 void DictionaryProgram::showMainWindow()

@@ -1,7 +1,8 @@
-// The dictionary program as a whole: its tables and windows, the start-up from the opening window,
-// and the end of the run.
+// The dictionary program as a whole: it owns its tables, its windows and the appearance with the
+// colour scheme, runs the start-up from the opening window and ends the run.
 #pragma once
 
+#include "dictionary/appearance/appearance.h"
 #include "dictionary/core/startup.h"
 #include "dictionary/core/wordlist.h"
 
@@ -36,6 +37,8 @@ public:
     frmHaupt *mainWindow();
     bool hasMainWindow() const { return m_main != nullptr; }
     const WordList &wordList() const { return m_list; }
+    // The colour scheme and the colours, about and advert windows.
+    Zembrota::Appearance &appearance() { return m_appearance; }
 
     // How the run ends (the event loop's exit by default); tests record it instead.
     using Exit = std::function<void(int exitCode)>;
@@ -60,6 +63,8 @@ private:
 
     QString m_programDir;
     WordList m_list;
+    // Declared before the windows: the main window uses it to its end.
+    Zembrota::Appearance m_appearance;
     std::unique_ptr<frmEroeffnung> m_opening;
     std::unique_ptr<frmAnzeige> m_status;
     std::unique_ptr<frmHaupt> m_main;

@@ -5,10 +5,13 @@
 #include "dictionary/appearance/appearance.h"
 #include "dictionary/appearance/colourscheme.h"
 #include "dictionary/appearance/frmfarben.h"
+#include "dictionary/appearance/frminfo.h"
+#include "dictionary/appearance/frmtrivenna.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -19,45 +22,40 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The status and main windows as dictionary/windows registers them: created hidden on first use.
-struct RegisteredWindows
+// A fresh appearance with the status and main windows as the dictionary program creates them:
+// the status window first, the main window as the settings come into force.
+struct Program
 {
-    RegisteredWindows()
+    explicit Program(const QString &dir) : appearance(dir)
     {
-        Appearance::registerWindow(Appearance::Window::Anzeige,
-                                   [this] { return get(anzeige, u"frmAnzeige"_s); });
-        Appearance::registerWindow(Appearance::Window::Haupt, [this] {
-            if (haupt)
-                return haupt.get();
+        anzeige.setObjectName(u"frmAnzeige"_s);
+        appearance.scheme().addWindow(ColourScheme::Window::Anzeige, &anzeige);
+    }
+    void startUp()
+    {
+        if (!haupt) {
             ++hauptLoads; // Form_Load
-            get(haupt, u"frmHaupt"_s);
-            // The main window takes the cycle timer as it is created.
-            Appearance::hostCycleTimer(haupt.get());
-            return haupt.get();
-        });
-    }
-    QWidget *get(std::unique_ptr<QWidget> &slot, const QString &name)
-    {
-        if (!slot) {
-            slot = std::make_unique<QWidget>();
-            slot->setObjectName(name);
+            haupt = std::make_unique<QWidget>();
+            haupt->setObjectName(u"frmHaupt"_s);
+            appearance.scheme().addWindow(ColourScheme::Window::Haupt, haupt.get());
         }
-        return slot.get();
+        appearance.startUp();
     }
-    QList<QWidget *> all() const
+    QList<QWidget *> all()
     {
-        return {anzeige.get(), Appearance::coloursDialog(), haupt.get(), Appearance::aboutWindow(),
-                Appearance::advertWindow()};
+        return {&anzeige, appearance.coloursDialog(), haupt.get(), appearance.aboutWindow(),
+                appearance.advertWindow()};
     }
-    QStringList backgrounds() const
+    QStringList backgrounds()
     {
         QStringList result;
         for (QWidget *w : all())
-            result.append(w ? w->palette().color(QPalette::Window).name() : u"-"_s);
+            result.append(w->palette().color(QPalette::Window).name());
         return result;
     }
 
-    std::unique_ptr<QWidget> anzeige;
+    Zembrota::Appearance appearance;
+    QWidget anzeige;
     std::unique_ptr<QWidget> haupt;
     int hauptLoads = 0;
 };
@@ -107,7 +105,6 @@ void TestAppearance::init()
 
 void TestAppearance::cleanup()
 {
-    Appearance::shutDown();
     HelpLaunch::setProgramDir(QString());
     MessageBox::stopRecording();
     m_dir.reset();
@@ -139,19 +136,21 @@ void TestAppearance::startUp()
     QFETCH(bool, cycle);
     if (!file.isEmpty())
         m_dir->write(u"zembrota.ini"_s, file);
-    RegisteredWindows windows;
-    Appearance::startUp(m_dir->path());
-    ColourScheme &scheme = Appearance::colourScheme();
+    Program windows(m_dir->path());
+    windows.startUp();
+    ColourScheme &scheme = windows.appearance.scheme();
     QCOMPARE(scheme.cycleRunning(), cycle);
-    QCOMPARE(windows.hauptLoads, 1); // the main window was created by painting or by its timer
-    // One timer, on the main window from its creation on, also when the cycle created the window.
-    QCOMPARE(windows.haupt->findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
-    QTimer *timer = windows.haupt->findChild<QTimer *>(u"tmeFarben"_s);
+    QCOMPARE(windows.hauptLoads, 1);
+    // One timer, the scheme's, whether a cycle runs or not.
+    QCOMPARE(scheme.findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
+    QTimer *timer = scheme.findChild<QTimer *>(u"tmeFarben"_s);
     QCOMPARE(scheme.tmeFarben(), timer);
     if (cycle) {
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 50);
-        QVERIFY(!windows.anzeige); // not painted before the first tick
+        // not painted before the first tick
+        QCOMPARE(windows.anzeige.palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Window));
     } else {
         QVERIFY(!timer->isActive());
         QCOMPARE(timer->interval(), 0);
@@ -166,13 +165,13 @@ void TestAppearance::startUp()
 void TestAppearance::startUpRunsOnce()
 {
     m_dir->write(u"zembrota.ini"_s, "BF\r\nAus\r\n100\r\n0\r\n255\r\n0\r\n");
-    RegisteredWindows windows;
+    Program windows(m_dir->path());
     int paints = 0;
-    connect(&Appearance::colourScheme(), &ColourScheme::painted, this, [&paints] { ++paints; });
-    Appearance::startUp(m_dir->path());
+    connect(&windows.appearance.scheme(), &ColourScheme::painted, this, [&paints] { ++paints; });
+    windows.startUp();
     QCOMPARE(paints, 1);
     m_dir->write(u"zembrota.ini"_s, "BF\r\nAus\r\n100\r\n0\r\n0\r\n255\r\n");
-    Appearance::startUp(m_dir->path());
+    windows.startUp();
     QCOMPARE(paints, 1);
     QCOMPARE(windows.haupt->palette().color(QPalette::Window), QColor(0, 255, 0));
     QCOMPARE(windows.hauptLoads, 1);
@@ -201,10 +200,10 @@ void TestAppearance::dialogFilledFromTheFile()
     QFETCH(bool, applyOn);
     if (!file.isEmpty())
         m_dir->write(u"zembrota.ini"_s, file);
-    RegisteredWindows windows;
-    Appearance::startUp(m_dir->path());
-    Appearance::showColoursDialog();
-    QWidget *dialog = Appearance::coloursDialog();
+    Program windows(m_dir->path());
+    windows.startUp();
+    windows.appearance.showColoursDialog();
+    QWidget *dialog = windows.appearance.coloursDialog();
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->findChild<QRadioButton *>(mode)->isChecked());
     QVERIFY(dialog->findChild<QRadioButton *>(cycle)->isChecked());
@@ -214,9 +213,9 @@ void TestAppearance::dialogFilledFromTheFile()
 
 void TestAppearance::applyWritesBesideTheProgram()
 {
-    RegisteredWindows windows;
-    Appearance::startUp(m_dir->path());
-    auto *dialog = static_cast<frmFarben *>(Appearance::coloursDialog());
+    Program windows(m_dir->path());
+    windows.startUp();
+    frmFarben *dialog = windows.appearance.coloursDialog();
     dialog->findChild<QLineEdit *>(u"txtWechsel"_s)->setText(u"250"_s);
     dialog->findChild<QLineEdit *>(u"txtGelb"_s)->setText(u"255"_s);
     QVERIFY(dialog->EinstellungenUebernehmen());
@@ -227,54 +226,62 @@ void TestAppearance::applyWritesBesideTheProgram()
 void TestAppearance::cycleColoursWindowsOpenedLater()
 {
     m_dir->write(u"zembrota.ini"_s, "FW\r\nSW\r\n0\r\n0\r\n0\r\n0\r\n");
-    RegisteredWindows windows;
-    Appearance::startUp(m_dir->path());
-    ColourScheme &scheme = Appearance::colourScheme();
+    Program windows(m_dir->path());
+    windows.startUp();
+    ColourScheme &scheme = windows.appearance.scheme();
     // Interval 0: running, but the timer never fires.
     QVERIFY(scheme.cycleRunning());
-    QVERIFY(!windows.haupt->findChild<QTimer *>(u"tmeFarben"_s)->isActive());
+    QVERIFY(!scheme.findChild<QTimer *>(u"tmeFarben"_s)->isActive());
     // The main window's load resets the cycle state; ticks then paint every window, also those
     // not yet open, which show the colour when they are opened.
-    Appearance::resetCycleState();
+    scheme.resetCycleState();
     scheme.tmeFarben_Timer();
     scheme.tmeFarben_Timer();
     QCOMPARE(windows.backgrounds(), QStringList(5, u"#010101"_s));
-    Appearance::showAbout();
-    QCOMPARE(Appearance::aboutWindow()->palette().color(QPalette::Window), QColor(1, 1, 1));
+    windows.appearance.showAbout();
+    QCOMPARE(windows.appearance.aboutWindow()->palette().color(QPalette::Window), QColor(1, 1, 1));
 }
 
 void TestAppearance::advertRecreatedInStandardColour()
 {
     m_dir->write(u"zembrota.ini"_s, "BF\r\nAus\r\n100\r\n0\r\n0\r\n255\r\n");
-    RegisteredWindows windows;
-    Appearance::startUp(m_dir->path());
-    Appearance::showAdvert();
-    QPointer<QWidget> first = Appearance::advertWindow();
+    Program windows(m_dir->path());
+    windows.startUp();
+    Zembrota::Appearance &appearance = windows.appearance;
+    appearance.showAdvert();
+    QPointer<QWidget> first = appearance.advertWindow();
     QCOMPARE(first->palette().color(QPalette::Window), QColor(0, 0, 255));
     // "OK" hides it and keeps it.
     first->hide();
-    QCOMPARE(Appearance::advertWindow(), first.data());
+    QCOMPARE(appearance.advertWindow(), first.data());
     // The close box destroys it; the next one starts in the standard colour.
-    Appearance::showAdvert();
+    appearance.showAdvert();
     QVERIFY(first->close());
-    QWidget *second = Appearance::advertWindow();
+    QWidget *second = appearance.advertWindow();
     QVERIFY(second != first.data());
     QCOMPARE(second->palette().color(QPalette::Window).name(), systemName());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!first);
-    QCOMPARE(Appearance::advertWindow(), second);
-    Appearance::colourScheme().FensterFaerben(Hintergrund::aus({0, 0, 255}));
+    QCOMPARE(appearance.advertWindow(), second);
+    appearance.scheme().FensterFaerben(Hintergrund::aus({0, 0, 255}));
     QCOMPARE(second->palette().color(QPalette::Window), QColor(0, 0, 255));
+    // Closed again and painted while it is gone: the next one shows what it missed.
+    QVERIFY(second->close());
+    appearance.scheme().FensterFaerben(Hintergrund::aus({0, 255, 0}));
+    QCOMPARE(appearance.advertWindow()->palette().color(QPalette::Window), QColor(0, 255, 0));
 }
 
 void TestAppearance::showWindows()
 {
-    RegisteredWindows windows;
-    Appearance::startUp(m_dir->path());
-    Appearance::showColoursDialog();
-    Appearance::showAbout();
-    Appearance::showAdvert();
-    for (QWidget *w : {Appearance::coloursDialog(), Appearance::aboutWindow(), Appearance::advertWindow()}) {
+    Program windows(m_dir->path());
+    windows.startUp();
+    Zembrota::Appearance &appearance = windows.appearance;
+    appearance.showColoursDialog();
+    appearance.showAbout();
+    appearance.showAdvert();
+    for (QWidget *w : {static_cast<QWidget *>(appearance.coloursDialog()),
+                       static_cast<QWidget *>(appearance.aboutWindow()),
+                       static_cast<QWidget *>(appearance.advertWindow())}) {
         QVERIFY(w->isVisible());
         QVERIFY(!w->isModal());
     }

@@ -17,30 +17,40 @@ namespace {
 
 const QStringList windowNames{u"frmAnzeige"_s, u"frmFarben"_s, u"frmHaupt"_s, u"frmInfo"_s, u"frmTrivenna"_s};
 
-// Five plain windows, created hidden by their getters on first use; every getter call is logged.
+// A plain window that logs every change of its palette, that is every painting, by its name.
+class LoggedWindow : public QWidget
+{
+public:
+    LoggedWindow(const QString &name, QStringList &log) : m_log(log) { setObjectName(name); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            m_log.append(objectName());
+        QWidget::changeEvent(event);
+    }
+
+private:
+    QStringList &m_log;
+};
+
+// Five plain windows handed to the scheme as their owner creates them, last one first, so that the
+// painting order is the scheme's own.
 struct FakeWindows
 {
     std::array<std::unique_ptr<QWidget>, 5> windows;
-    QStringList calls;
-    QStringList created;
+    QStringList painted; // windows in the order they were painted
 
     void registerInto(ColourScheme &scheme)
     {
-        for (int i = 0; i < 5; ++i)
-            scheme.setWindow(i, [this, i] { return get(i); });
-        scheme.setTimerHost([this] { return get(2); });
-    }
-    QWidget *get(int i)
-    {
-        calls.append(windowNames.at(i));
-        if (!windows[i]) {
-            windows[i] = std::make_unique<QWidget>();
-            windows[i]->setObjectName(windowNames.at(i));
-            created.append(windowNames.at(i));
+        for (int i = 4; i >= 0; --i) {
+            windows[i] = std::make_unique<LoggedWindow>(windowNames.at(i), painted);
+            scheme.addWindow(ColourScheme::Window(i), windows[i].get());
         }
-        return windows[i].get();
     }
-    // Each window's background as text, "-" for a window not created.
+    QWidget *get(int i) const { return windows[i].get(); }
+    // Each window's background as text.
     QStringList backgrounds() const
     {
         QStringList result;
@@ -77,8 +87,9 @@ private Q_SLOTS:
     void tickDoesNothingInFixedModes();
     void fixedColourPauseResumesTheCycle();
     void otherCycleStartsFromBlack();
-    void timerBelongsToTheMainWindow();
-    void mainWindowHostsTimerFromTheStart();
+    void timerBelongsToTheScheme();
+    void windowsAddedLater_data();
+    void windowsAddedLater();
     void intervalZeroNeverFires();
     void runningTimerTicks();
     void resetCycleState();
@@ -97,9 +108,9 @@ void TestColourScheme::paintsInOrderWithoutShowing()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
+    QVERIFY(fake.painted.isEmpty()); // added before any painting: they keep their colour
     scheme.FensterFaerben(Hintergrund::aus({255, 0, 0}));
-    QCOMPARE(fake.calls, windowNames);
-    QCOMPARE(fake.created, windowNames);
+    QCOMPARE(fake.painted, windowNames);
     QCOMPARE(fake.backgrounds(), all(u"#ff0000"_s));
     for (const auto &w : fake.windows) {
         QVERIFY(!w->isVisible());
@@ -113,7 +124,6 @@ void TestColourScheme::paintsInOrderWithoutShowing()
     QCOMPARE(fake.backgrounds(), all(u"#ff00ff"_s));
     scheme.FensterFaerben(Hintergrund::systemfarbe());
     QCOMPARE(fake.backgrounds(), all(systemName()));
-    QCOMPARE(fake.created.size(), 5);
 }
 
 void TestColourScheme::paintsOnlyTheWindowsOwnBackground()
@@ -191,9 +201,8 @@ void TestColourScheme::einstellungenAnwenden()
     scheme.einstellung() = {modus, u"Alle"_s, 255, 128, 0, wechselzeit};
     scheme.EinstellungenAnwenden(loaded);
     if (backgrounds == u"-"_s) {
-        // A cycle leaves the windows as they are until its first tick; only the main window, the
-        // timer's owner, is created.
-        QCOMPARE(fake.created, QStringList{u"frmHaupt"_s});
+        // A cycle leaves the windows as they are until its first tick.
+        QVERIFY(fake.painted.isEmpty());
         QCOMPARE(fake.windows[2]->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Window));
     } else {
@@ -259,7 +268,7 @@ void TestColourScheme::tickDoesNothingInFixedModes()
     scheme.einstellung().modus = modus;
     scheme.einstellung().wechselart = u"ST"_s;
     scheme.tmeFarben_Timer();
-    QVERIFY(fake.created.isEmpty());
+    QVERIFY(fake.painted.isEmpty());
     QCOMPARE(scheme.zustand().zaehlerST, qint16(0));
 }
 
@@ -305,64 +314,58 @@ void TestColourScheme::otherCycleStartsFromBlack()
     QCOMPARE(fake.backgrounds(), all(u"#010100"_s));
 }
 
-void TestColourScheme::timerBelongsToTheMainWindow()
+void TestColourScheme::timerBelongsToTheScheme()
 {
+    // tmeFarben is there from the scheme's creation on: stopped, interval 0, owned by the scheme.
     ColourScheme scheme;
-    FakeWindows fake;
-    fake.registerInto(scheme);
     QTimer *timer = scheme.tmeFarben();
     QCOMPARE(timer->objectName(), u"tmeFarben"_s);
-    QCOMPARE(timer->parent(), fake.windows[2].get());
-    QCOMPARE(fake.windows[2]->findChild<QTimer *>(u"tmeFarben"_s), timer);
-    QVERIFY(!timer->isActive());
-    // Without a main window the scheme keeps the timer itself.
-    ColourScheme alone;
-    QCOMPARE(alone.tmeFarben()->parent(), &alone);
-}
-
-void TestColourScheme::mainWindowHostsTimerFromTheStart()
-{
-    // The main window takes tmeFarben as it is created: stopped, interval 0.
-    ColourScheme scheme;
-    QWidget haupt;
-    scheme.hostTimer(&haupt);
-    QTimer *timer = haupt.findChild<QTimer *>(u"tmeFarben"_s);
-    QVERIFY(timer);
-    QCOMPARE(scheme.tmeFarben(), timer);
+    QCOMPARE(timer->parent(), &scheme);
+    QCOMPARE(scheme.findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
     QCOMPARE(timer->interval(), 0);
     QVERIFY(!timer->isActive());
-    scheme.hostTimer(&haupt);
-    QCOMPARE(haupt.findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
+    // A cycle started before any window exists runs in the same timer.
+    scheme.startCycle(40);
     QCOMPARE(scheme.tmeFarben(), timer);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 40);
+}
 
-    // A cycle started while the scheme kept the timer itself runs on in the window's timer.
-    ColourScheme early;
-    early.startCycle(40);
-    QPointer<QTimer> own = early.tmeFarben();
-    QCOMPARE(own->parent(), &early);
-    QWidget later;
-    early.hostTimer(&later);
-    QVERIFY(own.isNull());
-    QCOMPARE(early.tmeFarben()->parent(), &later);
-    QVERIFY(early.tmeFarben()->isActive());
-    QCOMPARE(early.tmeFarben()->interval(), 40);
+void TestColourScheme::windowsAddedLater_data()
+{
+    QTest::addColumn<bool>("paintedBefore");
+    QTest::addColumn<QString>("background");
+    QTest::newRow("nothing painted yet: keeps its colour") << false << u"#123456"_s;
+    QTest::newRow("painted while it was missing: takes the colour") << true << u"#ff0000"_s;
+}
 
-    // The timer's first use may create the main window, which takes the timer while it is being
-    // created: there is still one timer, and it runs.
-    ColourScheme lazy;
-    std::unique_ptr<QWidget> created;
-    lazy.setTimerHost([&lazy, &created] {
-        if (!created) {
-            created = std::make_unique<QWidget>();
-            lazy.hostTimer(created.get());
-        }
-        return created.get();
-    });
-    lazy.startCycle(25);
-    QCOMPARE(created->findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
-    QCOMPARE(lazy.tmeFarben()->parent(), created.get());
-    QVERIFY(lazy.tmeFarben()->isActive());
-    QCOMPARE(lazy.tmeFarben()->interval(), 25);
+void TestColourScheme::windowsAddedLater()
+{
+    QFETCH(bool, paintedBefore);
+    QFETCH(QString, background);
+    ColourScheme scheme;
+    if (paintedBefore)
+        scheme.FensterFaerben(Hintergrund::aus({255, 0, 0}));
+    auto window = std::make_unique<QWidget>();
+    ColourScheme::paint(window.get(), Hintergrund::aus({0x12, 0x34, 0x56}));
+    scheme.addWindow(ColourScheme::Window::Info, window.get());
+    QCOMPARE(window->palette().color(QPalette::Window).name(), background);
+    QCOMPARE(scheme.window(ColourScheme::Window::Info), window.get());
+    QVERIFY(!window->isVisible()); // adding paints, it never shows
+
+    // A window that goes leaves its place empty; its successor takes the colour painted since.
+    window.reset();
+    QCOMPARE(scheme.window(ColourScheme::Window::Info), nullptr);
+    scheme.FensterFaerben(Hintergrund::aus({0, 0, 255})); // paints no dangling window
+    QWidget successor;
+    scheme.addWindow(ColourScheme::Window::Info, &successor);
+    QCOMPARE(successor.palette().color(QPalette::Window), QColor(0, 0, 255));
+    // Added with no painting in between, a further window keeps its own colour.
+    scheme.removeWindow(ColourScheme::Window::Info);
+    QWidget third;
+    ColourScheme::paint(&third, Hintergrund::systemfarbe());
+    scheme.addWindow(ColourScheme::Window::Info, &third);
+    QCOMPARE(third.palette().color(QPalette::Window).name(), systemName());
 }
 
 void TestColourScheme::intervalZeroNeverFires()
@@ -393,7 +396,7 @@ void TestColourScheme::runningTimerTicks()
     scheme.EinstellungenAnwenden(true);
     QTRY_VERIFY(scheme.zustand().zaehlerST >= 2);
     scheme.stopCycle();
-    QVERIFY(fake.backgrounds().at(0) != u"-"_s);
+    QVERIFY(fake.painted.contains(u"frmAnzeige"_s));
 }
 
 void TestColourScheme::resetCycleState()

@@ -31,12 +31,11 @@ struct Fixture
         scheme.einstellung() = einstellung;
         for (int i : {0, 2, 3, 4}) {
             others[i] = std::make_unique<QWidget>();
-            scheme.setWindow(i, [this, i] { return others[i].get(); });
+            scheme.addWindow(ColourScheme::Window(i), others[i].get());
         }
-        scheme.setTimerHost([this] { return others[2].get(); });
         dialog = std::make_unique<frmFarben>(scheme, settingsPath.isEmpty() ? dir.file(u"zembrota.ini"_s)
                                                                             : settingsPath);
-        scheme.setWindow(1, [this] { return dialog.get(); });
+        scheme.addWindow(ColourScheme::Window::Farben, dialog.get());
     }
     template <typename T> T *get(const QString &name) const { return dialog->findChild<T *>(name); }
     QRadioButton *option(const QString &name) const { return get<QRadioButton>(name); }

@@ -3,6 +3,9 @@
 #include "common/ui/linklabel.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/appearance.h"
+#include "dictionary/appearance/frmfarben.h"
+#include "dictionary/appearance/frminfo.h"
+#include "dictionary/appearance/frmtrivenna.h"
 #include "dictionary/windows/dropdownlist.h"
 #include "dictionary/windows/frmanzeige.h"
 #include "dictionary/windows/frmhaupt.h"
@@ -30,8 +33,10 @@ namespace {
 struct Windows
 {
     WordList wordList = WindowTest::loadTestList();
+    TestSupport::ProgramDir settingsDir;
+    Zembrota::Appearance appearance{settingsDir.path()};
     frmAnzeige status;
-    frmHaupt main{wordList.words, wordList.lessons, &status, WindowTest::wordListDir()};
+    frmHaupt main{wordList.words, wordList.lessons, &status, appearance, WindowTest::wordListDir()};
 
     Windows()
     {
@@ -172,7 +177,6 @@ void TestFrmHaupt::cleanup()
     MessageBox::stopRecording();
     MessageBox::clearRecorded();
     QLocale::setDefault(QLocale::c());
-    Appearance::shutDown();
 }
 
 void TestFrmHaupt::everyControlHasItsName_data()
@@ -239,7 +243,9 @@ void TestFrmHaupt::everyControlHasItsName()
     Windows w;
     if (name == w.main.objectName())
         return;
-    QVERIFY2(w.main.findChild<QObject *>(name), qPrintable(name));
+    // The colour cycle's timer belongs to the colour scheme, which drives every coloured window.
+    const QObject *owner = name == u"tmeFarben"_s ? static_cast<QObject *>(&w.appearance.scheme()) : &w.main;
+    QVERIFY2(owner->findChild<QObject *>(name), qPrintable(name));
 }
 
 void TestFrmHaupt::layoutOfTheMainWindow()
@@ -273,9 +279,9 @@ void TestFrmHaupt::layoutOfTheMainWindow()
     QCOMPARE(w.main.findChild<QAction *>(u"mnuFarben"_s)->text(), u"Hintergrund - Farben"_s);
     QCOMPARE(w.main.findChild<QTimer *>(u"Time"_s)->interval(), 60000);
     QVERIFY(w.main.findChild<QTimer *>(u"Time"_s)->isActive());
-    // The colour cycle's timer stands on the window from the start, stopped, interval 0.
-    QCOMPARE(w.main.findChild<QTimer *>(u"tmeFarben"_s)->interval(), 0);
-    QVERIFY(!w.main.findChild<QTimer *>(u"tmeFarben"_s)->isActive());
+    // The colour cycle's timer is there from the start, stopped, interval 0.
+    QCOMPARE(w.appearance.scheme().tmeFarben()->interval(), 0);
+    QVERIFY(!w.appearance.scheme().tmeFarben()->isActive());
     QCOMPARE(w.main.iconAnimation()->timer()->objectName(), u"Timer"_s);
     QCOMPARE(w.main.iconAnimation()->timer()->interval(), 100);
     QVERIFY(w.main.iconAnimation()->timer()->isActive());
@@ -443,7 +449,8 @@ void TestFrmHaupt::startFigures()
     frmAnzeige status;
     QCOMPARE(status.findChild<QLabel *>(u"lblAW"_s)->text(), u"-"_s);
     QCOMPARE(status.findChild<QLabel *>(u"lblW"_s)->text(), QString());
-    frmHaupt main(list.words, list.lessons, &status, dir.path());
+    Zembrota::Appearance appearance(dir.path());
+    frmHaupt main(list.words, list.lessons, &status, appearance, dir.path());
     auto figure = [&](const QString &name) { return status.findChild<QLabel *>(name)->text(); };
     QCOMPARE(figure(u"lblW"_s), u"50"_s);
     QCOMPARE(figure(u"lblB1W"_s), u"20"_s);
@@ -1056,9 +1063,9 @@ void TestFrmHaupt::appearanceWindows()
     } else {
         QTest::keySequence(w.txtL(), QKeySequence(how));
     }
-    QWidget *shown = window == 0   ? Appearance::coloursDialog()
-                     : window == 1 ? Appearance::aboutWindow()
-                                   : Appearance::advertWindow();
+    QWidget *shown = window == 0   ? static_cast<QWidget *>(w.appearance.coloursDialog())
+                     : window == 1 ? static_cast<QWidget *>(w.appearance.aboutWindow())
+                                   : static_cast<QWidget *>(w.appearance.advertWindow());
     QVERIFY(shown->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
     shown->hide();

@@ -1,7 +1,9 @@
 // The dictionary program from the opening window to the main window, with its failure paths.
 #include "common/ui/maker.h"
 #include "common/ui/messagebox.h"
-#include "dictionary/appearance/appearance.h"
+#include "dictionary/appearance/frmfarben.h"
+#include "dictionary/appearance/frminfo.h"
+#include "dictionary/appearance/frmtrivenna.h"
 #include "dictionary/windows/frmanzeige.h"
 #include "dictionary/windows/frmeroeffnung.h"
 #include "dictionary/windows/frmhaupt.h"
@@ -15,6 +17,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -24,7 +27,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A program whose end is recorded; the appearance lets go of its windows before they go.
+// A program whose end is recorded.
 struct Program
 {
     explicit Program(const QString &dir) : program(dir)
@@ -32,7 +35,6 @@ struct Program
         program.setExit([this](int code) { exitCodes << code; });
         program.start();
     }
-    ~Program() { Appearance::shutDown(); }
 
     QString figure(const QString &name) { return program.statusWindow()->findChild<QLabel *>(name)->text(); }
     bool statusShown() const
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void characterKeyStartsOnce();
     void weiterSuchenAfterStartUp();
     void settingsColourBothWindows();
+    void programOwnsItsWindows();
     void unreadableWordList_data();
     void unreadableWordList();
     void faultyWordList();
@@ -200,6 +203,44 @@ void TestZembrota::settingsColourBothWindows()
     // The fields keep their own colours.
     QCOMPARE(p.program.mainWindow()->findChild<QLineEdit *>(u"txtL"_s)->palette().color(QPalette::Base),
              QColor(255, 255, 192));
+}
+
+void TestZembrota::programOwnsItsWindows()
+{
+    // Each program object starts from nothing and takes every window it made with it.
+    TestSupport::ProgramDir dir;
+    QFile source(WindowTest::wordListDir() + u"/latein.lst"_s);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    dir.write(u"latein.lst"_s, source.readAll());
+    dir.write(u"zembrota.ini"_s, TestSupport::crlf({u"BF"_s, u"Aus"_s, u"50"_s, u"0"_s, u"0"_s, u"255"_s}));
+    QList<QPointer<QWidget>> windows;
+    {
+        auto p = std::make_unique<Program>(dir.path());
+        QTest::keyClick(p->program.openingWindow(), Qt::Key_A);
+        Zembrota::Appearance &appearance = p->program.appearance();
+        const ColourScheme &scheme = appearance.scheme();
+        QCOMPARE(scheme.window(ColourScheme::Window::Anzeige), p->program.statusWindow());
+        QCOMPARE(scheme.window(ColourScheme::Window::Haupt), p->program.mainWindow());
+        // The appearance's windows come when first used, in the colour in force.
+        QCOMPARE(scheme.window(ColourScheme::Window::Info), nullptr);
+        appearance.showAbout();
+        QCOMPARE(scheme.window(ColourScheme::Window::Info), appearance.aboutWindow());
+        QCOMPARE(appearance.aboutWindow()->palette().color(QPalette::Window), QColor(0, 0, 255));
+        appearance.showAdvert();
+        appearance.showColoursDialog();
+        windows = {p->program.openingWindow(), p->program.statusWindow(), p->program.mainWindow(),
+                   appearance.coloursDialog(), appearance.aboutWindow(),  appearance.advertWindow()};
+        for (const QPointer<QWidget> &w : std::as_const(windows))
+            QVERIFY(w);
+    }
+    for (const QPointer<QWidget> &w : std::as_const(windows))
+        QVERIFY(!w);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    // A second program starts afresh: no window, no colour, no cycle of the first.
+    Program second(WindowTest::wordListDir());
+    QVERIFY(!second.program.hasMainWindow());
+    QVERIFY(!second.program.appearance().scheme().cycleRunning());
+    QCOMPARE(second.program.appearance().scheme().window(ColourScheme::Window::Anzeige), nullptr);
 }
 
 void TestZembrota::unreadableWordList_data()
