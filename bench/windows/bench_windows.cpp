@@ -2,7 +2,6 @@
 // 32767), measured from the key press in the opening window to the main window shown and painted;
 // and filling the list of all words with up to 4500 sorted entries.
 #include "common/linefile.h"
-#include "dictionary/appearance/appearance.h"
 #include "dictionary/core/browsing.h"
 #include "dictionary/windows/dropdownlist.h"
 #include "dictionary/windows/frmeroeffnung.h"
@@ -107,7 +106,6 @@ void BM_StartUp(benchmark::State &state)
         state.PauseTiming();
         if (!program->hasMainWindow() || !program->mainWindow()->isVisible())
             state.SkipWithError("main window not shown");
-        Appearance::shutDown();
         program.reset();
         QCoreApplication::processEvents();
         state.ResumeTiming();
