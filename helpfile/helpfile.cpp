@@ -1,11 +1,9 @@
-// Reading help files and finding topic bodies in their lines.
+// The help file format on lines: splitting, the contents and index lists, the topic bodies.
 #include "helpfile/helpfile.h"
 
 #include "common/linefile.h"
 
 #include <QCollator>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 
@@ -116,9 +114,14 @@ void sortIndex(QStringList &entries)
 
 QStringList indexList(const QStringList &lines)
 {
+    return indexOfContents(contentsList(lines));
+}
+
+QStringList indexOfContents(const QStringList &contents)
+{
     QStringList entries;
     QSet<QString> seen;
-    for (const QString &entry : contentsList(lines)) {
+    for (const QString &entry : contents) {
         const QString name = trimSpaces(entry);
         if (!seen.contains(name)) {
             seen.insert(name);
@@ -166,43 +169,6 @@ QStringList richTopicLines(const QStringList &lines, const QString &topic)
             inside = true;
     }
     return output;
-}
-
-ReadResult read(const QByteArray &bytes)
-{
-    ReadResult result;
-    Document &document = result.document;
-    document.lines = splitLines(bytes);
-    if (document.lines.isEmpty() || !hasSignature(document.lines.at(0))) {
-        result.status = ReadStatus::NoSignature;
-        return result;
-    }
-    // The type and title lines are needed before anything can be shown.
-    if (document.lines.size() < 3) {
-        result.status = ReadStatus::TooShort;
-        return result;
-    }
-    document.typeLine = document.lines.at(1);
-    document.kind = kindOf(document.typeLine);
-    document.title = document.lines.at(2);
-    document.contents = contentsList(document.lines);
-    document.index = indexList(document.lines);
-    result.status = ReadStatus::Ok;
-    return result;
-}
-
-ReadResult readFile(const QString &path)
-{
-    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    return read(bytes);
 }
 
 QStringList dump(const Document &document)

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace HelpFile {
 
 // What the writer puts on line 1.
@@ -45,6 +47,8 @@ QStringList contentsList(const QStringList &lines);
 // The topic list as the index shows it: each entry trimmed, kept once, in alphabetical order
 // (German collation, letter case ignored, ties broken by the exact text).
 QStringList indexList(const QStringList &lines);
+// The index list made from the contents list.
+QStringList indexOfContents(const QStringList &contents);
 // Sorts in the index list's order.
 void sortIndex(QStringList &entries);
 
@@ -67,18 +71,60 @@ enum class ReadStatus {
     TooShort,    // signature present, but the type or title line is missing
 };
 
-// A help file as read by the viewer.
+struct Layout;
+
+// Every line of a read help file, decoded when asked for: the reader keeps offsets, not lines.
+// Reading line i walks the file from its start; for tests and checks, not for the viewer.
+class Lines
+{
+public:
+    qsizetype size() const;
+    bool isEmpty() const { return size() == 0; }
+    QString at(qsizetype i) const { return value(i); }
+    QString value(qsizetype i) const; // empty outside 0 .. size() - 1
+    QStringList toList() const;
+    operator QStringList() const { return toList(); }
+
+    class const_iterator
+    {
+    public:
+        const_iterator() = default;
+        QString operator*() const { return m_line; }
+        const_iterator &operator++();
+        bool operator==(const const_iterator &other) const { return m_done == other.m_done; }
+
+    private:
+        friend class Lines;
+        std::shared_ptr<const Layout> m_layout;
+        qint64 m_offset = 0;
+        QString m_line;
+        bool m_done = true;
+    };
+    const_iterator begin() const;
+    const_iterator end() const { return {}; }
+
+private:
+    friend struct Layout;
+    std::shared_ptr<const Layout> m_layout;
+};
+
+// A help file as read by the viewer. The bytes stay in the file (or the array they came from);
+// the reader keeps the offsets of the lines that can be topic headers and decodes a body only
+// when it is asked for, so a large help costs little more than its contents and index.
 struct Document
 {
-    QStringList lines; // line 1 at index 0
-    QString typeLine;  // line 2 as it stands
+    Lines lines;      // line 1 at index 0
+    QString typeLine; // line 2 as it stands
     Kind kind = Kind::RichText;
     QString title;        // line 3
     QStringList contents; // see contentsList()
     QStringList index;    // see indexList()
 
-    QString plainText(const QString &topic) const { return plainTopicText(lines, topic); }
-    QStringList richLines(const QString &topic) const { return richTopicLines(lines, topic); }
+    // The same results as plainTopicText() and richTopicLines() on the file's lines.
+    QString plainText(const QString &topic) const;
+    QStringList richLines(const QString &topic) const;
+
+    std::shared_ptr<const Layout> m_layout; // the bytes and the offsets found in them
 };
 
 struct ReadResult

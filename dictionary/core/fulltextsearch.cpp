@@ -25,7 +25,7 @@ int nextBlankMatch(const WordTable &table, QStringView blanks, int firstLine)
         const int length = table.textLength(line);
         if (WordLine::width - length >= blanks.size())
             return line;
-        if (length >= blanks.size() && QStringView(table.text(line)).first(length).contains(blanks))
+        if (length >= blanks.size() && table.field(line).first(length).contains(blanks))
             return line;
     }
     return 0;

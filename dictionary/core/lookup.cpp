@@ -40,13 +40,13 @@ WordEntry readEntry(const WordTable &table, int head)
     for (int n = 0; i <= count && table.marker(i) != Marker::separator && !endsEntryPart(table.marker(i));
          ++i, ++n) {
         if (n < int(entry.additions.size()))
-            entry.additions[n] = rightTrimmed(table.text(i)).toString();
+            entry.additions[n] = rightTrimmed(table.field(i)).toString();
     }
     if (i <= count && table.marker(i) == Marker::separator) {
         ++i;
         for (int n = 0; i <= count && !endsEntryPart(table.marker(i)); ++i, ++n) {
             if (n < int(entry.meanings.size()))
-                entry.meanings[n] = rightTrimmed(table.text(i)).toString();
+                entry.meanings[n] = rightTrimmed(table.field(i)).toString();
         }
     }
     if (i <= count && table.marker(i) == Marker::books) {

@@ -1,7 +1,7 @@
 // Reading the word list: lines into WordTable, entries into LessonTable, faults into problems.
 #include "dictionary/core/wordlist.h"
 
-#include "common/linefile.h"
+#include "dictionary/core/linebreaks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -189,48 +189,30 @@ void BuildLessonTable(WordList &list)
 WordList parseWordList(const QByteArray &bytes)
 {
     WordList list;
-    const QString text = LineFile::decode(bytes);
-
-    // Windows-1252 has one character per byte, so the breaks are found in the decoded text: the
-    // lines are views into it, copied once into the table's fields.
-    QList<QStringView> lines;
-    lines.reserve(
-        std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; }) + 1);
-    const QStringView all(text);
-    const qsizetype size = all.size();
-    qsizetype start = 0;
-    qsizetype pos = 0;
+    // The lines are counted first, so that the table is sized once and each line decoded straight
+    // into its field; the counting stops at the entry and line limits.
+    int lines = 0;
     int entries = 0;
-    bool full = false;
-    auto append = [&](QStringView line) {
-        if (!line.isEmpty() && line.front() == Marker::head && ++entries > maxEntries) {
-            const int number = int(lines.size()) + 1;
+    forEachLine(bytes, [&](QByteArrayView line) {
+        const int number = lines + 1;
+        if (!line.isEmpty() && line.front() == '#' && ++entries > maxEntries) {
             list.problems.append(
                 {number, lineText(number, u"Mehr als %1 Einträge: dieser und alle folgenden Einträge "
                                           u"werden nicht geladen"_s.arg(maxEntries))});
-            full = true;
-            return;
+            return false;
         }
-        lines.append(line);
-    };
-    while (pos < size && !full) {
-        const QChar c = all[pos];
-        if (c == u'\r') {
-            append(all.sliced(start, pos - start));
-            pos += (pos + 1 < size && all[pos + 1] == u'\n') ? 2 : 1;
-            start = pos;
-        } else if (c == u'\n') {
-            append(all.sliced(start, pos - start));
-            start = ++pos;
-        } else {
-            ++pos;
+        if (lines == maxLines) {
+            list.problems.append(
+                {number, lineText(number, u"Mehr als %1 Zeilen: diese und alle folgenden Zeilen "
+                                          u"werden nicht geladen"_s.arg(maxLines))});
+            return false;
         }
-    }
-    if (start < size && !full)
-        append(all.sliced(start));
-    list.words.setLineViews(lines);
+        ++lines;
+        return true;
+    });
+    list.words.setEncodedLines(bytes, lines);
 
-    if (entries == 0)
+    if (list.words.entryCount() == 0)
         list.problems.append({0, u"Die Wortliste enthält keinen Eintrag (keine Zeile mit „#“)"_s});
 
     BuildLessonTable(list);

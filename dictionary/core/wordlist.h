@@ -32,6 +32,12 @@ struct WordList
 // Entry numbers are 16-bit signed: a list holds at most this many entries.
 inline constexpr int maxEntries = 32767;
 
+// Lines a list of real entries can hold: 32767 entries of at most 13 lines (head line, 4 Latin
+// additions, separator, 5 meanings, book and lesson line) with one free line after each. More lines
+// than that are left out (with a problem), so that a file of bare line breaks cannot make the
+// table, at 94 bytes a line, hundreds of times the size of the file.
+inline constexpr int maxLines = maxEntries * 14;
+
 // A larger file is refused: the fullest list of 32767 entries takes about 10 MB, and the whole
 // file is held in memory while it loads.
 inline constexpr qint64 maxWordListBytes = 64 * 1024 * 1024;
@@ -40,7 +46,8 @@ inline constexpr qint64 maxWordListBytes = 64 * 1024 * 1024;
 inline constexpr char wordListFileName[] = "latein.lst";
 
 // Windows-1252 bytes; lines end at CR LF, a lone CR or a lone LF. Fills the WordTable (one pass),
-// drops everything from the 32768th entry on (with a problem), then runs BuildLessonTable.
+// drops everything from the 32768th entry or the line after maxLines on (with a problem), then
+// runs BuildLessonTable.
 WordList parseWordList(const QByteArray &bytes);
 
 // Fills list.lessons from list.words, one pass over the lines; faulty entries are left out and

@@ -1,6 +1,9 @@
 // WordTable and LessonTable: fixed-width lines and the fixed book/lesson/slot table.
 #include "dictionary/core/wordtable.h"
 
+#include "common/codepage.h"
+#include "dictionary/core/linebreaks.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -23,55 +26,51 @@ QStringView blankTrimmed(QStringView text)
 }
 
 namespace {
-const WordLine &blankLine()
+QStringView blankField()
 {
-    static const WordLine line{QChar(u' '), QString(WordLine::width, u' ')};
-    return line;
+    static const QString blanks(WordLine::width, u' ');
+    return blanks;
 }
 } // namespace
 
-template <typename Lines> void WordTable::build(const Lines &lines)
+char16_t *WordTable::resetBlock(qsizetype count)
 {
-    const qsizetype count = lines.size();
-    m_lines.clear();
+    m_lineCount = int(count);
     m_heads.clear();
     m_textLengths.clear();
     m_textLengths.reserve(count);
     m_charCounts.fill(0);
     m_block = QString(count * stride, Qt::Uninitialized);
+    return reinterpret_cast<char16_t *>(m_block.data());
+}
 
-    char16_t *block = m_block.data_ptr().data();
-    std::array<char16_t, WordLine::width> blanks;
-    blanks.fill(u' ');
+void WordTable::finishLine(qsizetype i, qsizetype kept)
+{
+    char16_t *field = reinterpret_cast<char16_t *>(m_block.data()) + i * stride;
+    std::fill_n(field + kept, WordLine::width - kept, u' ');
+    field[WordLine::width] = u'\0';
+    // Every eighth line is enough for the rough character frequencies.
+    if (i % 8 == 0) {
+        for (qsizetype c = 0; c < kept; ++c)
+            ++m_charCounts[field[c] & 0xFF];
+        m_charCounts[u' '] += WordLine::width - kept;
+    }
+    const qsizetype length = rightTrimmed(QStringView(field, kept)).size();
+    m_textLengths.append(quint8(length));
+    if (field[0] == Marker::head)
+        m_heads.append(
+            {int(i + 1), int(length), wordHash(QStringView(field + 1, qMax<qsizetype>(length - 1, 0)))});
+}
+
+template <typename Lines> void WordTable::build(const Lines &lines)
+{
+    const qsizetype count = lines.size();
+    char16_t *block = resetBlock(count);
     for (qsizetype i = 0; i < count; ++i) {
         const QStringView line(lines[i]);
-        char16_t *field = block + i * stride;
         const qsizetype kept = qMin<qsizetype>(line.size(), WordLine::width);
-        std::copy_n(line.utf16(), kept, field);
-        std::copy_n(blanks.data(), WordLine::width - kept, field + kept);
-        // Every eighth line is enough for the rough character frequencies.
-        if (i % 8 == 0) {
-            for (qsizetype c = 0; c < kept; ++c)
-                ++m_charCounts[field[c] & 0xFF];
-            m_charCounts[u' '] += WordLine::width - kept;
-        }
-        m_textLengths.append(quint8(rightTrimmed(QStringView(field, kept)).size()));
-        field[WordLine::width] = u'\0';
-    }
-
-    // From here on the block is only read: each text holds one reference to it.
-    QTypedArrayData<char16_t> *header = m_block.data_ptr().d_ptr();
-    m_lines.reserve(count);
-    for (qsizetype i = 0; i < count; ++i) {
-        char16_t *field = block + i * stride;
-        if (header)
-            header->ref();
-        const QChar marker = lines[i].isEmpty() ? QChar(u' ') : QChar(field[0]);
-        m_lines.append({marker, QString(QString::DataPointer(header, field, WordLine::width))});
-        if (marker == Marker::head) {
-            const QStringView head = rightTrimmed(m_lines.back().text);
-            m_heads.append({int(i + 1), int(head.size()), wordHash(head.sliced(1))});
-        }
+        std::copy_n(line.utf16(), kept, block + i * stride);
+        finishLine(i, kept);
     }
 }
 
@@ -85,26 +84,29 @@ void WordTable::setLineViews(const QList<QStringView> &lines)
     build(lines);
 }
 
-const WordLine &WordTable::line(int i) const
+void WordTable::setEncodedLines(QByteArrayView bytes, int count)
 {
-    if (i < 1 || i > m_lines.size())
-        return blankLine();
-    return m_lines[i - 1];
+    char16_t *block = resetBlock(count);
+    qsizetype i = 0;
+    forEachLine(bytes, [&](QByteArrayView line) {
+        if (i == count)
+            return false;
+        const QByteArrayView kept = line.first(qMin<qsizetype>(line.size(), WordLine::width));
+        Windows1252::decodeInto(kept, block + i * stride);
+        finishLine(i, kept.size());
+        ++i;
+        return true;
+    });
+    // Fewer lines than asked for: the rest stay blank.
+    for (; i < count; ++i)
+        finishLine(i, 0);
 }
 
-QChar WordTable::marker(int i) const
+QStringView WordTable::field(int i) const
 {
-    return line(i).marker;
-}
-
-const QString &WordTable::text(int i) const
-{
-    return line(i).text;
-}
-
-QStringView WordTable::content(int i) const
-{
-    return QStringView(text(i)).sliced(1);
+    if (i < 1 || i > m_lineCount)
+        return blankField();
+    return QStringView(m_block).sliced(qsizetype(i - 1) * stride, WordLine::width);
 }
 
 int WordTable::headLine(int entry) const
@@ -137,9 +139,9 @@ int WordTable::entryOfLine(int i) const
 QStringList WordTable::dump() const
 {
     QStringList out;
-    out.reserve(m_lines.size());
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        out.append(QStringLiteral("%1|%2|").arg(i + 1).arg(m_lines[i].text));
+    out.reserve(m_lineCount);
+    for (int i = 1; i <= m_lineCount; ++i)
+        out.append(QStringLiteral("%1|%2|").arg(i).arg(field(i)));
     return out;
 }
 

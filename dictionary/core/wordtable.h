@@ -2,6 +2,7 @@
 // (the Latin words of every book, lesson and slot).
 #pragma once
 
+#include <QByteArrayView>
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -34,26 +35,28 @@ QStringView blankTrimmed(QStringView text);
 // The word list line by line, indexed 1 to lineCount() in file order, with the head lines
 // ("#") indexed by entry number (1-based, counted from the top).
 //
-// All 46-character fields live in one block, each followed by a NUL, and every WordLine::text is
-// a QString that shares that block: a table of 200,000 lines takes one allocation instead of
-// 200,000, the full-text search runs through one contiguous text, and a copy of a line's text
-// keeps the block alive (and is copied on its first change), so it never dangles.
+// All 46-character fields live in one block, each followed by a NUL: a table of 200,000 lines takes
+// one allocation instead of 200,000, and the full-text search runs through one contiguous text.
+// Readers get views into the block (field(), content()) or a copy of a line's text (text()).
 class WordTable
 {
 public:
     // Distance of two fields in fields(): 46 characters and the NUL after them.
     static constexpr int stride = WordLine::width + 1;
 
-    int lineCount() const { return int(m_lines.size()); }
+    int lineCount() const { return m_lineCount; }
 
     // 1-based, 1 <= i <= lineCount(). Outside that range: a blank marker and a line of 46 blanks,
     // so a caller that runs past the end never reads outside the table.
-    QChar marker(int i) const;
-    const QString &text(int i) const;
-    const WordLine &line(int i) const;
+    QChar marker(int i) const { return field(i).front(); }
+    // Line i's 46 characters in the table; valid as long as the table is neither changed nor gone.
+    QStringView field(int i) const;
+    // A copy of line i's 46 characters.
+    QString text(int i) const { return field(i).toString(); }
+    WordLine line(int i) const { return {marker(i), text(i)}; }
 
     // Characters 2 to 46 of line i: the line's content without its marker, fill blanks included.
-    QStringView content(int i) const;
+    QStringView content(int i) const { return field(i).sliced(1); }
 
     // Length of line i's text without its trailing blanks (0 to 46); 0 outside the table.
     int textLength(int i) const { return i >= 1 && i <= m_textLengths.size() ? m_textLengths[i - 1] : 0; }
@@ -82,6 +85,9 @@ public:
     // Replaces the whole table by these lines (each cut or padded to 46 characters).
     void setLines(const QStringList &lines);
     void setLineViews(const QList<QStringView> &lines);
+    // The same for the first `count` lines of Windows-1252 bytes (lines end at CR LF, a lone CR or
+    // a lone LF), each decoded straight into its field.
+    void setEncodedLines(QByteArrayView bytes, int count);
 
     // One readable line per table line: "<number>|<text>|", for test failures.
     QStringList dump() const;
@@ -95,9 +101,13 @@ private:
     };
 
     template <typename Lines> void build(const Lines &lines);
+    // Sizes the block for `count` lines; then each line is written with fillLine() in order.
+    char16_t *resetBlock(qsizetype count);
+    // Line i's first `kept` characters are in its field: pads it and notes its figures.
+    void finishLine(qsizetype i, qsizetype kept);
 
-    QString m_block; // never changed after build(): the lines' texts point into it
-    QList<WordLine> m_lines;
+    QString m_block; // every field followed by a NUL
+    int m_lineCount = 0;
     QList<Head> m_heads;
     QList<quint8> m_textLengths;
     std::array<qsizetype, 256> m_charCounts{};

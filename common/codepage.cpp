@@ -1,0 +1,52 @@
+// The Windows-1252 table, filled from the converter so that it cannot differ from it.
+#include "common/codepage.h"
+
+#include "common/linefile.h"
+
+#include <array>
+
+namespace Windows1252 {
+
+namespace {
+
+struct Table
+{
+    std::array<char16_t, 256> chars{};
+
+    Table()
+    {
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        const QString text = LineFile::decode(all);
+        // Every byte of this code page is one character; were it not, the bytes would stand for
+        // themselves rather than shift every later character.
+        for (int b = 0; b < 256; ++b)
+            chars[size_t(b)] = text.size() == 256 ? text.at(b).unicode() : char16_t(b);
+    }
+};
+
+const Table &table()
+{
+    static const Table instance;
+    return instance;
+}
+
+} // namespace
+
+void decodeInto(QByteArrayView bytes, char16_t *out)
+{
+    const std::array<char16_t, 256> &chars = table().chars;
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = chars[in[i]];
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeInto(bytes, reinterpret_cast<char16_t *>(text.data()));
+    return text;
+}
+
+} // namespace Windows1252

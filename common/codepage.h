@@ -1,0 +1,14 @@
+// Windows-1252 decoded one byte at a time through a table made once from the converter: the same
+// characters as LineFile::decode, for readers that decode many short pieces.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace Windows1252 {
+
+// Writes bytes.size() characters to `out`.
+void decodeInto(QByteArrayView bytes, char16_t *out);
+QString decode(QByteArrayView bytes);
+
+} // namespace Windows1252

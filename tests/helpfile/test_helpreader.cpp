@@ -1,0 +1,166 @@
+// The offset reader: every result equals the line-by-line definition (splitLines with the list and
+// body functions), for odd line breaks, bytes 0x80 to 0x9F, chunk borders and files read from disk.
+#include "helpfile/helpfile.h"
+#include "tests/testsupport/testsupport.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What the reader must give, taken from the file's lines with the definitions on lines.
+void compareWithLines(const QByteArray &bytes, const HelpFile::Document &document, const QStringList &topics)
+{
+    const QStringList lines = HelpFile::splitLines(bytes);
+    QCOMPARE(document.lines.size(), lines.size());
+    QCOMPARE(document.lines.toList(), lines);
+    QCOMPARE(document.typeLine, lines.at(1));
+    QCOMPARE(document.title, lines.at(2));
+    QCOMPARE(document.contents, HelpFile::contentsList(lines));
+    QCOMPARE(document.index, HelpFile::indexList(lines));
+    for (const QString &topic : topics) {
+        QCOMPARE(document.plainText(topic), HelpFile::plainTopicText(lines, topic));
+        QCOMPARE(document.richLines(topic), HelpFile::richTopicLines(lines, topic));
+    }
+}
+
+QByteArray cp1252(const char *text)
+{
+    return QByteArray(text);
+}
+
+} // namespace
+
+class TestHelpReader : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sameAsTheLineDefinition_data();
+    void sameAsTheLineDefinition();
+    void randomFiles();
+    void chunkBorders_data();
+    void chunkBorders();
+    void linesOfAnEmptyDocument();
+};
+
+void TestHelpReader::sameAsTheLineDefinition_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("topics");
+    const QByteArray head = "TESSAVOR\r\nRTF\r\nTitel\r\n\r\nA\r\n B \r\n\r\n";
+    QTest::newRow("two blocks") << head + "[A]\r\na1\r\na2\r\n\r\n[B]\r\nb\r\n\r\n"
+                                << QStringList{u"A"_s, u"B"_s, u"C"_s, u" B "_s};
+    QTest::newRow("lone CR ends lines, lone LF does not")
+        << QByteArray("TESSAVOR\rTXT\r\nT\n2\r\r[A]\ra\nb\r\r[B]\r\nb") << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("header with spaces around it") << head + "   [A]  \r\nx\r\n\r\n" << QStringList{u"A"_s};
+    QTest::newRow("header as the last line, with and without break") << head + "[A]\r\n"
+                                                                     << QStringList{u"A"_s};
+    QTest::newRow("header as the last line without break") << head + "[A]" << QStringList{u"A"_s};
+    QTest::newRow("header inside a body starts it anew")
+        << head + "[A]\r\none\r\n[A]\r\ntwo\r\nthree\r\n\r\n[A]\r\nfour\r\n\r\n"
+        << QStringList{u"A"_s};
+    QTest::newRow("first body line empty runs into the next block") << head + "[A]\r\n\r\n[B]\r\nb\r\n\r\n"
+                                                                    << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("block without its empty line runs to the end")
+        << head + "[A]\r\nx\r\n[B]\r\ny" << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("type, title and list lines that look like headers")
+        << QByteArray("TESSAVOR\r\n[A]\r\n[A]\r\n\r\n[A]\r\n\r\n[A]\r\nbody\r\n\r\n") << QStringList{u"A"_s};
+    QTest::newRow("empty topic name") << head + "[]\r\nleer\r\n\r\n" << QStringList{QString(), u" "_s};
+    QTest::newRow("names and bodies in 0x80 to 0x9F")
+        << head + cp1252("[\x80uro \x84\x93 \x9f]\r\n\x81\x8d\x8f\x90\x9d \x96 \x85\r\n\r\n")
+        << QStringList{u"€uro „“ Ÿ"_s, u"\u0080uro"_s, u"Ω"_s};
+    QTest::newRow("space-only line does not end a block") << head + "[A]\r\nx\r\n   \r\ny\r\n\r\nz\r\n"
+                                                          << QStringList{u"A"_s};
+    QTest::newRow("brackets not alone on the line") << head + "[A] x\r\n[A]x]\r\nb\r\n\r\n"
+                                                    << QStringList{u"A"_s, u"A] x"_s, u"A]x"_s};
+}
+
+void TestHelpReader::sameAsTheLineDefinition()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, topics);
+    const HelpFile::ReadResult result = HelpFile::read(bytes);
+    QVERIFY(result.ok());
+    compareWithLines(bytes, result.document, topics);
+}
+
+// Small files from a few bytes that matter: brackets, blanks, both breaks, letters, 0x80 and 0x9F.
+void TestHelpReader::randomFiles()
+{
+    const char alphabet[] = {'[', ']', ' ', 'A', 'B', '\r', '\n', '\r', char(0x80), char(0x9f)};
+    const QStringList topics{u"A"_s, u"B"_s, u"AB"_s, QString(), u" A"_s, u"€"_s};
+    QRandomGenerator random(14);
+    int checked = 0;
+    for (int round = 0; round < 1000; ++round) {
+        QByteArray bytes = "TESSAVOR\r\nRTF\r\nT\r\n\r\n";
+        const int length = int(random.bounded(60));
+        for (int i = 0; i < length; ++i)
+            bytes += alphabet[random.bounded(int(sizeof alphabet))];
+        const HelpFile::ReadResult result = HelpFile::read(bytes);
+        QVERIFY(result.ok());
+        compareWithLines(bytes, result.document, topics);
+        if (QTest::currentTestFailed()) {
+            qWarning() << "file:" << bytes.toPercentEncoding();
+            return;
+        }
+        ++checked;
+    }
+    QCOMPARE(checked, 1000);
+}
+
+// The reader takes the file in chunks of 1 MiB: a break, a header and a list line across the
+// border between two chunks read as they would from one piece, from memory and from disk.
+void TestHelpReader::chunkBorders_data()
+{
+    QTest::addColumn<int>("shift");
+    // The last byte of the first chunk is: the CR of a CR LF, the LF, the "[" of a header, its "]".
+    QTest::newRow("CR LF split") << 0;
+    QTest::newRow("after CR LF") << 1;
+    QTest::newRow("header split after its [") << 4;
+    QTest::newRow("header split before its ]") << 5;
+    QTest::newRow("header ends the chunk") << 6;
+    QTest::newRow("lone CR at the border") << 100;
+}
+
+void TestHelpReader::chunkBorders()
+{
+    QFETCH(int, shift);
+    constexpr int chunk = 1024 * 1024;
+    QByteArray bytes = "TESSAVOR\r\nRTF\r\nGroß\r\n\r\nA\r\nB\r\n\r\n[A]\r\n";
+    // Filler lines of one topic body up to the border.
+    const int target = chunk - 1 - (shift == 100 ? 0 : shift);
+    while (bytes.size() < target - 40)
+        bytes += QByteArray(30, 'x') + "\r\n";
+    bytes += QByteArray(target - bytes.size(), 'y');
+    if (shift == 100)
+        bytes += "\r[B]\rb\r\r";
+    else
+        bytes += "\r\n\r\n[B]\r\nb\r\n\r\n"; // the CR of the body's last line is the chunk's last byte
+    bytes += "[A]\r\nzweiter\r\n\r\n";
+    const QStringList topics{u"A"_s, u"B"_s};
+    const HelpFile::ReadResult fromMemory = HelpFile::read(bytes);
+    QVERIFY(fromMemory.ok());
+    compareWithLines(bytes, fromMemory.document, topics);
+
+    TestSupport::ProgramDir dir;
+    dir.write(u"gross.vry"_s, bytes);
+    const HelpFile::ReadResult fromDisk = HelpFile::readFile(dir.file(u"gross.vry"_s));
+    QVERIFY(fromDisk.ok());
+    compareWithLines(bytes, fromDisk.document, topics);
+}
+
+void TestHelpReader::linesOfAnEmptyDocument()
+{
+    const HelpFile::Document document;
+    QCOMPARE(document.lines.size(), 0);
+    QCOMPARE(document.lines.value(0), QString());
+    QCOMPARE(document.plainText(u"A"_s), QString());
+    QVERIFY(document.richLines(u"A"_s).isEmpty());
+    QCOMPARE(HelpFile::read(QByteArray("KEINE HILFE\r\n")).status, HelpFile::ReadStatus::NoSignature);
+    QCOMPARE(HelpFile::read(QByteArray("TESSAVOR\r\nTXT")).status, HelpFile::ReadStatus::TooShort);
+}
+
+QTEST_GUILESS_MAIN(TestHelpReader)
+#include "test_helpreader.moc"
