@@ -1,10 +1,9 @@
 // zembrota-check: checks a word list (latein.lst) and prints its problems and figures.
-#include "apps/zembrota-check/wordlistcheck.h"
 #include "common/commandline.h"
 #include "common/version.h"
+#include "dictionary/core/wordlistcheck.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -45,16 +44,27 @@ int main(int argc, char *argv[])
     QString path = arguments.first();
     if (QFileInfo(path).isDir())
         path += u'/' + QLatin1StringView(wordListFileName);
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // The dictionary's own reading: a plain file of bounded size, so that a pipe, a device or a
+    // huge file is refused instead of hanging or exhausting the memory.
+    const WordListBytes file = readWordListFile(path);
+    switch (file.status) {
+    case WordListBytes::Status::Ok:
+        break;
+    case WordListBytes::Status::TooLarge:
+        print(stderr, u"zembrota-check: "_s + file.error);
+        return 2;
+    case WordListBytes::Status::CannotOpen:
+        if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+            print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden: keine gewöhnliche "
+                          u"Datei."_s.arg(path));
+            return 2;
+        }
+        [[fallthrough]];
+    default:
         print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));
         return 2;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));
-        return 2;
-    }
+    const QByteArray &bytes = file.bytes;
 
     const WordListCheck::Report report = WordListCheck::check(bytes);
     for (const QString &line : WordListCheck::reportText(report, path))

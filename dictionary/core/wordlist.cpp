@@ -81,66 +81,66 @@ QString countText(qsizetype n, const QString &one, const QString &many)
     return u"%1 %2"_s.arg(n).arg(n == 1 ? one : many);
 }
 
-struct Placement
-{
-    int book;
-    int lesson;
-};
+} // namespace
 
-using Placements = QVarLengthArray<Placement, 8>;
-
-// The books and lessons of one entry, or nothing when it is faulty (the fault is reported).
-std::optional<Placements> placements(WordList &list, int bookLine, int lessonLine)
+EntryPlacements ParsePlacements(QStringView bookContent, QStringView lessonContent)
 {
-    const WordTable &words = list.words;
-    const QStringView books = blankTrimmed(words.content(bookLine));
-    const QStringView lessons = blankTrimmed(words.content(lessonLine));
+    EntryPlacements result;
+    auto fail = [&result](PlacementFault where, const QString &what) {
+        result.fault = where;
+        result.description = what;
+        result.placements.clear();
+        return result;
+    };
+    const QStringView books = blankTrimmed(bookContent);
+    const QStringView lessons = blankTrimmed(lessonContent);
 
     // A book list of up to two characters is one element, whatever the lesson list holds.
     const Elements bookElements = books.size() > 2 ? splitElements(books) : Elements{books};
     const Elements lessonElements = books.size() > 2 ? splitElements(lessons) : Elements{lessons};
 
     if (bookElements.size() != lessonElements.size()) {
-        report(
-            list, lessonLine,
+        return fail(
+            PlacementFault::LessonLine,
             u"%1, aber %2 angegeben"_s.arg(countText(bookElements.size(), u"Buch"_s, u"Bücher"_s),
                                            countText(lessonElements.size(), u"Lektion"_s, u"Lektionen"_s)));
-        return std::nullopt;
     }
-
-    Placements result;
     for (qsizetype n = 0; n < bookElements.size(); ++n) {
         const QStringView bookText = blankTrimmed(bookElements[n]);
         const QStringView lessonText = blankTrimmed(lessonElements[n]);
         const std::optional<int> book = elementNumber(bookText);
-        if (bookText.isEmpty()) {
-            report(list, bookLine, u"Buchnummer fehlt"_s);
-            return std::nullopt;
-        }
-        if (!book) {
-            report(list, bookLine, u"„%1“ ist keine Buchnummer"_s.arg(bookText));
-            return std::nullopt;
-        }
-        if (*book < 1 || *book > LessonTable::bookCount) {
-            report(list, bookLine, u"Buch %1 gibt es nicht (erlaubt: 1, 2, 3)"_s.arg(bookText));
-            return std::nullopt;
-        }
+        if (bookText.isEmpty())
+            return fail(PlacementFault::BookLine, u"Buchnummer fehlt"_s);
+        if (!book)
+            return fail(PlacementFault::BookLine, u"„%1“ ist keine Buchnummer"_s.arg(bookText));
+        if (*book < 1 || *book > LessonTable::bookCount)
+            return fail(PlacementFault::BookLine,
+                        u"Buch %1 gibt es nicht (erlaubt: 1, 2, 3)"_s.arg(bookText));
         const std::optional<int> lesson = elementNumber(lessonText);
-        if (lessonText.isEmpty()) {
-            report(list, lessonLine, u"Lektionsnummer fehlt"_s);
-            return std::nullopt;
-        }
-        if (!lesson) {
-            report(list, lessonLine, u"„%1“ ist keine Lektionsnummer"_s.arg(lessonText));
-            return std::nullopt;
-        }
-        if (*lesson < 1 || *lesson > LessonTable::lessonCount) {
-            report(list, lessonLine, u"Lektion %1 gibt es nicht (erlaubt: 1 bis 60)"_s.arg(lessonText));
-            return std::nullopt;
-        }
-        result.append({*book, *lesson});
+        if (lessonText.isEmpty())
+            return fail(PlacementFault::LessonLine, u"Lektionsnummer fehlt"_s);
+        if (!lesson)
+            return fail(PlacementFault::LessonLine, u"„%1“ ist keine Lektionsnummer"_s.arg(lessonText));
+        if (*lesson < 1 || *lesson > LessonTable::lessonCount)
+            return fail(PlacementFault::LessonLine,
+                        u"Lektion %1 gibt es nicht (erlaubt: 1 bis 60)"_s.arg(lessonText));
+        result.placements.append({*book, *lesson});
     }
     return result;
+}
+
+namespace {
+
+using Placements = QVarLengthArray<Placement, 8>;
+
+// The books and lessons of one entry, or nothing when it is faulty (the fault is reported).
+std::optional<Placements> placements(WordList &list, int bookLine, int lessonLine)
+{
+    EntryPlacements parsed = ParsePlacements(list.words.content(bookLine), list.words.content(lessonLine));
+    if (parsed.fault == PlacementFault::None)
+        return std::move(parsed.placements);
+    report(list, parsed.fault == PlacementFault::BookLine ? bookLine : lessonLine, parsed.description);
+    return std::nullopt;
 }
 
 } // namespace
@@ -221,32 +221,49 @@ WordList parseWordList(const QByteArray &bytes)
     return list;
 }
 
-LoadResult LoadWordList(const QString &programDir)
+WordListBytes readWordListFile(const QString &path)
 {
-    LoadResult result;
-    const QString path = programDir + u'/' + QLatin1StringView(wordListFileName);
+    WordListBytes result;
     const QFileInfo info(path);
     if (!info.exists()) {
+        result.status = WordListBytes::Status::Missing;
         result.error = u"Die Wortliste „%1“ wurde nicht gefunden."_s.arg(path);
         return result;
     }
     // Only a plain file: a directory, device or pipe of that name could block or never end.
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        result.status = WordListBytes::Status::CannotOpen;
         result.error = u"Die Wortliste „%1“ kann nicht geöffnet werden."_s.arg(path);
         return result;
     }
-    const QByteArray bytes = file.read(maxWordListBytes + 1);
+    result.bytes = file.read(maxWordListBytes + 1);
     if (file.error() != QFileDevice::NoError) {
+        result.status = WordListBytes::Status::CannotRead;
         result.error = u"Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path);
+        result.bytes.clear();
         return result;
     }
-    if (bytes.size() > maxWordListBytes) {
+    if (result.bytes.size() > maxWordListBytes) {
+        result.status = WordListBytes::Status::TooLarge;
         result.error =
             u"Die Wortliste „%1“ ist zu groß (mehr als %2 MB)."_s.arg(path).arg(maxWordListBytes >> 20);
+        result.bytes.clear();
         return result;
     }
-    result.list = parseWordList(bytes);
+    result.status = WordListBytes::Status::Ok;
+    return result;
+}
+
+LoadResult LoadWordList(const QString &programDir)
+{
+    LoadResult result;
+    const WordListBytes file = readWordListFile(programDir + u'/' + QLatin1StringView(wordListFileName));
+    if (file.status != WordListBytes::Status::Ok) {
+        result.error = file.error;
+        return result;
+    }
+    result.list = parseWordList(file.bytes);
     result.ok = true;
     return result;
 }

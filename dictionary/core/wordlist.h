@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 // A fault in the word list: the entry concerned is left out of LessonTable (it stays in WordTable
 // and can still be looked up). `line` is the 1-based file line, 0 for the file as a whole;
@@ -57,6 +58,33 @@ void BuildLessonTable(WordList &list);
 // Splits a book or lesson list at each "/" and skips the one character after it: "12 / 7 / 30"
 // gives "12 ", "7 " and "30" (each element keeps the blank before its slash).
 QStringList SplitList(const QString &list);
+
+// The books and lessons of one entry as the loader reads them from its book and lesson line
+// (characters 2 to 46 of each), or the first fault found, with the line it is on.
+struct Placement
+{
+    int book;
+    int lesson;
+};
+enum class PlacementFault { None, BookLine, LessonLine };
+struct EntryPlacements
+{
+    QVarLengthArray<Placement, 8> placements; // empty when there is a fault
+    PlacementFault fault = PlacementFault::None;
+    QString description; // German, without the "Zeile n: " prefix
+};
+EntryPlacements ParsePlacements(QStringView bookContent, QStringView lessonContent);
+
+// The bytes of a word list file: a plain file of at most maxWordListBytes, else a German error
+// that names the path.
+struct WordListBytes
+{
+    enum class Status { Ok, Missing, CannotOpen, CannotRead, TooLarge };
+    Status status = Status::Missing;
+    QString error;
+    QByteArray bytes;
+};
+WordListBytes readWordListFile(const QString &path);
 
 struct LoadResult
 {

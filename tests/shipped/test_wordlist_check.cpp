@@ -1,12 +1,15 @@
 // zembrota-check: the problems it finds beyond the loader, its figures, and the command itself
 // with its exit codes.
-#include "apps/zembrota-check/wordlistcheck.h"
+#include "dictionary/core/wordlistcheck.h"
 
 #include "tests/testsupport/testsupport.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -104,6 +107,11 @@ void TestWordListCheck::problems_data()
     QTest::newRow("overflow in a later book of the list")
         << (lessonOf(30, u"3"_s, u"40"_s) + entry(u"amare"_s, u"1 / 3"_s, u"3 / 40"_s)) << QList<int>{181}
         << u"Zeile 181: Buch 3, Lektion 20.2 hat schon 30 Wörter: „amare“"_s;
+    // The checker reads the lists as the loader does: a signed number is no lesson, so the entry
+    // does not count as the lesson's 31st word.
+    QTest::newRow("signed lesson number")
+        << (lessonOf(30, u"1"_s, u"3"_s) + entry(u"amare"_s, u"1"_s, u"+3"_s)) << QList<int>{186}
+        << u"Zeile 186: „+3“ ist keine Lektionsnummer"_s;
 }
 
 void TestWordListCheck::problems()
@@ -218,6 +226,14 @@ void TestWordListCheck::command_data()
                                  << u"Aufruf: zembrota-check"_s;
     QTest::newRow("two arguments") << QByteArray() << QStringList{u"a"_s, u"b"_s} << 2 << QString()
                                    << u"Aufruf: zembrota-check"_s;
+    // Only a plain file of bounded size is read: a pipe without writer, an endless device and a
+    // file over the dictionary's size limit end the check at once.
+    QTest::newRow("named pipe") << QByteArray() << QStringList{u"@FIFO"_s} << 2 << QString()
+                                << u"keine gewöhnliche Datei"_s;
+    QTest::newRow("endless device") << QByteArray() << QStringList{u"/dev/zero"_s} << 2 << QString()
+                                    << u"„/dev/zero“ kann nicht gelesen werden: keine gewöhnliche Datei"_s;
+    QTest::newRow("file over 64 MB") << QByteArray() << QStringList{u"@HUGE"_s} << 2 << QString()
+                                     << u"ist zu groß (mehr als 64 MB)"_s;
     QTest::newRow("help") << QByteArray() << QStringList{u"--help"_s} << 0 << u"Aufruf: zembrota-check"_s
                           << QString();
 }
@@ -238,6 +254,15 @@ void TestWordListCheck::command()
             argument = dir.file(u"latein.lst"_s);
         else if (argument == u"@DIR"_s)
             argument = dir.path();
+        else if (argument == u"@FIFO"_s) {
+            argument = dir.file(u"pipe.lst"_s);
+            QCOMPARE(::mkfifo(QFile::encodeName(argument).constData(), 0600), 0);
+        } else if (argument == u"@HUGE"_s) {
+            // A sparse file: its size is over the limit without writing the bytes.
+            argument = dir.file(u"huge.lst"_s);
+            QFile huge(argument);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(maxWordListBytes + 1));
+        }
     }
     QProcess process;
     process.start(programPath(), arguments);

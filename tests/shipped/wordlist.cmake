@@ -4,7 +4,7 @@ glossand_add_test(test_wordlist_shipped SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test
 target_compile_definitions(test_wordlist_shipped PRIVATE GLOSSAND_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 glossand_add_test(test_wordlist_check SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_wordlist_check.cpp
-  LIBS wordlist_check)
+  LIBS dictionary_core)
 # The test runs the command itself, so it must be built first.
 add_dependencies(test_wordlist_check zembrota-check)
 

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void faultyFile();
     void tooManyEntries();
     void exactlyMaxEntries();
+    void tooManyLines_data();
+    void tooManyLines();
     void loadFromProgramDir();
     void loadReportsProblems();
     void loadMissingFileNamesPath();
@@ -312,6 +314,45 @@ void TestWordList::tooManyEntries()
     QCOMPARE(LookUpWord(list.words, u"w32767"_s).entry.entryNumber, qint16(32767));
     QCOMPARE(LookUpWord(list.words, u"w32768"_s).outcome, LookupOutcome::NotPresent);
     QCOMPARE(list.lessons.wordCount(1, 1), 30);
+}
+
+void TestWordList::tooManyLines_data()
+{
+    QTest::addColumn<QByteArray>("lineBreak");
+    QTest::addColumn<int>("emptyLines");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("bare line feeds beyond the limit") << QByteArray("\n") << maxLines << true;
+    QTest::newRow("CR LF beyond the limit") << QByteArray("\r\n") << maxLines + 1000 << true;
+    QTest::newRow("lone CR beyond the limit") << QByteArray("\r") << maxLines << true;
+    QTest::newRow("exactly the limit") << QByteArray("\n") << maxLines - 4 << false;
+}
+
+// A file of nothing but line breaks after one entry: the table stops at the line limit and says
+// where, instead of growing by 94 bytes for every two bytes of the file.
+void TestWordList::tooManyLines()
+{
+    QFETCH(QByteArray, lineBreak);
+    QFETCH(int, emptyLines);
+    QFETCH(bool, cut);
+    QCOMPARE(maxLines, 32767 * 14);
+    TestSupport::ProgramDir dir;
+    QByteArray bytes = "#amare\r\n=\r\n$1\r\nL3\r\n";
+    bytes += lineBreak.repeated(emptyLines);
+    dir.write(u"latein.lst"_s, bytes);
+    const LoadResult result = LoadWordList(dir.path());
+    QVERIFY2(result.ok, qPrintable(result.error));
+    if (cut) {
+        QCOMPARE(result.list.problemTexts(),
+                 QStringList{u"Zeile 458739: Mehr als 458738 Zeilen: diese und alle folgenden Zeilen werden "
+                             u"nicht geladen"_s});
+        QCOMPARE(result.list.problems.first().line, maxLines + 1);
+        QCOMPARE(result.list.words.lineCount(), maxLines);
+    } else {
+        QVERIFY2(result.list.problems.isEmpty(), qPrintable(result.list.problemTexts().join(u'\n')));
+        QCOMPARE(result.list.words.lineCount(), maxLines);
+    }
+    QCOMPARE(result.list.words.marker(maxLines), u' ');
+    QCOMPARE(result.list.lessons.lessonWord(1, 3, 1), u"amare"_s);
 }
 
 void TestWordList::exactlyMaxEntries()

@@ -1,14 +1,14 @@
 // Checking a word list: the loader's problems plus the editorial rules, and the list's figures.
-#include "apps/zembrota-check/wordlistcheck.h"
+#include "dictionary/core/wordlistcheck.h"
 
 #include "common/lessoncode.h"
 #include "dictionary/core/browsing.h"
+#include "dictionary/core/linebreaks.h"
 
 #include <QSet>
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -35,36 +35,9 @@ QString lessonName(int book, int lesson)
     return book == 3 ? LessonCodeText(lesson) : QString::number(lesson);
 }
 
-// One raw line of the file as the loader splits it, with how it ended.
-struct RawLine
-{
-    QByteArray bytes;
-    bool crlf = false; // ended by CR LF (false: a lone CR or LF, or the file's end)
-    bool last = false; // the file ends after this line without a break
-};
-
-QList<RawLine> rawLines(const QByteArray &bytes)
-{
-    QList<RawLine> lines;
-    qsizetype start = 0;
-    for (qsizetype pos = 0; pos < bytes.size(); ++pos) {
-        const char c = bytes[pos];
-        if (c != '\r' && c != '\n')
-            continue;
-        const bool crlf = c == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n';
-        lines.append({bytes.sliced(start, pos - start), crlf, false});
-        if (crlf)
-            ++pos;
-        start = pos + 1;
-    }
-    if (start < bytes.size())
-        lines.append({bytes.sliced(start), false, true});
-    return lines;
-}
-
 // A UTF-8 sequence for a letter of Windows-1252's upper half ("ä" saved as C3 A4): the file was
 // written in the wrong encoding and shows "Ã¤" in the dictionary.
-bool looksLikeUtf8(const QByteArray &line)
+bool looksLikeUtf8(QByteArrayView line)
 {
     for (qsizetype i = 0; i + 1 < line.size(); ++i) {
         const auto lead = static_cast<unsigned char>(line[i]);
@@ -99,52 +72,38 @@ void addFirst(QList<WordListProblem> &problems, const FirstOf &first, const QStr
     problems.append({first.line, atLine(first.line, text)});
 }
 
+// One pass over the lines as the loader splits them, keeping none: a file of millions of short
+// lines costs no more memory than its bytes. Lines past the loader's limit are not looked at (the
+// loader reports the limit).
 void checkLines(const QByteArray &bytes, Report &report)
 {
-    const QList<RawLine> lines = rawLines(bytes);
-    report.lineCount = int(lines.size());
     FirstOf badEnd;
     FirstOf utf8;
-    for (int i = 1; i <= int(lines.size()); ++i) {
-        const RawLine &line = lines[i - 1];
-        if (!line.crlf && !line.last)
+    int i = 0;
+    const char *data = bytes.constData();
+    forEachLine(bytes, [&](QByteArrayView line) {
+        if (i == maxLines)
+            return false;
+        ++i;
+        const qsizetype end = line.data() - data + line.size();
+        const bool last = end == bytes.size();
+        const bool crlf = !last && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        if (!crlf && !last)
             badEnd.note(i);
-        if (looksLikeUtf8(line.bytes))
+        if (looksLikeUtf8(line))
             utf8.note(i);
-        if (line.bytes.size() > WordLine::width) {
+        if (line.size() > WordLine::width) {
             report.problems.append(
                 {i, atLine(i, u"Die Zeile ist %1 Zeichen lang; das Programm liest nur die ersten %2"_s
-                                  .arg(line.bytes.size())
+                                  .arg(line.size())
                                   .arg(WordLine::width))});
         }
-    }
+        return true;
+    });
+    report.lineCount = i;
     addFirst(report.problems, badEnd, u"Die Zeile endet nicht mit CR LF"_s);
     addFirst(report.problems, utf8,
              u"Die Zeile enthält UTF-8-Zeichen; die Wortliste muss Windows-1252 sein"_s);
-}
-
-// The entry's books and lessons when every element is a valid number, as the loader reads them;
-// otherwise nothing (the loader has reported the fault).
-std::optional<QList<std::array<int, 2>>> placements(const WordTable &words, int bookLine)
-{
-    const QString books = blankTrimmed(words.content(bookLine)).toString();
-    const QString lessons = blankTrimmed(words.content(bookLine + 1)).toString();
-    const QStringList bookElements = books.size() > 2 ? SplitList(books) : QStringList{books};
-    const QStringList lessonElements = books.size() > 2 ? SplitList(lessons) : QStringList{lessons};
-    if (bookElements.size() != lessonElements.size())
-        return std::nullopt;
-    QList<std::array<int, 2>> result;
-    for (qsizetype n = 0; n < bookElements.size(); ++n) {
-        bool bookOk = false;
-        bool lessonOk = false;
-        const int book = blankTrimmed(bookElements[n]).toInt(&bookOk);
-        const int lesson = blankTrimmed(lessonElements[n]).toInt(&lessonOk);
-        if (!bookOk || !lessonOk || book < 1 || book > LessonTable::bookCount || lesson < 1 ||
-            lesson > LessonTable::lessonCount)
-            return std::nullopt;
-        result.append({book, lesson});
-    }
-    return result;
 }
 
 void checkEntries(Report &report)
@@ -195,11 +154,12 @@ void checkEntries(Report &report)
             }
         }
 
-        const auto where = placements(words, bookLine);
-        if (!where || word.isEmpty())
+        // The loader's own reading of the lists; a faulty entry it has reported already.
+        const EntryPlacements where = ParsePlacements(words.content(bookLine), words.content(bookLine + 1));
+        if (where.fault != PlacementFault::None || word.isEmpty())
             continue;
         QSet<int> books;
-        for (const auto &[book, lesson] : *where) {
+        for (const auto &[book, lesson] : where.placements) {
             books.insert(book);
             int &n = placed[(book - 1) * LessonTable::lessonCount + (lesson - 1)];
             if (++n == LessonTable::slotCount + 1) {
