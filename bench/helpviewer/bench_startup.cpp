@@ -211,10 +211,32 @@ BENCHMARK(BM_StartupIndex)->UseManualTime()->Iterations(20)->Unit(benchmark::kMi
 BENCHMARK(BM_ReadLargeHelp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RichTopicSearch)->Unit(benchmark::kMillisecond);
 
+// Writes the viewer's own help, rich.vry and plain.vry of that many topics into the folder, for
+// timing the real viewer from outside (scripts/run-benchmarks).
+int writeHelps(const char *dir, const char *topics)
+{
+    const QString folder = QString::fromLocal8Bit(dir);
+    const int count = std::atoi(topics);
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(folder + u'/' + name);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const bool written =
+        count > 0 &&
+        write(QStringLiteral("tessavor.vry"), LargeHelp::compose(HelpFile::Kind::PlainText, 3)) &&
+        write(QStringLiteral("rich.vry"), LargeHelp::compose(HelpFile::Kind::RichText, count)) &&
+        write(QStringLiteral("plain.vry"), LargeHelp::compose(HelpFile::Kind::PlainText, count));
+    if (!written)
+        std::fprintf(stderr, "cannot write the helps into %s\n", dir);
+    return written ? 0 : 1;
+}
+
 int main(int argc, char *argv[])
 {
     if (argc == 4 && std::string_view(argv[1]) == "--child")
         return runChild(argc, argv);
+    if (argc == 4 && std::string_view(argv[1]) == "--write")
+        return writeHelps(argv[2], argv[3]);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
