@@ -54,17 +54,23 @@ void ColourScheme::paint(QWidget *window, const Hintergrund &hintergrund)
 void ColourScheme::keepControlsOwnColour(QWidget *window)
 {
     // Only the window's own background takes the colour: the frames, labels, buttons and fields on
-    // it keep the standard face colour, or the colour they were given. A main window's controls
-    // stand on its client area, which is the window's background; its menu bar is a control.
+    // it keep the standard face colour, or the background they were given. A control with colours
+    // of its own (a blue link, a red message) keeps them but stands on the face colour too, so
+    // that its text stays readable on every window colour. A main window's controls stand on its
+    // client area, which is the window's background; its menu bar is a control.
     QList<QWidget *> controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     if (auto *main = qobject_cast<QMainWindow *>(window); main && main->centralWidget()) {
         controls.removeOne(main->centralWidget());
         controls += main->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     }
     for (QWidget *control : std::as_const(controls)) {
-        if (control->isWindow() || control->testAttribute(Qt::WA_SetPalette))
+        if (control->isWindow())
             continue;
         QPalette own = control->palette();
+        const bool ownBackground =
+            control->testAttribute(Qt::WA_SetPalette) && own.isBrushSet(QPalette::Active, QPalette::Window);
+        if (ownBackground)
+            continue;
         own.setColor(QPalette::Window, systemfarbe());
         control->setPalette(own);
         control->setAutoFillBackground(true);

@@ -10,6 +10,7 @@
 #include "tests/testsupport/testsupport.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -265,6 +266,10 @@ void TestAppearance::advertRecreatedInStandardColour()
     QCOMPARE(appearance.advertWindow(), second);
     appearance.scheme().FensterFaerben(Hintergrund::aus({0, 0, 255}));
     QCOMPARE(second->palette().color(QPalette::Window), QColor(0, 0, 255));
+    // Its link stands on the face colour, not straight on the blue.
+    auto *link = second->findChild<QLabel *>(u"lblHomepage"_s);
+    QCOMPARE(link->palette().color(QPalette::Window).name(), systemName());
+    QVERIFY(link->autoFillBackground());
     // Closed again and painted while it is gone: the next one shows what it missed.
     QVERIFY(second->close());
     appearance.scheme().FensterFaerben(Hintergrund::aus({0, 255, 0}));

@@ -1,4 +1,5 @@
 // The colour scheme: painting order, the start-up step, the cycle timer and the tick dispatch.
+#include "common/ui/linklabel.h"
 #include "dictionary/appearance/colourscheme.h"
 
 #include <QApplication>
@@ -79,6 +80,8 @@ private Q_SLOTS:
     void initTestCase();
     void paintsInOrderWithoutShowing();
     void paintsOnlyTheWindowsOwnBackground();
+    void textsStandOnTheFaceColour_data();
+    void textsStandOnTheFaceColour();
     void einstellungenAnwenden_data();
     void einstellungenAnwenden();
     void tickByCycleCode_data();
@@ -161,6 +164,42 @@ void TestColourScheme::paintsOnlyTheWindowsOwnBackground()
     QCOMPARE(inner->palette().color(QPalette::Window), face);
     QCOMPARE(client->palette().color(QPalette::Window), QColor(255, 0, 0));
     QVERIFY(!client->autoFillBackground());
+}
+
+void TestColourScheme::textsStandOnTheFaceColour_data()
+{
+    QTest::addColumn<QColor>("windowColour");
+    QTest::newRow("fixed red") << QColor(255, 0, 0);
+    QTest::newRow("dark cycle colour") << QColor(16, 16, 16);
+    QTest::newRow("bright cycle colour") << QColor(255, 255, 255);
+    QTest::newRow("blue as the link") << QColor(0, 0, 255);
+}
+
+void TestColourScheme::textsStandOnTheFaceColour()
+{
+    // A control with colours of its own (a blue link, a red message straight on the window) keeps
+    // them and stands on the face colour like every other control, whatever the window's colour.
+    QFETCH(QColor, windowColour);
+    QWidget window;
+    auto *link = new LinkLabel(u"Weitere Informationen auf meiner Homepage!"_s, &window);
+    auto *message = new QLabel(u"Wort nicht vorhanden!"_s, &window);
+    QPalette red = message->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    message->setPalette(red);
+    ColourScheme::paint(&window,
+                        Hintergrund::aus({windowColour.red(), windowColour.green(), windowColour.blue()}));
+    QCOMPARE(window.palette().color(QPalette::Window), windowColour);
+    const QColor face = ColourScheme::systemfarbe();
+    for (QLabel *text : {static_cast<QLabel *>(link), message}) {
+        QCOMPARE(text->palette().color(QPalette::Window), face);
+        QVERIFY(text->autoFillBackground());
+    }
+    QCOMPARE(link->palette().color(QPalette::WindowText), LinkLabel::normalColour());
+    QCOMPARE(message->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    // Pressed and released, the link keeps its background.
+    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseRelease(link, Qt::LeftButton);
+    QCOMPARE(link->palette().color(QPalette::Window), face);
 }
 
 void TestColourScheme::einstellungenAnwenden_data()
