@@ -9,13 +9,14 @@
 #include "helpviewer/frmverwendung.h"
 #include "helpviewer/indexlist.h"
 #include "helpviewer/pagebutton.h"
+#include "helpviewer/topiclink.h"
 #include "helpviewer/topicsource.h"
 #include "helpviewer/viewerargument.h"
 #include "richtext/richtextbox.h"
-#include "richtext/rtfreader.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
@@ -113,6 +114,7 @@ void frmHaupt::buildControls()
     connect(m_listeIndex, &IndexList::entryChosen, this, &frmHaupt::ListeIndex_Click);
     connect(m_listeIndex, &IndexList::enterPressed, this, &frmHaupt::ListeIndex_Enter);
     connect(m_cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_text, &RichTextBox::linkActivated, this, &frmHaupt::Text_LinkActivated);
 
     InhaltZeigen();
 }
@@ -212,11 +214,28 @@ bool frmHaupt::ThemaZeigen(const QString &topic)
 
 bool frmHaupt::showRtfFromMemory(const QByteArray &bytes)
 {
-    if (!Rtf::read(bytes, m_text->document()))
-        return false;
     // As after loading the file: the topic opens at its top.
-    m_text->moveCursor(QTextCursor::Start);
-    return true;
+    return m_text->loadRtf(bytes);
+}
+
+void frmHaupt::Text_LinkActivated(const QString &target)
+{
+    const Viewer::TopicLink link = Viewer::topicLink(target, m_document.index);
+    switch (link.kind) {
+    case Viewer::TopicLink::Kind::Nowhere:
+        break;
+    case Viewer::TopicLink::Kind::Bookmark:
+        m_text->scrollToAnchor(link.bookmark);
+        break;
+    case Viewer::TopicLink::Kind::Desktop:
+        QDesktopServices::openUrl(link.url);
+        break;
+    case Viewer::TopicLink::Kind::Topic:
+        showChosenTopic(link.topic, Page::Contents);
+        if (m_page == Page::Topic && !link.bookmark.isEmpty())
+            m_text->scrollToAnchor(link.bookmark);
+        break;
+    }
 }
 
 void frmHaupt::showChosenTopic(const QString &topic, Page cameFrom)

@@ -40,6 +40,9 @@ public:
     void cmdInfo_Click();
     void cmdVerwendung_Click();
     void mnuHilfezurHilfe_Click();
+    // A link of the shown topic: a bookmark scrolls, a web or mail address opens on the desktop,
+    // another topic of the help file is shown.
+    void Text_LinkActivated(const QString &target);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

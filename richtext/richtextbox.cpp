@@ -2,17 +2,28 @@
 #include "richtext/richtextbox.h"
 
 #include "common/linefile.h"
+#include "richtext/picturenote.h"
 #include "richtext/rtfreader.h"
+#include "richtext/rtftablefit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QTextCursor>
 
-RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
+RichTextBox::RichTextBox(QWidget *parent) : QTextBrowser(parent)
 {
     setReadOnly(true);
     setAcceptRichText(false);
+    // The control follows no link itself: its owner decides where a link leads.
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    // A browser keeps no undo history; as an editor the control does.
+    setUndoRedoEnabled(true);
     // Like a word processor: a word too long for its line or table cell is not split.
     setWordWrapMode(QTextOption::WordWrap);
+    PictureNote::registerWith(document());
+    connect(this, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl &url) { Q_EMIT linkActivated(url.toString()); });
 }
 
 bool RichTextBox::loadRtfFile(const QString &path)
@@ -22,13 +33,29 @@ bool RichTextBox::loadRtfFile(const QString &path)
         clear();
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    return loadRtf(file.readAll());
+}
+
+bool RichTextBox::loadRtf(const QByteArray &bytes)
+{
     if (!Rtf::read(bytes, document())) {
         clear();
         return false;
     }
+    fitTables();
     moveCursor(QTextCursor::Start);
     return true;
+}
+
+void RichTextBox::resizeEvent(QResizeEvent *event)
+{
+    QTextBrowser::resizeEvent(event);
+    fitTables();
+}
+
+void RichTextBox::fitTables()
+{
+    Rtf::fitTablesToWidth(document(), viewport()->width() - 2 * document()->documentMargin());
 }
 
 bool RichTextBox::loadPlainFile(const QString &path)

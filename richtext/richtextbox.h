@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QString>
-#include <QTextEdit>
+#include <QTextBrowser>
 
-class RichTextBox : public QTextEdit
+class QByteArray;
+
+class RichTextBox : public QTextBrowser
 {
     Q_OBJECT
 
@@ -13,6 +15,8 @@ public:
 
     // False when the file cannot be read or holds no RTF document; the content is then empty.
     bool loadRtfFile(const QString &path);
+    // The same for the bytes of an RTF document.
+    bool loadRtf(const QByteArray &bytes);
     // Windows-1252 text; CR LF, a lone CR and a lone LF each end a line. False if unreadable
     // (the content is then empty).
     bool loadPlainFile(const QString &path);
@@ -23,4 +27,15 @@ public:
     QString plainText() const;
     using QTextEdit::setPlainText;
     QString selectedText() const;
+
+Q_SIGNALS:
+    // A link was clicked or chosen with Tab and Enter; the target as the document names it
+    // ("https://…", "#bookmark", "Topic name").
+    void linkActivated(const QString &target);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitTables();
 };

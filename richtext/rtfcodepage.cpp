@@ -1,6 +1,8 @@
 // Code pages of RTF text: tables for 8-bit pages, the platform converter for multi-byte pages.
 #include "richtext/rtfcodepage.h"
 
+#include "richtext/rtfsymbolfonts.h"
+
 #include <QStringDecoder>
 
 namespace Rtf {
@@ -79,8 +81,15 @@ QByteArray converterName(int number, bool *singleByte)
 
 } // namespace
 
-CodePage::CodePage(int number)
+CodePage::CodePage(int number) : m_number(number)
 {
+    if (number == symbolCodePage || number == wingdingsCodePage) {
+        for (int b = 0; b < 256; ++b)
+            m_table[b] = symbolFontUnit(number, static_cast<unsigned char>(b));
+        m_name = "windows-1252";
+        m_symbol = true;
+        return;
+    }
     m_name = converterName(number, &m_singleByte);
     if (!QStringDecoder(m_name.constData()).isValid()) {
         m_name = "windows-1252";

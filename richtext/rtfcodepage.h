@@ -21,11 +21,15 @@ public:
     explicit CodePage(int number);
 
     bool isSingleByte() const { return m_singleByte; }
+    bool isSymbolFont() const { return m_symbol; }
+    int number() const { return m_number; }
     char16_t unit(unsigned char byte) const { return m_table[byte]; }
     QString decodeMultiByte(const QByteArray &bytes) const;
 
 private:
     bool m_singleByte = true;
+    bool m_symbol = false;
+    int m_number = 0;
     QByteArray m_name;
     std::array<char16_t, 256> m_table{};
 };

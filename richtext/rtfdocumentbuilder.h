@@ -1,134 +1,109 @@
-// Writes what the RTF parser reads into a QTextDocument: text runs, paragraphs, tables, pictures.
+// Writes what the RTF parser reads into a QTextDocument: body text goes in at once, tables are
+// collected until they end and then built at their final size, notes follow the body's text.
 #pragma once
 
+#include "richtext/rtfcontent.h"
+#include "richtext/rtfcursorwriter.h"
+#include "richtext/rtfformats.h"
 #include "richtext/rtfstate.h"
+#include "richtext/rtftable.h"
 
-#include <QColor>
-#include <QFont>
-#include <QHash>
-#include <QList>
-#include <QString>
-#include <QStringList>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
 #include <QTextCursor>
 
-#include <array>
+#include <memory>
 #include <vector>
 
-class QImage;
 class QTextDocument;
-class QTextTable;
 
 namespace Rtf {
-
-enum class CellSide { Top, Left, Bottom, Right };
-
-struct FontEntry
-{
-    QString name;
-    int codePage = 0; // 0: the document's code page
-    QFont::StyleHint hint = QFont::AnyStyle;
-};
 
 class DocumentBuilder
 {
 public:
+    static constexpr int maxNesting = 8;       // tables in tables in ...
+    static constexpr int maxTableCells = 4000; // a longer table goes on as a new one that looks the same
+
     explicit DocumentBuilder(QTextDocument *document);
+    ~DocumentBuilder();
 
     // The tables of the document header.
-    void setFont(int number, const FontEntry &entry);
-    const FontEntry *font(int number) const;
-    void setDefaultFont(int number) { m_defaultFont = number; }
-    void addColor(const QColor &color) { m_colors.append(color); }
+    Formats &formats() { return m_formats; }
     void setDefaultTab(int twips);
 
-    // Text of the body, in the given formatting; runs of like formatting go into the document
-    // together.
     void appendText(QStringView text, const CharState &chars, const ParaState &para)
     {
-        if (m_needPlace || para.inTable != (m_table != nullptr))
-            place(chars, para);
-        if (!(chars == m_runChars)) {
-            flushRun();
-            m_runChars = chars;
+        if (m_direct && !para.inTable && !m_mark.active) {
+            m_body.text(text, chars);
+            return;
         }
-        m_run.append(text);
+        sinkFor(para).text(text, chars);
     }
     void endParagraph(const CharState &chars, const ParaState &para);
-    void appendImage(const QImage &image, double widthPx, double heightPx, const CharState &chars,
-                     const ParaState &para);
+    void appendPicture(const Picture &picture, const CharState &chars, const ParaState &para);
+    void addBookmark(const QString &name, const ParaState &para);
 
-    // Tables: the row definition (\trowd, \cellxN, \trgaphN, cell borders), then the cells.
-    void rowDefaults();
-    void cellBoundary(int twips);
-    void cellGap(int twips) { m_cellGapTwips = twips; }
-    void cellBorder(CellSide side);
-    void borderWidth(int twips); // of the border named last
-    void endCell(const CharState &chars, const ParaState &para);
-    void endRow();
+    // Tables: the row definition of the paragraph's nesting level, then the cells. A row takes
+    // the definition in force at its end, so a definition after the cells counts too.
+    RowDefinitionBuilder &rowDefinition(const ParaState &para);
+    void endCell(bool nested, const CharState &chars, const ParaState &para);
+    void endRow(bool nested, const CharState &chars, const ParaState &para);
 
-    // Ends the last paragraph; a final paragraph mark adds no empty paragraph.
+    // Notes: the mark in the text (\chftn), then the note's group; an endnote says so inside.
+    void noteMark(const CharState &chars, const ParaState &para);
+    void beginNote();
+    void setEndnote();
+    void noteNumber(const CharState &chars);
+    void endNote();
+    bool inNote() const { return m_noteDepth > 0; }
+
+    // Ends the last paragraph and adds the notes.
     void finish(const CharState &chars, const ParaState &para);
 
-    static double twipsToPixels(int twips) { return twips / 15.0; } // 1440 twips per inch, 96 dpi
-
 private:
-    // Qt rebuilds a table's cell grid on every change, so a growing table costs its cell count
-    // per row; past this size a table goes on as a new one that looks the same.
-    static constexpr int maxColumns = 64;
-    static constexpr int maxCells = 4000;
+    struct OpenTable
+    {
+        std::unique_ptr<Table> table;
+        std::vector<Content> cells; // of the row being read; the last is the cell being read
+    };
+    struct Note
+    {
+        Content content;
+        bool endnote = false;
+        QString label;
+        QString anchor;
+    };
+    struct Mark
+    {
+        bool active = false;
+        CharState chars;
+        ParaState para;
+    };
 
-    void place(const CharState &chars, const ParaState &para);
-    void flushRun();
-    void applyBlockFormat(const CharState &chars, const ParaState &para);
-    void createTable();
-    void openRow();
-    void moveToCell();
-    void applyCellBorders();
-    void leaveTable();
-    void trimTable();
-    QTextCharFormat charFormat(const CharState &chars);
-    QTextBlockFormat blockFormat(const ParaState &para) const;
-    QStringList families(const FontEntry &entry) const;
+    Sink &sinkFor(const ParaState &para);
+    int levelOf(const ParaState &para) const;
+    void setLevel(int level);
+    void openTable();
+    void closeTable();
+    void commitRow(OpenTable &open, int level);
+    void writeMark(const QString &label, const QString &anchor);
+    void resolveMark();
+    void writeNotes(bool endnotes);
+    void updateDirect() { m_direct = m_tables.empty() && m_noteDepth == 0; }
 
     QTextDocument *m_document;
     QTextCursor m_cursor;
+    Formats m_formats;
+    CursorWriter m_body;
+    bool m_direct = true; // content goes straight into the body: no table open, no note
 
-    QString m_run;
-    CharState m_runChars;
-    bool m_pendingBlock = false;       // the paragraph was ended; the next content starts a new one
-    bool m_needPlace = false;          // a pending block, cell or row must be placed before content
-    bool m_blockEmpty = true;          // the cursor's block has no content yet
-    bool m_blockCharFormatSet = false; // the cursor's block got its paragraph mark's format
+    std::vector<OpenTable> m_tables;                                // by nesting level - 1
+    std::array<RowDefinitionBuilder, maxNesting + 1> m_definitions; // by nesting level
 
-    QHash<int, FontEntry> m_fonts;
-    QHash<int, QStringList> m_families;
-    int m_defaultFont = 0;
-    QList<QColor> m_colors;
-
-    std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
-    std::size_t m_lastFormat = 0; // the cache entry found last
-    ParaState m_lastPara;         // the paragraph state m_lastBlockFormat was made from
-    QTextBlockFormat m_lastBlockFormat;
-    bool m_haveLastPara = false;
-    // The cursor's block has m_lastBlockFormat (a new block inherits its predecessor's format).
-    bool m_blockHasLastFormat = false;
-
-    QTextTable *m_table = nullptr;
-    int m_row = 0;
-    int m_column = 0;
-    bool m_rowOpen = false;
-    bool m_cellPending = false; // \cell ended a cell; the next content goes to the following one
-    std::vector<int> m_cellX;
-    int m_cellGapTwips = 0;
-    // Border widths in pixels of the next cell, by CellSide, and of the cells of the row defined.
-    using Borders = std::array<double, 4>;
-    Borders m_nextBorders{};
-    int m_borderSide = -1;
-    std::vector<Borders> m_cellBorders;
-
-    int m_imageCount = 0;
+    std::vector<Note> m_notes;
+    int m_noteDepth = 0;
+    int m_footnotes = 0;
+    int m_endnotes = 0;
+    Mark m_mark;
 };
 
 } // namespace Rtf

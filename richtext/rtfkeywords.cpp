@@ -3,50 +3,64 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace Rtf {
 
 namespace {
 
-// Open addressing over a power-of-two table: the lookup runs for every control word of a document.
+// A perfect hash over the words the reader knows: the table is built once with the first seed
+// under which no two words share a slot, so a lookup is one hash and at most one comparison.
 class Table
 {
 public:
-    void emplace(std::string_view word, Keyword keyword) { insert_or_assign(word, keyword); }
-    void insert_or_assign(std::string_view word, Keyword keyword)
+    void add(std::string_view word, Keyword keyword)
     {
-        std::size_t i = hash(word) & mask;
-        while (m_slots[i].keyword != Keyword::Unknown && m_slots[i].word != word)
-            i = (i + 1) & mask;
-        m_slots[i] = Slot{word, keyword};
+        for (auto &entry : m_entries) {
+            if (entry.first == word) {
+                entry.second = keyword;
+                return;
+            }
+        }
+        m_entries.emplace_back(word, keyword);
+    }
+    void build()
+    {
+        for (std::uint32_t seed = 2166136261u;; seed = seed * 747796405u + 2891336453u) {
+            m_slots.fill(0);
+            bool collision = false;
+            for (std::size_t i = 0; i < m_entries.size() && !collision; ++i) {
+                std::uint16_t &slot = m_slots[hash(m_entries[i].first, seed) & mask];
+                collision = slot != 0;
+                slot = std::uint16_t(i + 1);
+            }
+            if (!collision) {
+                m_seed = seed;
+                return;
+            }
+        }
     }
     Keyword find(std::string_view word) const
     {
-        std::size_t i = hash(word) & mask;
-        while (m_slots[i].keyword != Keyword::Unknown) {
-            if (m_slots[i].word == word)
-                return m_slots[i].keyword;
-            i = (i + 1) & mask;
-        }
-        return Keyword::Unknown;
+        const std::uint16_t slot = m_slots[hash(word, m_seed) & mask];
+        if (slot == 0 || m_entries[slot - 1].first != word)
+            return Keyword::Unknown;
+        return m_entries[slot - 1].second;
     }
 
 private:
-    static constexpr std::size_t size = 1024; // a quarter full at most
+    static constexpr std::size_t size = 16384;
     static constexpr std::size_t mask = size - 1;
-    struct Slot
+    static std::uint32_t hash(std::string_view word, std::uint32_t seed)
     {
-        std::string_view word;
-        Keyword keyword = Keyword::Unknown;
-    };
-    static std::size_t hash(std::string_view word)
-    {
-        std::uint32_t h = 2166136261u; // FNV-1a
+        std::uint32_t h = seed; // FNV-1a from the seed
         for (char c : word)
             h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
         return h ^ (h >> 15);
     }
-    std::array<Slot, size> m_slots{};
+    std::vector<std::pair<std::string_view, Keyword>> m_entries;
+    std::array<std::uint16_t, size> m_slots{}; // entry number + 1; 0 is a free slot
+    std::uint32_t m_seed = 0;
 };
 
 Table buildTable()
@@ -115,17 +129,48 @@ Table buildTable()
                                   "background", "passwordhash",
                                   "docprops",   "xmlopen",
                                   "xmlclose"})
-        t.emplace(word, Keyword::SkipDestination);
-    // Groups whose text is shown: the result of a field or an object, the number or bullet of a
-    // list paragraph, the picture of a drawing object.
-    for (std::string_view word :
-         {"field", "fldrslt", "listtext", "pntext", "shppict", "shp", "shprslt", "object", "result"})
-        t.emplace(word, Keyword::TextDestination);
+        t.add(word, Keyword::SkipDestination);
+    // Groups whose text is shown: the result of an object, the picture of a drawing object.
+    for (std::string_view word : {"shppict", "object", "result"})
+        t.add(word, Keyword::TextDestination);
 
     const std::pair<std::string_view, Keyword> words[] = {
         {"fonttbl", Keyword::FontTable},
         {"colortbl", Keyword::ColorTable},
         {"pict", Keyword::Picture},
+        {"listtext", Keyword::ListText},
+        {"pntext", Keyword::ListText},
+        {"field", Keyword::Field},
+        {"fldinst", Keyword::FieldInstruction},
+        {"fldrslt", Keyword::FieldResult},
+        {"bkmkstart", Keyword::BookmarkStart},
+        {"footnote", Keyword::Footnote},
+        {"ftnalt", Keyword::FootnoteAlt},
+        {"nesttableprops", Keyword::NestTableProps},
+        {"shp", Keyword::Shape},
+        {"shpinst", Keyword::ShapeInstance},
+        {"sp", Keyword::ShapeProperty},
+        {"sn", Keyword::ShapePropertyName},
+        {"sv", Keyword::ShapePropertyValue},
+        {"shptxt", Keyword::ShapeText},
+        {"shprslt", Keyword::ShapeResult},
+        {"cpg", Keyword::FontCodePage},
+        {"column", Keyword::Column},
+        {"itap", Keyword::NestingLevel},
+        {"trleft", Keyword::TableLeft},
+        {"trql", Keyword::TableAlignLeft},
+        {"trqc", Keyword::TableAlignCenter},
+        {"trqr", Keyword::TableAlignRight},
+        {"clmgf", Keyword::CellMergeFirst},
+        {"clmrg", Keyword::CellMerge},
+        {"clvmgf", Keyword::CellVerticalMergeFirst},
+        {"clvmrg", Keyword::CellVerticalMerge},
+        {"clvertalt", Keyword::CellAlignTop},
+        {"clvertalc", Keyword::CellAlignCenter},
+        {"clvertalb", Keyword::CellAlignBottom},
+        {"clcbpat", Keyword::CellPatternBackground},
+        {"clcfpat", Keyword::CellPatternForeground},
+        {"clshdng", Keyword::CellShading},
         {"ansicpg", Keyword::AnsiCodePage},
         {"ansi", Keyword::Ansi},
         {"mac", Keyword::Mac},
@@ -152,18 +197,22 @@ Table buildTable()
         {"b", Keyword::Bold},
         {"i", Keyword::Italic},
         {"ul", Keyword::Underline},
-        {"uld", Keyword::Underline},
-        {"uldash", Keyword::Underline},
-        {"uldashd", Keyword::Underline},
-        {"uldashdd", Keyword::Underline},
+        {"uld", Keyword::UnderlineDotted},
+        {"uldash", Keyword::UnderlineDashed},
+        {"uldashd", Keyword::UnderlineDashDot},
+        {"uldashdd", Keyword::UnderlineDashDotDot},
         {"uldb", Keyword::Underline},
-        {"ulhwave", Keyword::Underline},
-        {"ulldash", Keyword::Underline},
+        {"ulhwave", Keyword::UnderlineWave},
+        {"ulldash", Keyword::UnderlineDashed},
         {"ulth", Keyword::Underline},
-        {"ulthd", Keyword::Underline},
-        {"ulthdash", Keyword::Underline},
+        {"ulthd", Keyword::UnderlineDotted},
+        {"ulthdash", Keyword::UnderlineDashed},
+        {"ulthdashd", Keyword::UnderlineDashDot},
+        {"ulthdashdd", Keyword::UnderlineDashDotDot},
+        {"ulthldash", Keyword::UnderlineDashed},
+        {"ululdbwave", Keyword::UnderlineWave},
         {"ulw", Keyword::Underline},
-        {"ulwave", Keyword::Underline},
+        {"ulwave", Keyword::UnderlineWave},
         {"ulnone", Keyword::UnderlineNone},
         {"strike", Keyword::Strike},
         {"striked", Keyword::Strike},
@@ -214,6 +263,19 @@ Table buildTable()
         {"brdrnil", Keyword::BorderNone},
         {"brdrtbl", Keyword::BorderNone},
         {"brdrw", Keyword::BorderWidth},
+        {"brdrt", Keyword::OtherBorder},
+        {"brdrb", Keyword::OtherBorder},
+        {"brdrl", Keyword::OtherBorder},
+        {"brdrr", Keyword::OtherBorder},
+        {"brdrbtw", Keyword::OtherBorder},
+        {"brdrbar", Keyword::OtherBorder},
+        {"box", Keyword::OtherBorder},
+        {"trbrdrt", Keyword::OtherBorder},
+        {"trbrdrb", Keyword::OtherBorder},
+        {"trbrdrl", Keyword::OtherBorder},
+        {"trbrdrr", Keyword::OtherBorder},
+        {"trbrdrh", Keyword::OtherBorder},
+        {"trbrdrv", Keyword::OtherBorder},
         {"uc", Keyword::UnicodeSkip},
         {"u", Keyword::Unicode},
         {"bin", Keyword::Binary},
@@ -238,15 +300,16 @@ Table buildTable()
         {"picscaley", Keyword::PictureScaleY},
         {"pngblip", Keyword::PngBlip},
         {"jpegblip", Keyword::JpegBlip},
-        {"emfblip", Keyword::OtherBlip},
-        {"wmetafile", Keyword::OtherBlip},
-        {"macpict", Keyword::OtherBlip},
-        {"pmmetafile", Keyword::OtherBlip},
-        {"dibitmap", Keyword::OtherBlip},
+        {"emfblip", Keyword::MetafileBlip},
+        {"wmetafile", Keyword::MetafileBlip},
+        {"macpict", Keyword::MetafileBlip},
+        {"pmmetafile", Keyword::MetafileBlip},
+        {"dibitmap", Keyword::DibBlip},
         {"wbitmap", Keyword::OtherBlip},
     };
     for (const auto &[word, keyword] : words)
-        t.insert_or_assign(word, keyword);
+        t.add(word, keyword);
+    t.build();
     return t;
 }
 

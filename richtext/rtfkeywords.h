@@ -14,6 +14,21 @@ enum class Keyword : std::uint8_t {
     FontTable,
     ColorTable,
     Picture,
+    ListText, // the number or bullet of a list paragraph
+    Field,    // a field: its instruction, then its result
+    FieldInstruction,
+    FieldResult,
+    BookmarkStart,
+    Footnote,       // a footnote or endnote
+    FootnoteAlt,    // the note is an endnote
+    NestTableProps, // the row definition of a nested table
+    Shape,
+    ShapeInstance,
+    ShapeProperty,
+    ShapePropertyName,
+    ShapePropertyValue,
+    ShapeText,
+    ShapeResult,
     // document
     AnsiCodePage,
     Ansi,
@@ -23,6 +38,7 @@ enum class Keyword : std::uint8_t {
     DefaultFont,
     DefaultTab,
     FontCharset,
+    FontCodePage,
     FontFamilyRoman,
     FontFamilySwiss,
     FontFamilyModern,
@@ -41,6 +57,11 @@ enum class Keyword : std::uint8_t {
     Bold,
     Italic,
     Underline,
+    UnderlineDotted,
+    UnderlineDashed,
+    UnderlineDashDot,
+    UnderlineDashDotDot,
+    UnderlineWave,
     UnderlineNone,
     Strike,
     Hidden,
@@ -55,6 +76,7 @@ enum class Keyword : std::uint8_t {
     Pard,
     Par,
     Line,
+    Column,
     Tab,
     Page,
     Section,
@@ -79,6 +101,7 @@ enum class Keyword : std::uint8_t {
     Cell,
     Row,
     InTable,
+    NestingLevel,
     NestCell,
     NestRow,
     CellGap,
@@ -88,6 +111,21 @@ enum class Keyword : std::uint8_t {
     CellBorderRight,
     BorderNone,
     BorderWidth,
+    OtherBorder, // a paragraph or row border: the border words after it are not a cell's
+    TableLeft,
+    TableAlignLeft,
+    TableAlignCenter,
+    TableAlignRight,
+    CellMergeFirst,
+    CellMerge,
+    CellVerticalMergeFirst,
+    CellVerticalMerge,
+    CellAlignTop,
+    CellAlignCenter,
+    CellAlignBottom,
+    CellPatternBackground,
+    CellPatternForeground,
+    CellShading,
     // text
     UnicodeSkip,
     Unicode,
@@ -114,9 +152,12 @@ enum class Keyword : std::uint8_t {
     PictureScaleY,
     PngBlip,
     JpegBlip,
+    DibBlip,
+    MetafileBlip, // WMF, EMF and the like: shown as a frame with a note
     OtherBlip,
 };
 
+// One hash and one comparison: the table is built with a seed under which no two words collide.
 Keyword lookupKeyword(std::string_view word);
 
 } // namespace Rtf

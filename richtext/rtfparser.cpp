@@ -1,7 +1,11 @@
 // The RTF parser: tokens are read and acted on in one pass; text goes to the document builder.
 #include "richtext/rtfparser.h"
 
-#include <QImage>
+#include "richtext/rtfsymbolfonts.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdint>
@@ -39,7 +43,8 @@ bool isSpecial(char c)
 } // namespace
 
 Parser::Parser(const QByteArray &bytes, DocumentBuilder &builder)
-    : m_pos(bytes.constData()), m_end(bytes.constData() + bytes.size()), m_builder(builder)
+    : m_pos(bytes.constData()), m_end(bytes.constData() + bytes.size()), m_builder(builder),
+      m_formats(builder.formats())
 {
     m_stack.reserve(64);
 }
@@ -67,6 +72,7 @@ void Parser::run()
         }
     }
     flushPendingBytes();
+    flushListMarker();
     m_builder.finish(m_state.chars, m_state.para);
 }
 
@@ -95,13 +101,65 @@ bool Parser::closeGroup()
         return false;
     if (m_state.destination == Destination::FontTable)
         finishFontEntry();
-    const bool pictureEnds =
-        m_state.destination == Destination::Picture && m_stack.back().destination != Destination::Picture;
+    const GroupState closed = std::move(m_state);
     m_state = m_stack.back();
     m_stack.pop_back();
-    if (pictureEnds)
-        finishPicture(m_state);
+    if (closed.destination != m_state.destination || closed.noteGroup != m_state.noteGroup)
+        finishGroup(closed);
     return !m_stack.empty();
+}
+
+void Parser::finishGroup(const GroupState &closed)
+{
+    switch (closed.destination) {
+    case Destination::Picture:
+        finishPicture(m_state);
+        break;
+    case Destination::BookmarkName:
+        if (!m_bookmark.trimmed().isEmpty() && m_state.destination == Destination::Text)
+            m_builder.addBookmark(m_bookmark.trimmed(), m_state.para);
+        m_bookmark.clear();
+        break;
+    default:
+        break;
+    }
+    if (closed.noteGroup && !m_state.noteGroup)
+        m_builder.endNote();
+}
+
+void Parser::skipGroup()
+{
+    // Only the braces count, and \binN whose bytes may hold any brace.
+    m_unicodeSkipLeft = 0;
+    int depth = 0;
+    while (m_pos < m_end) {
+        const char c = *m_pos;
+        if (c == '}') {
+            if (depth == 0)
+                return; // run() closes the group
+            --depth;
+            ++m_pos;
+        } else if (c == '{') {
+            ++depth;
+            ++m_pos;
+        } else if (c != '\\') {
+            ++m_pos;
+        } else if (m_end - m_pos > 4 && m_pos[1] == 'b' && m_pos[2] == 'i' && m_pos[3] == 'n' &&
+                   !isLetter(m_pos[4])) {
+            m_pos += 4;
+            std::int64_t count = 0;
+            while (m_pos < m_end && isDigit(*m_pos)) {
+                if (count < INT32_MAX)
+                    count = count * 10 + (*m_pos - '0');
+                ++m_pos;
+            }
+            if (m_pos < m_end && *m_pos == ' ')
+                ++m_pos;
+            m_pos += std::min<std::int64_t>(count, m_end - m_pos);
+        } else {
+            m_pos = std::min(m_pos + 2, m_end); // a control symbol or a word's first letter
+        }
+    }
 }
 
 void Parser::controlSequence()
@@ -180,8 +238,10 @@ void Parser::controlSymbol(char symbol)
     case '\r':
     case '\n':
         // A backslash before a line end is a paragraph mark.
-        if (m_state.destination == Destination::Text)
+        if (m_state.destination == Destination::Text && !m_state.listText) {
+            flushListMarker();
             m_builder.endParagraph(m_state.chars, m_state.para);
+        }
         break;
     default:
         break; // \: \| and the like do not show
@@ -228,7 +288,7 @@ void Parser::textByte(unsigned char byte)
         return;
     case Destination::ColorTable:
         if (byte == ';') {
-            m_builder.addColor(m_colorHasValue ? QColor(m_red, m_green, m_blue) : QColor());
+            m_formats.addColor(m_colorHasValue ? QColor(m_red, m_green, m_blue) : QColor());
             m_colorHasValue = false;
             m_red = m_green = m_blue = 0;
         }
@@ -245,9 +305,50 @@ void Parser::textByte(unsigned char byte)
         }
         return;
     }
+    case Destination::FieldInstruction:
+        m_fieldInstruction.append(QChar(codePage().unit(byte)));
+        return;
+    case Destination::BookmarkName:
+        m_bookmark.append(QChar(codePage().unit(byte)));
+        return;
+    case Destination::ShapePropertyName:
+        m_shapeProperty.append(QChar(byte));
+        return;
+    case Destination::Shape:
     case Destination::Skip:
         return;
     }
+}
+
+void Parser::appendBody(QStringView text)
+{
+    if (m_state.listText) {
+        if (m_listMarker.isEmpty())
+            m_listMarkerChars = m_state.chars;
+        m_listMarker.append(text);
+        return;
+    }
+    if (!m_listMarker.isEmpty())
+        flushListMarker();
+    m_builder.appendText(text, m_state.chars, m_state.para);
+}
+
+void Parser::flushListMarker()
+{
+    if (m_listMarker.isEmpty())
+        return;
+    const QString marker = std::move(m_listMarker);
+    m_listMarker.clear();
+    m_builder.appendText(marker, m_listMarkerChars, m_state.para);
+}
+
+char16_t Parser::symbolUnit(char16_t unit)
+{
+    if (!isSymbolPrivateUse(unit))
+        return unit;
+    const CodePage &page = codePage();
+    return symbolFontUnit(page.isSymbolFont() ? page.number() : symbolCodePage,
+                          static_cast<unsigned char>(unit));
 }
 
 void Parser::plainText()
@@ -287,7 +388,7 @@ void Parser::plainText()
                 }
             } else if (m_end - m_pos >= 3 && m_pos[1] == 'u' &&
                        (isDigit(m_pos[2]) || (m_pos[2] == '-' && m_end - m_pos >= 4 && isDigit(m_pos[3])))) {
-                *out++ = inlineUnicode();
+                *out++ = symbolUnit(inlineUnicode());
                 if (m_unicodeSkipLeft > 0)
                     break;
                 continue;
@@ -304,7 +405,7 @@ void Parser::plainText()
         // line ends in the source and other control bytes are not text
     }
     if (out != first && !m_state.chars.hidden)
-        m_builder.appendText(QStringView(first, out - first), m_state.chars, m_state.para);
+        appendBody(QStringView(first, out - first));
 }
 
 char16_t Parser::inlineUnicode()
@@ -351,9 +452,13 @@ char16_t Parser::inlineUnicode()
 
 void Parser::emitText(QStringView text)
 {
+    if (m_state.destination == Destination::FieldInstruction)
+        m_fieldInstruction.append(text);
+    else if (m_state.destination == Destination::BookmarkName)
+        m_bookmark.append(text);
     if (m_state.destination != Destination::Text || m_state.chars.hidden)
         return;
-    m_builder.appendText(text, m_state.chars, m_state.para);
+    appendBody(text);
 }
 
 void Parser::flushPendingBytes()
@@ -369,7 +474,7 @@ const CodePage &Parser::codePage()
 {
     const int font = m_state.chars.font >= 0 ? m_state.chars.font : m_defaultFont;
     if (!m_codePage || font != m_codePageFont) {
-        const FontEntry *entry = m_builder.font(font);
+        const FontEntry *entry = m_formats.font(font);
         const int number = entry && entry->codePage > 0 ? entry->codePage : m_documentCodePage;
         m_codePage = &m_codePages.get(number);
         m_codePageFont = font;
@@ -397,7 +502,9 @@ void Parser::finishFontEntry()
             name = page.decodeMultiByte(m_fontName);
         }
         m_fontEntry.name = name.trimmed();
-        m_builder.setFont(m_fontNumber, m_fontEntry);
+        if (const int symbol = symbolCodePageFor(m_fontEntry.name, m_fontEntry.symbolCharset))
+            m_fontEntry.codePage = symbol;
+        m_formats.setFont(m_fontNumber, m_fontEntry);
         m_codePage = nullptr;
     }
     m_fontNumber = -1;
@@ -405,22 +512,75 @@ void Parser::finishFontEntry()
     m_fontName.clear();
 }
 
+namespace {
+
+// A device-independent bitmap as a BMP file: the file header says where the pixels start.
+QByteArray bmpFile(const QByteArray &dib)
+{
+    if (dib.size() < 40)
+        return QByteArray();
+    const auto *bytes = reinterpret_cast<const uchar *>(dib.constData());
+    const quint32 headerSize = qFromLittleEndian<quint32>(bytes);
+    const quint16 bitCount = qFromLittleEndian<quint16>(bytes + 14);
+    const quint32 compression = qFromLittleEndian<quint32>(bytes + 16);
+    quint32 colours = qFromLittleEndian<quint32>(bytes + 32);
+    if (headerSize < 40 || headerSize > quint32(dib.size()) || colours > 256)
+        return QByteArray();
+    if (colours == 0 && bitCount <= 8)
+        colours = 1u << bitCount;
+    const quint32 masks = headerSize == 40 && compression == 3 ? 12 : 0;
+    const quint32 offset = 14 + headerSize + masks + colours * 4;
+    QByteArray file(14, '\0');
+    file[0] = 'B';
+    file[1] = 'M';
+    qToLittleEndian<quint32>(quint32(14 + dib.size()), file.data() + 2);
+    qToLittleEndian<quint32>(offset, file.data() + 10);
+    return file + dib;
+}
+
+} // namespace
+
 void Parser::finishPicture(const GroupState &parent)
 {
-    Picture picture = std::move(m_picture);
-    m_picture = Picture();
-    if (picture.kind == Picture::Kind::Other || picture.data.isEmpty() || parent.chars.hidden ||
-        parent.destination != Destination::Text)
+    PictureData data = std::move(m_picture);
+    m_picture = PictureData();
+    const bool inShape = parent.destination == Destination::Shape;
+    if (data.kind == PictureData::Kind::Other || parent.chars.hidden ||
+        (parent.destination != Destination::Text && !inShape))
         return;
-    QImage image;
-    if (!image.loadFromData(picture.data, picture.kind == Picture::Kind::Png ? "PNG" : "JPEG"))
-        return;
-    const double width =
-        picture.widthGoal > 0 ? DocumentBuilder::twipsToPixels(picture.widthGoal) : double(image.width());
-    const double height =
-        picture.heightGoal > 0 ? DocumentBuilder::twipsToPixels(picture.heightGoal) : double(image.height());
-    m_builder.appendImage(image, width * picture.scaleX / 100.0, height * picture.scaleY / 100.0,
-                          parent.chars, parent.para);
+    Picture picture;
+    double width = data.widthGoal > 0 ? Formats::twipsToPixels(data.widthGoal) : 0;
+    double height = data.heightGoal > 0 ? Formats::twipsToPixels(data.heightGoal) : 0;
+    if (data.kind == PictureData::Kind::Metafile) {
+        // A frame of the picture's size says what is missing.
+        picture.note = QStringLiteral("Bild nicht darstellbar (WMF/EMF)");
+        if (width <= 0 || height <= 0) {
+            width = data.width > 0 ? data.width * 96.0 / 2540.0 : 120.0;
+            height = data.height > 0 ? data.height * 96.0 / 2540.0 : 80.0;
+        }
+    } else {
+        picture.data = data.kind == PictureData::Kind::Dib ? bmpFile(data.data) : std::move(data.data);
+        picture.format = data.kind == PictureData::Kind::Png    ? QStringLiteral("PNG")
+                         : data.kind == PictureData::Kind::Jpeg ? QStringLiteral("JPEG")
+                                                                : QStringLiteral("BMP");
+        // Only the header is read here; the picture is decoded when it is painted.
+        QBuffer buffer(&picture.data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, picture.format.toLatin1());
+        const QSize size = reader.size();
+        if (!size.isValid() || size.isEmpty())
+            return;
+        if (width <= 0 || height <= 0) {
+            width = size.width();
+            height = size.height();
+        }
+    }
+    picture.width = std::min(width * data.scaleX / 100.0, 4000.0);
+    picture.height = std::min(height * data.scaleY / 100.0, 4000.0);
+    flushListMarker();
+    m_builder.appendPicture(picture, parent.chars, parent.para);
+    if (inShape)
+        m_shapePictureShown = true;
 }
 
 } // namespace Rtf

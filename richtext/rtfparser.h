@@ -28,11 +28,13 @@ public:
     void run();
 
 private:
-    struct Picture
+    struct PictureData
     {
-        enum class Kind { Other, Png, Jpeg } kind = Kind::Other;
+        enum class Kind { Other, Png, Jpeg, Dib, Metafile } kind = Kind::Other;
         QByteArray data;
         int nibble = -1;
+        int width = 0; // \picwN: pixels, or hundredths of a millimetre for a metafile
+        int height = 0;
         int widthGoal = 0;
         int heightGoal = 0;
         int scaleX = 100;
@@ -47,7 +49,14 @@ private:
     bool closeGroup(); // false once the outermost group is closed
     void controlSequence();
     void controlWord(std::string_view word, bool hasParam, int param);
+    bool destinationWord(Keyword keyword);
+    void shapeWord(Keyword keyword);
     void formatWord(Keyword keyword, bool hasParam, int param);
+    void tableWord(Keyword keyword, int param);
+    void skipGroup();
+    void appendBody(QStringView text);
+    void flushListMarker();
+    char16_t symbolUnit(char16_t unit);
     void controlSymbol(char symbol);
     void plainText();
     char16_t inlineUnicode();
@@ -59,17 +68,18 @@ private:
     void skipBinary(int count);
     void finishFontEntry();
     void finishPicture(const GroupState &parent);
+    void finishGroup(const GroupState &closed);
     const CodePage &codePage();
 
     const char *m_pos;
     const char *m_end;
     DocumentBuilder &m_builder;
+    Formats &m_formats;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
     int m_overflow = 0; // groups opened beyond maxDepth, not yet closed
     bool m_started = false;
-    int m_footnotes = 0;       // footnote marks shown so far (the footnotes themselves are not)
     int m_unicodeSkipLeft = 0; // fallback characters of the last \uN still to skip
 
     CodePages m_codePages;
@@ -82,6 +92,7 @@ private:
 
     int m_fontNumber = -1;
     FontEntry m_fontEntry;
+    bool m_fontCodePageGiven = false; // \cpgN named the font's code page
     QByteArray m_fontName;
 
     bool m_colorHasValue = false;
@@ -89,7 +100,16 @@ private:
     int m_green = 0;
     int m_blue = 0;
 
-    Picture m_picture;
+    PictureData m_picture;
+    bool m_shapePictureShown = false; // the shape being read showed its picture: not its result
+
+    QString m_fieldInstruction;
+    QString m_bookmark;
+    QString m_shapeProperty;
+    // The number or bullet of a list paragraph waits for the paragraph's own text: then the
+    // paragraph's table state is known, and a second list text for the same paragraph replaces it.
+    QString m_listMarker;
+    CharState m_listMarkerChars;
 };
 
 } // namespace Rtf

@@ -1,6 +1,8 @@
 // The RTF parser's control words: destinations, document tables, character and paragraph formatting.
 #include "richtext/rtfparser.h"
 
+#include "richtext/rtffield.h"
+
 #include <algorithm>
 
 namespace Rtf {
@@ -25,9 +27,21 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
     if (s.starPending) {
         // An ignorable destination the reader does not know is skipped whole.
         s.starPending = false;
-        if (keyword != Keyword::TextDestination && keyword != Keyword::FontTable &&
-            keyword != Keyword::ColorTable && keyword != Keyword::Picture) {
+        switch (keyword) {
+        case Keyword::TextDestination:
+        case Keyword::FontTable:
+        case Keyword::ColorTable:
+        case Keyword::Picture:
+        case Keyword::FieldInstruction:
+        case Keyword::BookmarkStart:
+        case Keyword::Footnote:
+        case Keyword::NestTableProps:
+        case Keyword::ShapeInstance:
+        case Keyword::ListText:
+            break;
+        default:
             s.destination = Destination::Skip;
+            skipGroup();
             return;
         }
     }
@@ -37,15 +51,10 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
     }
     if (s.destination == Destination::Skip)
         return;
+    if (destinationWord(keyword))
+        return;
 
     switch (keyword) {
-    case Keyword::SkipDestination:
-        s.destination = Destination::Skip;
-        return;
-    case Keyword::TextDestination:
-        if (word == "listtext" || word == "pntext")
-            s.listText = true;
-        return; // the text stays where it was going
     case Keyword::FontTable:
         s.destination = Destination::FontTable;
         m_fontNumber = -1;
@@ -58,7 +67,7 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
         return;
     case Keyword::Picture:
         s.destination = Destination::Picture;
-        m_picture = Picture();
+        m_picture = PictureData();
         return;
     case Keyword::AnsiCodePage:
         if (hasParam && param > 0)
@@ -83,7 +92,7 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
         return;
     case Keyword::DefaultFont:
         m_defaultFont = param;
-        m_builder.setDefaultFont(param);
+        m_formats.setDefaultFont(param);
         m_codePage = nullptr;
         return;
     case Keyword::DefaultTab:
@@ -95,8 +104,9 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
         return;
     case Keyword::Unicode:
         // Shown in the body only; elsewhere (a font name) its fallback must not be read as text either.
-        if (s.destination == Destination::Text)
-            emitChar(unicodeUnit(param));
+        if (s.destination == Destination::Text || s.destination == Destination::FieldInstruction ||
+            s.destination == Destination::BookmarkName)
+            emitChar(symbolUnit(unicodeUnit(param)));
         m_unicodeSkipLeft = s.unicodeSkip;
         return;
     default:
@@ -111,10 +121,20 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
                 finishFontEntry();
             m_fontNumber = std::max(param, 0);
             m_fontEntry = FontEntry();
+            m_fontCodePageGiven = false;
             m_fontName.clear();
             break;
         case Keyword::FontCharset:
-            m_fontEntry.codePage = codePageForCharset(param);
+            if (m_fontEntry.codePage == 0 || !m_fontCodePageGiven)
+                m_fontEntry.codePage = codePageForCharset(param);
+            m_fontEntry.symbolCharset = param == 2;
+            break;
+        case Keyword::FontCodePage:
+            // The code page a font names for its text counts over the one its charset implies.
+            if (param > 0) {
+                m_fontEntry.codePage = param;
+                m_fontCodePageGiven = true;
+            }
             break;
         case Keyword::FontFamilyRoman:
             m_fontEntry.hint = QFont::Serif;
@@ -145,13 +165,25 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
     case Destination::Picture:
         switch (keyword) {
         case Keyword::PngBlip:
-            m_picture.kind = Picture::Kind::Png;
+            m_picture.kind = PictureData::Kind::Png;
             break;
         case Keyword::JpegBlip:
-            m_picture.kind = Picture::Kind::Jpeg;
+            m_picture.kind = PictureData::Kind::Jpeg;
+            break;
+        case Keyword::DibBlip:
+            m_picture.kind = PictureData::Kind::Dib;
+            break;
+        case Keyword::MetafileBlip:
+            m_picture.kind = PictureData::Kind::Metafile;
             break;
         case Keyword::OtherBlip:
-            m_picture.kind = Picture::Kind::Other;
+            m_picture.kind = PictureData::Kind::Other;
+            break;
+        case Keyword::PictureWidth:
+            m_picture.width = std::clamp(param, 0, 1'000'000);
+            break;
+        case Keyword::PictureHeight:
+            m_picture.height = std::clamp(param, 0, 1'000'000);
             break;
         case Keyword::PictureGoalWidth:
             m_picture.widthGoal = std::clamp(param, 0, maxTwips);
@@ -169,11 +201,119 @@ void Parser::controlWord(std::string_view word, bool hasParam, int param)
             break;
         }
         return;
+    case Destination::Shape:
+        shapeWord(keyword);
+        return;
     case Destination::Skip:
+    case Destination::FieldInstruction:
+    case Destination::BookmarkName:
+    case Destination::ShapePropertyName:
         return;
     case Destination::Text:
         formatWord(keyword, hasParam, param);
         return;
+    }
+}
+
+bool Parser::destinationWord(Keyword keyword)
+{
+    GroupState &s = m_state;
+    switch (keyword) {
+    case Keyword::SkipDestination:
+        s.destination = Destination::Skip;
+        skipGroup();
+        return true;
+    case Keyword::TextDestination:
+    case Keyword::NestTableProps:
+        return true; // the text stays where it was going
+    case Keyword::ListText:
+        if (s.destination == Destination::Text) {
+            s.listText = true;
+            m_listMarker.clear(); // a list text for the same paragraph replaces the one before
+        }
+        return true;
+    case Keyword::Field:
+        m_fieldInstruction.clear();
+        return true;
+    case Keyword::FieldInstruction:
+        if (s.destination == Destination::Text)
+            s.destination = Destination::FieldInstruction;
+        else
+            s.destination = Destination::Skip;
+        return true;
+    case Keyword::FieldResult:
+        if (s.destination == Destination::Text) {
+            const QString target = hyperlinkTarget(m_fieldInstruction);
+            if (!target.isEmpty())
+                s.chars.link = m_formats.addLink(target);
+        }
+        m_fieldInstruction.clear();
+        return true;
+    case Keyword::BookmarkStart:
+        s.destination = Destination::BookmarkName;
+        m_bookmark.clear();
+        return true;
+    case Keyword::Footnote:
+        if (s.destination != Destination::Text || s.noteGroup) {
+            s.destination = Destination::Skip; // a note in a note, or in no text
+            skipGroup();
+            return true;
+        }
+        flushListMarker();
+        s.noteGroup = true;
+        m_builder.beginNote();
+        return true;
+    case Keyword::FootnoteAlt:
+        if (s.noteGroup)
+            m_builder.setEndnote();
+        return true;
+    case Keyword::Shape:
+        m_shapePictureShown = false;
+        return true;
+    case Keyword::ShapeInstance:
+        s.destination = s.destination == Destination::Text ? Destination::Shape : Destination::Skip;
+        return true;
+    case Keyword::ShapeResult:
+        if (m_shapePictureShown) {
+            s.destination = Destination::Skip;
+            skipGroup();
+        }
+        return true;
+    case Keyword::ShapeProperty:
+    case Keyword::ShapePropertyName:
+    case Keyword::ShapePropertyValue:
+    case Keyword::ShapeText:
+        if (s.destination != Destination::Shape) {
+            s.destination = Destination::Skip;
+            skipGroup();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Parser::shapeWord(Keyword keyword)
+{
+    // Of a shape's properties only its picture ("pib") is shown, and the text of a text box.
+    GroupState &s = m_state;
+    switch (keyword) {
+    case Keyword::ShapePropertyName:
+        s.destination = Destination::ShapePropertyName;
+        m_shapeProperty.clear();
+        break;
+    case Keyword::ShapePropertyValue:
+        if (m_shapeProperty != u"pib") {
+            s.destination = Destination::Skip;
+            skipGroup();
+        }
+        break;
+    case Keyword::ShapeText:
+        s.destination = Destination::Text;
+        break;
+    default:
+        break;
     }
 }
 
@@ -184,9 +324,12 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
     // A toggle without a parameter switches on; with 0 it switches off.
     const bool on = !hasParam || param != 0;
     switch (keyword) {
-    case Keyword::Plain:
+    case Keyword::Plain: {
+        const int link = c.link; // a field result stays a link
         c = CharState();
+        c.link = link;
         break;
+    }
     case Keyword::Font:
         c.font = std::max(param, 0);
         break;
@@ -209,10 +352,25 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
         c.italic = on;
         break;
     case Keyword::Underline:
-        c.underline = on;
+        c.underline = on ? Underline::Single : Underline::None;
+        break;
+    case Keyword::UnderlineDotted:
+        c.underline = on ? Underline::Dotted : Underline::None;
+        break;
+    case Keyword::UnderlineDashed:
+        c.underline = on ? Underline::Dashed : Underline::None;
+        break;
+    case Keyword::UnderlineDashDot:
+        c.underline = on ? Underline::DashDot : Underline::None;
+        break;
+    case Keyword::UnderlineDashDotDot:
+        c.underline = on ? Underline::DashDotDot : Underline::None;
+        break;
+    case Keyword::UnderlineWave:
+        c.underline = on ? Underline::Wave : Underline::None;
         break;
     case Keyword::UnderlineNone:
-        c.underline = false;
+        c.underline = Underline::None;
         break;
     case Keyword::Strike:
         c.strike = on;
@@ -242,6 +400,7 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
         c.vertical = param > 0 || !hasParam ? VerticalPosition::Sub : VerticalPosition::Normal;
         break;
     case Keyword::Line:
+    case Keyword::Column:
         emitChar(u'\u2028');
         break;
     case Keyword::Tab:
@@ -283,14 +442,11 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
     case Keyword::ZeroWidthNonJoiner:
         emitChar(u'\u200C');
         break;
-    case Keyword::NestCell:
-        emitChar(u'\t');
-        break;
     case Keyword::FootnoteNumber:
-        emitText(QString::number(++m_footnotes));
-        break;
-    case Keyword::NestRow:
-        emitChar(u'\u2028');
+        if (m_builder.inNote())
+            m_builder.noteNumber(c);
+        else if (!c.hidden && !m_state.listText)
+            m_builder.noteMark(c, p);
         break;
     default:
         break;
@@ -301,6 +457,7 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
     case Keyword::Par:
     case Keyword::Page:
     case Keyword::Section:
+        flushListMarker();
         m_builder.endParagraph(c, p);
         break;
     case Keyword::Pard:
@@ -356,38 +513,102 @@ void Parser::formatWord(Keyword keyword, bool hasParam, int param)
     case Keyword::InTable:
         p.inTable = true;
         break;
-    case Keyword::RowDefaults:
-        m_builder.rowDefaults();
-        break;
-    case Keyword::CellX:
-        m_builder.cellBoundary(twips(param));
-        break;
-    case Keyword::CellGap:
-        m_builder.cellGap(std::clamp(param, 0, 1440));
-        break;
-    case Keyword::CellBorderTop:
-        m_builder.cellBorder(CellSide::Top);
-        break;
-    case Keyword::CellBorderLeft:
-        m_builder.cellBorder(CellSide::Left);
-        break;
-    case Keyword::CellBorderBottom:
-        m_builder.cellBorder(CellSide::Bottom);
-        break;
-    case Keyword::CellBorderRight:
-        m_builder.cellBorder(CellSide::Right);
-        break;
-    case Keyword::BorderNone:
-        m_builder.borderWidth(0);
-        break;
-    case Keyword::BorderWidth:
-        m_builder.borderWidth(std::clamp(param, 0, 1440));
+    case Keyword::NestingLevel:
+        p.nesting = std::clamp(param, 0, DocumentBuilder::maxNesting);
+        p.inTable = p.nesting > 0;
         break;
     case Keyword::Cell:
-        m_builder.endCell(c, p);
+    case Keyword::NestCell:
+        flushListMarker();
+        m_builder.endCell(keyword == Keyword::NestCell, c, p);
         break;
     case Keyword::Row:
-        m_builder.endRow();
+    case Keyword::NestRow:
+        flushListMarker();
+        m_builder.endRow(keyword == Keyword::NestRow, c, p);
+        break;
+    default:
+        tableWord(keyword, param);
+        break;
+    }
+}
+
+void Parser::tableWord(Keyword keyword, int param)
+{
+    RowDefinitionBuilder &definition = m_builder.rowDefinition(m_state.para);
+    CellDefinition &cell = definition.nextCell();
+    switch (keyword) {
+    case Keyword::RowDefaults:
+        definition.reset();
+        break;
+    case Keyword::CellX:
+        definition.cellBoundary(twips(param));
+        break;
+    case Keyword::CellGap:
+        definition.row().gap = std::clamp(param, 0, 1440);
+        break;
+    case Keyword::TableLeft:
+        definition.row().left = twips(param);
+        break;
+    case Keyword::TableAlignLeft:
+        definition.row().alignment = TableAlignment::Left;
+        break;
+    case Keyword::TableAlignCenter:
+        definition.row().alignment = TableAlignment::Center;
+        break;
+    case Keyword::TableAlignRight:
+        definition.row().alignment = TableAlignment::Right;
+        break;
+    case Keyword::CellBorderTop:
+        definition.border(CellSide::Top);
+        break;
+    case Keyword::CellBorderLeft:
+        definition.border(CellSide::Left);
+        break;
+    case Keyword::CellBorderBottom:
+        definition.border(CellSide::Bottom);
+        break;
+    case Keyword::CellBorderRight:
+        definition.border(CellSide::Right);
+        break;
+    case Keyword::OtherBorder:
+        definition.otherBorder();
+        break;
+    case Keyword::BorderNone:
+        definition.borderWidth(0);
+        break;
+    case Keyword::BorderWidth:
+        definition.borderWidth(std::clamp(param, 0, 1440));
+        break;
+    case Keyword::CellMergeFirst:
+        cell.mergeFirst = true;
+        break;
+    case Keyword::CellMerge:
+        cell.merge = true;
+        break;
+    case Keyword::CellVerticalMergeFirst:
+        cell.verticalMergeFirst = true;
+        break;
+    case Keyword::CellVerticalMerge:
+        cell.verticalMerge = true;
+        break;
+    case Keyword::CellAlignTop:
+        cell.alignment = CellAlignment::Top;
+        break;
+    case Keyword::CellAlignCenter:
+        cell.alignment = CellAlignment::Center;
+        break;
+    case Keyword::CellAlignBottom:
+        cell.alignment = CellAlignment::Bottom;
+        break;
+    case Keyword::CellPatternBackground:
+        cell.background = param;
+        break;
+    case Keyword::CellPatternForeground:
+        cell.foreground = param;
+        break;
+    case Keyword::CellShading:
+        cell.shading = param;
         break;
     default:
         break;

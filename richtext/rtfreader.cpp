@@ -11,7 +11,8 @@ namespace Rtf {
 
 bool isRtf(const QByteArray &bytes)
 {
-    qsizetype i = 0;
+    // A UTF-8 byte order mark may stand first, as some editors write it.
+    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n' ||
                                 bytes[i] == '\f' || bytes[i] == '\v'))
         ++i;

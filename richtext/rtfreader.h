@@ -7,7 +7,7 @@ class QTextDocument;
 
 namespace Rtf {
 
-// True when the bytes start, after optional whitespace, with "{\rtf".
+// True when the bytes start, after an optional UTF-8 byte order mark and whitespace, with "{\rtf".
 bool isRtf(const QByteArray &bytes);
 
 // Replaces the document's content with the RTF document in the bytes. Returns false and leaves

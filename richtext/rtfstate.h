@@ -8,12 +8,19 @@ namespace Rtf {
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t {
-    Text,       // the document body (also field results, list texts, shape results)
-    Skip,       // read for braces and \bin only
-    FontTable,  // font entries "\fN ... Name;"
-    ColorTable, // colour entries "\redR\greenG\blueB;"
-    Picture,    // hex or \bin picture data
+    Text,             // the document body (also field results, list texts, shape results)
+    Skip,             // read for braces and \bin only
+    FontTable,        // font entries "\fN ... Name;"
+    ColorTable,       // colour entries "\redR\greenG\blueB;"
+    Picture,          // hex or \bin picture data
+    FieldInstruction, // the instruction of a field ("HYPERLINK ...")
+    BookmarkName,     // the name of a bookmark that starts here
+    Shape,            // a shape's properties: only its picture is shown
+    ShapePropertyName,
 };
+
+// Underlines as Qt can draw them; a double underline is drawn single.
+enum class Underline : std::uint8_t { None, Single, Dotted, Dashed, DashDot, DashDotDot, Wave };
 
 enum class VerticalPosition : std::uint8_t { Normal, Sub, Super };
 
@@ -26,7 +33,8 @@ struct CharState
     int highlight = -1;  // colour table index from \highlight
     bool bold = false;
     bool italic = false;
-    bool underline = false;
+    Underline underline = Underline::None;
+    int link = -1; // the builder's number of the link target of a field result; -1 for no link
     bool strike = false;
     bool hidden = false; // \v: text that a word processor does not show
     bool allCaps = false;
@@ -59,6 +67,7 @@ struct ParaState
     int lineSpacing = 0;       // \sl; 0 is single spacing
     bool lineMultiple = false; // \slmult1: \sl is in 240ths of a line
     bool inTable = false;      // \intbl
+    int nesting = 0;           // \itapN: the table nesting level of the paragraph (1 with \intbl)
     TabKind nextTabKind = TabKind::Left;
     int tabCount = 0;
     std::array<TabStop, maxTabs> tabs{};
@@ -72,6 +81,8 @@ struct GroupState
     int unicodeSkip = 1;      // \ucN: fallback characters after \uN
     bool starPending = false; // \* seen, waiting for the destination word
     bool listText = false;    // a list number or bullet: its paragraph words do not count
+    bool noteGroup = false;   // the group of a footnote or endnote: the note ends with it
+    bool shapeGroup = false;  // a shape: its result is not shown when its picture was
     CharState chars;
     ParaState para;
 };

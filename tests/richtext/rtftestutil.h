@@ -3,10 +3,12 @@
 
 #include "richtext/rtfreader.h"
 
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
 namespace RtfTest {
 
@@ -19,6 +21,15 @@ inline QString docText(const QTextDocument &document)
             c.unicode() == 0xFDD1)
             c = QLatin1Char('\n');
     return raw;
+}
+
+// The text before the notes, which follow a block with a line.
+inline QString bodyText(const QTextDocument &document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+            return docText(document).left(block.position());
+    return docText(document);
 }
 
 // Position of the first character of needle in the document; -1 if absent.
@@ -36,6 +47,14 @@ inline QTextCharFormat charFormatAt(const QTextDocument &document, const QString
     QTextCursor cursor(const_cast<QTextDocument *>(&document));
     cursor.setPosition(pos + 1);
     return cursor.charFormat();
+}
+
+// The picture a document shows under the name, decoded as the text area decodes it to paint it.
+inline QImage pictureOf(const QTextDocument &document, const QString &name)
+{
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
+    return resource.userType() == QMetaType::QImage ? resource.value<QImage>()
+                                                    : QImage::fromData(resource.toByteArray());
 }
 
 inline QTextBlockFormat blockFormatAt(const QTextDocument &document, const QString &needle)

@@ -43,7 +43,7 @@ void TestRichTextBox::loadRtfFile()
     RichTextBox box;
     QVERIFY(box.loadRtfFile(TestSupport::dataPath(u"rtf/libreoffice-kopfzeile.rtf"_s)));
     QCOMPARE(box.plainText(), u"Überschrift in Grün\nEingerückter Absatz mit kleiner kursiver Schrift.1\n"
-                              "Letzter Absatz."_s);
+                              "Letzter Absatz.\n\n1\tEine Fußnote, die nicht im Text erscheint."_s);
     QCOMPARE(box.textCursor().position(), 0);
 }
 

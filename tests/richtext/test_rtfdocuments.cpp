@@ -70,7 +70,8 @@ void TestRtfDocuments::textAsLibreOfficeReadsIt()
     QVERIFY(!expected.isEmpty());
     QTextDocument document;
     QVERIFY(Rtf::read(rtf, &document));
-    QString shown = docText(document);
+    // LibreOffice's text leaves the notes out.
+    QString shown = bodyText(document);
     shown.remove(QChar::ObjectReplacementCharacter); // pictures have no text
     QCOMPARE(normalized(shown), normalized(QString::fromUtf8(expected)));
 }
@@ -197,9 +198,7 @@ void TestRtfDocuments::pictureAndTableOfLibreOffice()
     QVERIFY(image.isValid());
     QCOMPARE(image.width(), 40.0);
     QCOMPARE(image.height(), 20.0);
-    QCOMPARE(
-        document.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>().pixelColor(5, 5),
-        QColor(200, 30, 30));
+    QCOMPARE(pictureOf(document, image.name()).pixelColor(5, 5), QColor(200, 30, 30));
 
     cursor.setPosition(find(document, u"laudare"_s));
     QTextTable *table = cursor.currentTable();

@@ -1,4 +1,5 @@
 // The RTF reader on small documents: text, destinations, character and paragraph formatting.
+#include "richtext/rtfcursorwriter.h"
 #include "richtext/rtfreader.h"
 #include "tests/richtext/rtftestutil.h"
 #include "tests/testsupport/testsupport.h"
@@ -136,9 +137,9 @@ void TestRtfReader::text_data()
     QTest::newRow("info skipped") << QByteArray("{\\rtf1{\\info{\\title T}{\\author A}}x}") << u"x"_s;
     QTest::newRow("headers and footers skipped")
         << QByteArray("{\\rtf1{\\header H}{\\footerl F}{\\headerf G}x}") << u"x"_s;
-    QTest::newRow("footnote skipped, mark shown")
+    QTest::newRow("footnote after the text, below a line")
         << QByteArray("{\\rtf1 x{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} Fuss}y}")
-        << u"x1y"_s;
+        << u"x1y\n\n1 Fuss"_s;
     QTest::newRow("unknown starred destination skipped")
         << QByteArray("{\\rtf1{\\*\\foo bar{baz}}x}") << u"x"_s;
     QTest::newRow("unknown plain group shown") << QByteArray("{\\rtf1{\\foo bar}x}") << u"barx"_s;
@@ -454,9 +455,12 @@ void TestRtfReader::pictures_data()
                                 << true << QSize(20, 40);
     QTest::newRow("jpeg at own size")
         << u"rtf/sources/blau.jpg"_s << QByteArray("\\jpegblip") << true << QSize(30, 30);
-    QTest::newRow("metafile skipped")
-        << u"rtf/sources/rot.png"_s << QByteArray("\\wmetafile8") << false << QSize();
-    QTest::newRow("emf skipped") << u"rtf/sources/rot.png"_s << QByteArray("\\emfblip") << false << QSize();
+    QTest::newRow("metafile as a frame")
+        << u"rtf/sources/rot.png"_s << QByteArray("\\wmetafile8\\picwgoal1500\\pichgoal750") << true
+        << QSize(100, 50);
+    QTest::newRow("emf as a frame") << u"rtf/sources/rot.png"_s
+                                    << QByteArray("\\emfblip\\picwgoal300\\pichgoal600") << true
+                                    << QSize(20, 40);
     QTest::newRow("damaged png skipped") << QString() << QByteArray("\\pngblip") << false << QSize();
 }
 
@@ -481,10 +485,20 @@ void TestRtfReader::pictures()
         return;
     QTextCursor cursor(&document);
     cursor.setPosition(2);
+    if (blip.contains("meta") || blip.contains("emf")) {
+        // A frame of the picture's size with a note stands in for a picture that cannot be shown.
+        const QTextCharFormat frame = cursor.charFormat();
+        QCOMPARE(frame.objectType(), Rtf::pictureNoteObjectType);
+        QCOMPARE(QSize(qRound(frame.doubleProperty(Rtf::pictureNoteWidthProperty)),
+                       qRound(frame.doubleProperty(Rtf::pictureNoteHeightProperty))),
+                 size);
+        QCOMPARE(frame.stringProperty(Rtf::pictureNoteTextProperty), u"Bild nicht darstellbar (WMF/EMF)"_s);
+        return;
+    }
     const QTextImageFormat format = cursor.charFormat().toImageFormat();
     QVERIFY(format.isValid());
     QCOMPARE(QSize(qRound(format.width()), qRound(format.height())), size);
-    const QImage image = document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+    const QImage image = pictureOf(document, format.name());
     QVERIFY(!image.isNull());
 }
 

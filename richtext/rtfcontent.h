@@ -1,0 +1,86 @@
+// Content on its way into the document: the writer's interface and a recording of it, replayed
+// later for table cells (a table is built once its size is known) and for notes.
+#pragma once
+
+#include "richtext/rtfstate.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace Rtf {
+
+struct Table;
+
+struct Picture
+{
+    QByteArray data; // PNG, JPEG or BMP bytes, decoded only when the picture is painted
+    QString format;  // the image format of data; empty: a frame with the note stands in for it
+    QString note;
+    double width = 0; // in pixels
+    double height = 0;
+};
+
+// Where content goes: into the document at a cursor, or into a recording.
+class Sink
+{
+public:
+    virtual ~Sink() = default;
+    virtual void text(QStringView text, const CharState &chars) = 0;
+    // Ends the paragraph in this format.
+    virtual void paragraph(const CharState &chars, const ParaState &para) = 0;
+    virtual void picture(const Picture &picture, const CharState &chars) = 0;
+    // A bookmark: the text that follows carries the name.
+    virtual void anchorName(const QString &name) = 0;
+    virtual void table(std::unique_ptr<Table> table) = 0;
+};
+
+class Content final : public Sink
+{
+public:
+    Content();
+    ~Content() override;
+    Content(Content &&) noexcept;
+    Content &operator=(Content &&) noexcept;
+
+    void text(QStringView text, const CharState &chars) override;
+    void paragraph(const CharState &chars, const ParaState &para) override;
+    void picture(const Picture &picture, const CharState &chars) override;
+    void anchorName(const QString &name) override;
+    void table(std::unique_ptr<Table> table) override;
+    // The number of the note being recorded; its text is known when the note ends.
+    void noteNumber(const CharState &chars);
+
+    bool isEmpty() const { return m_items.empty(); }
+    bool endsWithParagraph() const { return !m_items.empty() && m_items.back().kind == Kind::Paragraph; }
+    bool hasNoteNumber() const { return m_hasNoteNumber; }
+    // Plays the content into the sink, once (its tables move there); a note number becomes the
+    // label with the anchor name.
+    void replay(Sink &sink, const QString &noteLabel = QString(), const QString &noteAnchor = QString());
+
+private:
+    enum class Kind : std::uint8_t { Text, Paragraph, Picture, AnchorName, NoteNumber, Table };
+    struct Item
+    {
+        Kind kind;
+        int index;  // into m_text, m_pictures, m_names or m_tables
+        int length; // of the text
+        int chars;  // into m_chars
+        int para;   // into m_paras
+    };
+    int charsIndex(const CharState &chars);
+
+    QString m_text;
+    std::vector<Item> m_items;
+    std::vector<CharState> m_chars;
+    std::vector<ParaState> m_paras;
+    std::vector<Picture> m_pictures;
+    QStringList m_names;
+    std::vector<std::unique_ptr<Table>> m_tables;
+    bool m_hasNoteNumber = false;
+};
+
+} // namespace Rtf

@@ -1,0 +1,166 @@
+// Writes content into the document through one cursor.
+#include "richtext/rtfcursorwriter.h"
+
+#include "richtext/rtfformats.h"
+#include "richtext/rtftable.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+
+namespace Rtf {
+
+CursorWriter::CursorWriter(QTextCursor &cursor, Formats &formats, Place place)
+    : m_cursor(cursor), m_formats(formats), m_cellFormatBlock(place == Place::CellStart)
+{}
+
+void CursorWriter::text(QStringView text, const CharState &chars)
+{
+    if (m_pendingBlock)
+        place(chars);
+    if (!(chars == m_runChars)) {
+        flushRun();
+        m_runChars = chars;
+    }
+    m_run.append(text);
+}
+
+void CursorWriter::place(const CharState &chars)
+{
+    flushRun();
+    // The new paragraph starts with its predecessor's format, as a word processor's does; its
+    // mark takes the character format now in force, so that an empty paragraph has its height.
+    m_cursor.insertBlock(m_lastBlockFormat, m_formats.charFormat(chars));
+    m_pendingBlock = false;
+    m_blockEmpty = true;
+    m_blockCharFormatSet = true;
+    m_cellFormatBlock = false;
+}
+
+void CursorWriter::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    if (m_anchorNames.isEmpty()) {
+        m_cursor.insertText(m_run, m_formats.charFormat(m_runChars));
+    } else {
+        QTextCharFormat format = m_formats.charFormat(m_runChars);
+        format.setAnchor(true);
+        format.setAnchorNames(format.anchorNames() + m_anchorNames);
+        m_cursor.insertText(m_run, format);
+        m_anchorNames.clear();
+    }
+    m_run.resize(0);
+    m_blockEmpty = false;
+}
+
+void CursorWriter::applyBlockFormat(const CharState &chars, const ParaState &para)
+{
+    if (!m_haveLastPara || !(para == m_lastPara)) {
+        m_lastBlockFormat = m_formats.blockFormat(para);
+        m_lastPara = para;
+        m_haveLastPara = true;
+        m_blockHasLastFormat = false;
+    }
+    if (!m_blockHasLastFormat) {
+        m_cursor.setBlockFormat(m_lastBlockFormat);
+        m_blockHasLastFormat = true;
+    }
+    // An empty paragraph is as high as its paragraph mark's font; in a cell's first block the
+    // mark's format joins the cell's own (borders, shading), which lives in the same place.
+    if (m_blockEmpty && !m_blockCharFormatSet) {
+        if (m_cellFormatBlock)
+            m_cursor.mergeBlockCharFormat(m_formats.charFormat(chars));
+        else
+            m_cursor.setBlockCharFormat(m_formats.charFormat(chars));
+        m_blockCharFormatSet = true;
+    }
+}
+
+void CursorWriter::paragraph(const CharState &chars, const ParaState &para)
+{
+    if (m_pendingBlock)
+        place(chars);
+    flushRun();
+    applyBlockFormat(chars, para);
+    m_pendingBlock = true;
+}
+
+void CursorWriter::picture(const Picture &picture, const CharState &chars)
+{
+    if (m_pendingBlock)
+        place(chars);
+    flushRun();
+    if (!picture.format.isEmpty()) {
+        // The bytes are decoded when the picture is first painted.
+        const QString name = m_formats.nextPictureName();
+        m_cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture.data);
+        QTextImageFormat format;
+        format.setName(name);
+        format.setWidth(picture.width);
+        format.setHeight(picture.height);
+        m_cursor.insertImage(format);
+    } else {
+        QTextCharFormat format = m_formats.charFormat(chars);
+        format.setObjectType(pictureNoteObjectType);
+        format.setProperty(pictureNoteWidthProperty, picture.width);
+        format.setProperty(pictureNoteHeightProperty, picture.height);
+        format.setProperty(pictureNoteTextProperty, picture.note);
+        m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    }
+    m_blockEmpty = false;
+}
+
+void CursorWriter::anchorName(const QString &name)
+{
+    flushRun();
+    m_anchorNames.append(name);
+}
+
+void CursorWriter::table(std::unique_ptr<Table> table)
+{
+    flushRun();
+    writeTable(m_cursor, *table, m_formats);
+    afterObject();
+}
+
+void CursorWriter::afterObject()
+{
+    // The cursor stands in the empty block after the table.
+    m_pendingBlock = false;
+    m_blockEmpty = true;
+    m_blockCharFormatSet = false;
+    m_blockHasLastFormat = false;
+    m_cellFormatBlock = false;
+}
+
+void CursorWriter::separatorLine()
+{
+    if (m_pendingBlock)
+        place(m_runChars);
+    flushRun();
+    QTextBlockFormat format = m_formats.blockFormat(ParaState());
+    format.setTopMargin(12);
+    format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                       QTextLength(QTextLength::PercentageLength, 30));
+    m_cursor.setBlockFormat(format);
+    m_haveLastPara = false;
+    m_blockHasLastFormat = true;
+    m_lastBlockFormat = m_formats.blockFormat(ParaState());
+    m_pendingBlock = true;
+}
+
+void CursorWriter::flush()
+{
+    flushRun();
+}
+
+void CursorWriter::finish(const CharState &chars, const ParaState &para)
+{
+    flushRun();
+    if (!m_pendingBlock)
+        applyBlockFormat(chars, para);
+}
+
+} // namespace Rtf

@@ -1,0 +1,70 @@
+// Writes content into the document at a cursor: text runs of like format together, paragraphs in
+// the format of their mark, pictures, bookmarks and tables.
+#pragma once
+
+#include "richtext/rtfcontent.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextBlockFormat>
+
+class QTextCursor;
+
+namespace Rtf {
+
+class Formats;
+
+// The object type of a frame that stands in for a picture the reader cannot show.
+inline constexpr int pictureNoteObjectType = 0x1000 + 1; // QTextFormat::UserObject + 1
+// Properties of that frame: its size in pixels and its note.
+inline constexpr int pictureNoteWidthProperty = 0x100000 + 2;
+inline constexpr int pictureNoteHeightProperty = 0x100000 + 3;
+inline constexpr int pictureNoteTextProperty = 0x100000 + 4;
+
+class CursorWriter final : public Sink
+{
+public:
+    enum class Place {
+        Body,      // the cursor stands in the document's last, empty block
+        CellStart, // the cursor stands in a new table cell, whose format the first block keeps
+    };
+    CursorWriter(QTextCursor &cursor, Formats &formats, Place place);
+
+    void text(QStringView text, const CharState &chars) override;
+    void paragraph(const CharState &chars, const ParaState &para) override;
+    void picture(const Picture &picture, const CharState &chars) override;
+    void anchorName(const QString &name) override;
+    void table(std::unique_ptr<Table> table) override;
+
+    // A paragraph with a short line, above the notes.
+    void separatorLine();
+    bool paragraphPending() const { return m_pendingBlock; }
+    void flush();
+    // Ends the last paragraph; a final paragraph mark adds no empty paragraph.
+    void finish(const CharState &chars, const ParaState &para);
+
+private:
+    void place(const CharState &chars);
+    void flushRun();
+    void applyBlockFormat(const CharState &chars, const ParaState &para);
+    void afterObject();
+
+    QTextCursor &m_cursor;
+    Formats &m_formats;
+
+    QString m_run;
+    CharState m_runChars;
+    QStringList m_anchorNames;         // bookmarks that the next text carries
+    bool m_pendingBlock = false;       // the paragraph was ended; the next content starts a new one
+    bool m_blockEmpty = true;          // the cursor's block has no content yet
+    bool m_blockCharFormatSet = false; // the cursor's block got its paragraph mark's format
+    bool m_cellFormatBlock = false;    // the cursor's block is a cell's first: its format is the cell's
+
+    ParaState m_lastPara; // the paragraph state m_lastBlockFormat was made from
+    QTextBlockFormat m_lastBlockFormat;
+    bool m_haveLastPara = false;
+    // The cursor's block has m_lastBlockFormat (a new block inherits its predecessor's format).
+    bool m_blockHasLastFormat = false;
+};
+
+} // namespace Rtf

@@ -1,0 +1,61 @@
+// The document's fonts, colours and link targets, and the Qt formats made from the reader's states.
+#pragma once
+
+#include "richtext/rtfstate.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+
+#include <vector>
+
+namespace Rtf {
+
+struct FontEntry
+{
+    QString name;
+    int codePage = 0; // 0: the document's code page
+    QFont::StyleHint hint = QFont::AnyStyle;
+    bool symbolCharset = false; // \fcharset2
+};
+
+class Formats
+{
+public:
+    void setFont(int number, const FontEntry &entry);
+    const FontEntry *font(int number) const;
+    void setDefaultFont(int number) { m_defaultFont = number; }
+    void addColor(const QColor &color) { m_colors.append(color); }
+    QColor color(int index) const;
+    // The number of a link target, for CharState::link.
+    int addLink(const QString &target);
+
+    // Cached: the same state gives the same format without building it again.
+    const QTextCharFormat &charFormat(const CharState &chars);
+    QTextBlockFormat blockFormat(const ParaState &para) const;
+
+    static double twipsToPixels(int twips) { return twips / 15.0; } // 1440 twips per inch, 96 dpi
+    static QColor linkColor() { return QColor(0, 0, 255); }
+    // A name for the next picture resource of the document.
+    QString nextPictureName() { return QStringLiteral("rtfpicture:%1").arg(++m_pictureCount); }
+
+private:
+    QStringList families(const FontEntry &entry) const;
+
+    QHash<int, FontEntry> m_fonts;
+    QHash<int, QStringList> m_families;
+    int m_defaultFont = 0;
+    QList<QColor> m_colors;
+    QStringList m_links;
+    int m_pictureCount = 0;
+
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
+    std::size_t m_lastFormat = 0; // the cache entry found last
+};
+
+} // namespace Rtf
