@@ -45,10 +45,13 @@ void CursorWriter::flushRun()
     if (m_anchorNames.isEmpty()) {
         m_cursor.insertText(m_run, m_formats.charFormat(m_runChars));
     } else {
+        // The bookmark's name goes on the first character only: the rest is no anchor.
         QTextCharFormat format = m_formats.charFormat(m_runChars);
         format.setAnchor(true);
         format.setAnchorNames(format.anchorNames() + m_anchorNames);
-        m_cursor.insertText(m_run, format);
+        m_cursor.insertText(m_run.left(1), format);
+        if (m_run.size() > 1)
+            m_cursor.insertText(m_run.mid(1), m_formats.charFormat(m_runChars));
         m_anchorNames.clear();
     }
     m_run.resize(0);

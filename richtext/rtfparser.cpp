@@ -475,7 +475,7 @@ const CodePage &Parser::codePage()
     const int font = m_state.chars.font >= 0 ? m_state.chars.font : m_defaultFont;
     if (!m_codePage || font != m_codePageFont) {
         const FontEntry *entry = m_formats.font(font);
-        const int number = entry && entry->codePage > 0 ? entry->codePage : m_documentCodePage;
+        const int number = entry && entry->codePage != 0 ? entry->codePage : m_documentCodePage;
         m_codePage = &m_codePages.get(number);
         m_codePageFont = font;
     }
