@@ -5,7 +5,7 @@ JOBS ?= 2
 PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps deps-test configure build run test test-asan fuzz bench install package clean
+.PHONY: all deps deps-test configure build run test test-asan fuzz bench forms-report install package clean
 
 all: build
 
@@ -56,6 +56,13 @@ fuzz: deps-test
 bench: deps-test build
 	@if [ -x scripts/run-benchmarks ]; then scripts/run-benchmarks $(BUILD); \
 	else for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; fi
+
+# Accuracy of the Latin forms against whitakers-words on Latin texts (installs whitakers-words and
+# collatinus for the measurement only).
+forms-report: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zembrota-formen
+	GLOSSAND_EXTRA_PACKAGES="whitakers-words collatinus" scripts/install-deps run
+	scripts/forms-report $(BUILD)
 
 # Configured again for PREFIX: an installed program knows its folder and writes nothing there.
 install: configure

@@ -2,6 +2,7 @@
 #include "common/commandline.h"
 #include "common/version.h"
 #include "dictionary/core/wordlistcheck.h"
+#include "dictionary/forms/formwarnings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -69,5 +70,8 @@ int main(int argc, char *argv[])
     const WordListCheck::Report report = WordListCheck::check(bytes);
     for (const QString &line : WordListCheck::reportText(report, path))
         print(stdout, line);
+    // Entries without a paradigm are warnings only: they leave the exit status alone.
+    for (const QString &warning : Forms::formWarnings(report.list.words))
+        print(stdout, u"Warnung: "_s + warning);
     return report.ok() ? 0 : 1;
 }
