@@ -95,6 +95,8 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
 
     auto *cmdOK = place<QPushButton>(this, u"cmdOK"_s, {256, 256, 100, 28}, u"OK"_s);
     cmdOK->setDefault(true);
+    // The window opens with the default button focused, not the first link: Enter still closes it.
+    cmdOK->setFocus();
 
     connect(m_lbl1, &LinkLabel::clicked, this, [this] { lbl_Click(1); });
     connect(m_lbl2, &LinkLabel::clicked, this, [this] { lbl_Click(2); });

@@ -1,54 +1,65 @@
-// The link label of the about and advert windows, and its hand pointer.
+// The link label of the about and advert windows, its pointer and its accessible interface.
 #include "common/ui/linklabel.h"
 
-#include <QBitmap>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
-// A pointing hand, 32 x 32, with its hot spot at the finger tip.
-QPixmap paintHand()
+// A link to assistive technology: its text is its name, and its press action follows it.
+class LinkLabelAccessible : public QAccessibleWidget
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath hand;
-    hand.moveTo(9, 2);
-    hand.cubicTo(11, 0, 13, 0, 13, 3); // finger tip
-    hand.lineTo(13, 12);
-    hand.cubicTo(14, 10, 17, 10, 17, 13);
-    hand.cubicTo(18, 11, 21, 11, 21, 14);
-    hand.cubicTo(22, 12, 25, 13, 25, 16);
-    hand.lineTo(25, 22);
-    hand.cubicTo(25, 26, 23, 28, 21, 29);
-    hand.lineTo(11, 29);
-    hand.cubicTo(8, 26, 4, 21, 3, 18);
-    hand.cubicTo(2, 15, 5, 14, 7, 17);
-    hand.lineTo(9, 19);
-    hand.closeSubpath();
-    p.setPen(QPen(Qt::black, 1.2));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    p.drawLine(QPointF(13, 13), QPointF(13, 18));
-    p.drawLine(QPointF(17, 13), QPointF(17, 18));
-    p.drawLine(QPointF(21, 14), QPointF(21, 19));
-    return pixmap;
+public:
+    explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty())
+            return static_cast<LinkLabel *>(widget())->text();
+        return own;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            Q_EMIT static_cast<LinkLabel *>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface *linkLabelFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
+        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+    return nullptr;
 }
 
 } // namespace
 
 QCursor linkCursor()
 {
-    static const QPixmap hand = paintHand();
-    return QCursor(hand, 11, 1);
+    return QCursor(Qt::PointingHandCursor);
 }
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(linkLabelFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setFocusPolicy(Qt::StrongFocus);
     setTextColour(normalColour());
 }
 
@@ -85,4 +96,29 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     setTextColour(normalColour());
     if (rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus frame around the text, as the style draws it for buttons.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

@@ -95,6 +95,8 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     cmdOK->setToolTip(QStringLiteral("Klicken sie hier, um zum Hauptmenü zurückzukehren."));
     cmdOK->setMinimumWidth(100);
     cmdOK->setDefault(true);
+    // The window opens with the default button focused, not the first link: Enter still closes it.
+    cmdOK->setFocus();
 
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,13 +2,13 @@
 #include "dictionary/appearance/frmtrivenna.h"
 
 #include "common/ui/busycursor.h"
+#include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/iconanimation.h"
 #include "common/ui/linklabel.h"
 #include "common/ui/maker.h"
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "common/ui/controls.h"
 #include "dictionary/appearance/frminfo.h"
 
 #include <QCloseEvent>
@@ -59,6 +59,8 @@ frmTrivenna::frmTrivenna(std::function<void()> showAbout, QWidget *parent)
     cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), {316, 196, 116, 27}, QStringLiteral("OK"),
                                QStringLiteral("Klicken sie hier, um dieses Fenster zu schließen."));
     cmdBestellformular->setDefault(true);
+    // The window opens with the default button focused, not the link: Enter still opens the form.
+    cmdBestellformular->setFocus();
     m_icon = new IconAnimation(this);
 
     // The desktop handler's result is not looked at: a failed web link reports nothing.

@@ -15,6 +15,7 @@ class frmAnzeige;
 class IconAnimation;
 class QAction;
 class QFrame;
+class LinkLabel;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -121,7 +122,7 @@ private:
     QPushButton *m_cmdVWeitersuchen = nullptr;
     QPlainTextEdit *m_txtBuch = nullptr;
     QPlainTextEdit *m_txtLektion = nullptr;
-    QLabel *m_lblWI = nullptr;
+    LinkLabel *m_lblWI = nullptr;
 
     QMenu *m_mnuDatei = nullptr;
     QMenu *m_mnuAnsicht = nullptr;

@@ -1,7 +1,7 @@
 // The main window's controls, menus and timers, one row per control.
+#include "common/ui/controls.h"
 #include "common/ui/iconanimation.h"
 #include "common/ui/linklabel.h"
-#include "common/ui/controls.h"
 #include "dictionary/windows/dropdownlist.h"
 #include "dictionary/windows/frmhaupt.h"
 
@@ -152,8 +152,12 @@ void frmHaupt::buildControls()
     trivenna->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     trivenna->setWordWrap(true);
     QFrame *fra14 = frame(c, u"fraHaupt14"_s, {264, 672, 193, 25});
-    m_lblWI = label(fra14, u"lblWI"_s, inside(fra14->geometry()), u"Weitere Informationen!"_s,
-                    u"Klicken sie hier für weitere Informationen zum Trivenna."_s, {standardFont(), blue});
+    // A link: blue, it takes the focus and follows with Enter or Space as with a click.
+    m_lblWI = new LinkLabel(u"Weitere Informationen!"_s, fra14);
+    m_lblWI->setObjectName(u"lblWI"_s);
+    m_lblWI->setGeometry(inside(fra14->geometry()));
+    m_lblWI->setToolTip(u"Klicken sie hier für weitere Informationen zum Trivenna."_s);
+    applyLook(m_lblWI, {standardFont(), blue});
     m_lblWI->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The same hand as the about and advert windows' links, which take their pointer from this label.
     m_lblWI->setCursor(linkCursor());
@@ -221,7 +225,7 @@ void frmHaupt::setTabOrderOfControls()
     order.append(QList<QWidget *>(m_txtLZ.begin(), m_txtLZ.end()));
     order.append(QList<QWidget *>(m_txtD.begin(), m_txtD.end()));
     order.append({m_CboBuecher, m_CboLektionen, m_CboWoerter, m_CboAlleWoerter, m_txtBuch, m_txtLektion,
-                  m_txtVolltext, m_cmdVSuchen, m_cmdVWeitersuchen});
+                  m_txtVolltext, m_cmdVSuchen, m_cmdVWeitersuchen, m_lblWI});
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

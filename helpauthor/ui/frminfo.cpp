@@ -92,6 +92,8 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 
     auto *ok = place<QPushButton>(this, u"cmdOK"_s, {150, 290, 100, 28}, u"OK"_s);
     ok->setDefault(true);
+    // The window opens with the default button focused, not the first link: Enter still closes it.
+    ok->setFocus();
     // OK is the default button (Enter) and Escape closes the window as its cancel button.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -184,12 +184,11 @@ void TestInfoWindows::linkPointers()
     frmInfo info;
     const QCursor web = info.findChild<QLabel *>(u"lbl1"_s)->cursor();
     const QCursor mail = info.findChild<QLabel *>(u"lbl2"_s)->cursor();
-    QCOMPARE(web.shape(), Qt::BitmapCursor);
-    QCOMPARE(mail.shape(), Qt::BitmapCursor);
-    QCOMPARE(mail.pixmap().toImage(), web.pixmap().toImage());
+    // The pointing hand of the desktop's cursor theme.
+    QCOMPARE(web.shape(), Qt::PointingHandCursor);
+    QCOMPARE(mail.shape(), Qt::PointingHandCursor);
     frmTrivenna advert({});
-    QCOMPARE(advert.findChild<QLabel *>(u"lblHomepage"_s)->cursor().pixmap().toImage(),
-             web.pixmap().toImage());
+    QCOMPARE(advert.findChild<QLabel *>(u"lblHomepage"_s)->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void TestInfoWindows::infoKeysAndCloseBox_data()
