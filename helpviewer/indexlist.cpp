@@ -24,6 +24,8 @@ IndexList::IndexList(QWidget *parent)
     setObjectName(QStringLiteral("ListeIndex"));
     m_edit->setObjectName(QStringLiteral("ListeIndexEingabe"));
     m_list->setObjectName(QStringLiteral("ListeIndexListe"));
+    m_edit->setAccessibleName(QStringLiteral("Index"));
+    m_list->setAccessibleName(QStringLiteral("Index"));
     m_edit->installEventFilter(this);
     m_list->installEventFilter(this);
     setFocusProxy(m_edit);

@@ -66,7 +66,9 @@ bool standsBeside(const QRect &labelRect, const QRect &fieldRect)
     const bool leftOnSameLine =
         labelRect.right() < fieldRect.left() && fieldRect.left() - labelRect.right() <= besideGap &&
         labelRect.center().y() >= fieldRect.top() && labelRect.center().y() <= fieldRect.bottom();
-    const bool aboveSameEdge = labelRect.bottom() < fieldRect.top() &&
+    // A caption above may touch its field by a pixel or two.
+    const bool aboveSameEdge = labelRect.center().y() < fieldRect.top() &&
+                               labelRect.bottom() <= fieldRect.top() + 2 &&
                                fieldRect.top() - labelRect.bottom() <= aboveGap &&
                                std::abs(labelRect.left() - fieldRect.left()) <= leftEdgeSlack;
     return leftOnSameLine || aboveSameEdge;

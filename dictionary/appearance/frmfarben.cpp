@@ -1,13 +1,14 @@
 // The colours dialog: controls, enabling rules, the loading order, Apply, OK, Abbrechen and F1.
 #include "dictionary/appearance/frmfarben.h"
 
+#include "common/ui/accessiblenames.h"
 #include "common/ui/busycursor.h"
+#include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/iconanimation.h"
 #include "common/ui/messagebox.h"
 #include "common/zahlwert.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "common/ui/controls.h"
 #include "dictionary/appearance/uebernahme.h"
 #include "dictionary/appearance/wrappingradiobutton.h"
 
@@ -66,6 +67,8 @@ frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
     connect(help, &QShortcut::activated, this, [this] {
         HelpLaunch::showHelp(this, QStringLiteral("zembrota.vry"), QStringLiteral("Hintergrund - Farben"));
     });
+    // Screen readers name each field after the label above it.
+    AccessibleNames::assign(this);
 
     loadSettings();
 }

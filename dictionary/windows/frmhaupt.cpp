@@ -1,9 +1,11 @@
 // The main window's handlers: each hands its event to one core function and shows the result.
 #include "dictionary/windows/frmhaupt.h"
 
+#include "common/ui/accessiblenames.h"
 #include "common/ui/busycursor.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/iconanimation.h"
+#include "common/ui/linklabel.h"
 #include "dictionary/appearance/appearance.h"
 #include "dictionary/core/browsing.h"
 #include "dictionary/core/entrydisplay.h"
@@ -39,6 +41,8 @@ frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeig
     setTabOrderOfControls();
     guardShortcuts();
     connectControls();
+    // Screen readers name each field after the label beside it, or its tooltip.
+    AccessibleNames::assign(this);
     // Fixed size: the client area and the menu bar, nothing to drag.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(0, 0);
@@ -55,6 +59,8 @@ void frmHaupt::connectControls()
     // Enter in the input field runs the lookup, as the window's default button.
     connect(m_txtL, &QLineEdit::returnPressed, this, &frmHaupt::cmdSuchen_Click);
     connect(m_cmdVSuchen, &QPushButton::clicked, this, &frmHaupt::cmdVSuchen_Click);
+    // Enter in the full-text field starts the search, as "Suchen" beside it does.
+    connect(m_txtVolltext, &QLineEdit::returnPressed, this, &frmHaupt::cmdVSuchen_Click);
     connect(m_cmdVWeitersuchen, &QPushButton::clicked, this, &frmHaupt::cmdVWeitersuchen_Click);
 
     connect(m_CboBuecher, &DropDownList::Click, this, &frmHaupt::FillLessonList);
@@ -75,7 +81,7 @@ void frmHaupt::connectControls()
 
     connect(m_time, &QTimer::timeout, this, &frmHaupt::Time_Timer);
     m_client->installEventFilter(this);
-    m_lblWI->installEventFilter(this);
+    connect(m_lblWI, &LinkLabel::clicked, this, &frmHaupt::lblWI_Click);
 }
 
 // The text fields take some of the menu shortcuts as editing keys (Ctrl+E is "end of line" in a
@@ -105,12 +111,6 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
         // Only the free background: a press on a control or one of the frames is the control's.
         if (!m_client->childAt(mouse->position().toPoint())) {
             Form_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
-            return true;
-        }
-    } else if (watched == m_lblWI && event->type() == QEvent::MouseButtonRelease) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_lblWI->rect().contains(mouse->position().toPoint())) {
-            lblWI_Click();
             return true;
         }
     }

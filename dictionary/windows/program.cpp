@@ -3,8 +3,9 @@
 #include "dictionary/windows/program.h"
 
 #include "common/ui/busycursor.h"
-#include "common/ui/messagebox.h"
 #include "common/ui/controls.h"
+#include "common/ui/messagebox.h"
+#include "common/ui/screenfit.h"
 #include "dictionary/windows/frmanzeige.h"
 #include "dictionary/windows/frmeroeffnung.h"
 #include "dictionary/windows/frmhaupt.h"
@@ -100,6 +101,10 @@ void DictionaryProgram::applySettings()
 void DictionaryProgram::showMainWindow()
 {
     mainWindow()->show();
+    // On a small or strongly scaled screen the main window scrolls rather than reach off the
+    // screen or over the status window.
+    ScreenFit::fitMainWindow(mainWindow(), ScreenFit::availableArea(mainWindow()),
+                             statusWindow()->isVisible() ? statusWindow()->frameGeometry() : QRect());
     mainWindow()->activateWindow();
 }
 

@@ -50,6 +50,10 @@ frmHaupt::frmHaupt(QWidget *parent) : QMainWindow(parent)
     m_richTextBox->setObjectName(u"RichTextBox"_s);
     m_richTextBox->setReadOnly(false);
     m_richTextBox->setLineWrapMode(QTextEdit::NoWrap);
+    // The caption names the field for screen readers and moves the focus to it.
+    label->setBuddy(m_txtNameHilfedatei);
+    m_txtNameHilfedatei->setAccessibleName(u"Pfad der Hilfedatei"_s);
+    m_richTextBox->setAccessibleName(u"Projektdatei"_s);
     layout->addWidget(label, 0, 0);
     layout->addWidget(m_txtNameHilfedatei, 0, 1);
     layout->addWidget(m_cmdHilfedateierstellen, 0, 2);

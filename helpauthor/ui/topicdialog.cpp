@@ -1,6 +1,7 @@
 // The add-topic dialogs: validation messages with their focus moves, and the hand-over of the topic.
 #include "helpauthor/ui/topicdialog.h"
 
+#include "common/ui/accessiblenames.h"
 #include "common/ui/busycursor.h"
 #include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
@@ -105,9 +106,11 @@ frmRTFThema::frmRTFThema(TopicAdder adder, QWidget *parent)
     addNameControls(14);
     m_textRTFDatei = place<QLineEdit>(this, u"TextRTFDatei"_s, {12, 50, 436, 22});
     m_textRTFDatei->setReadOnly(true);
+    m_textRTFDatei->setAccessibleName(u"RTF - Datei"_s);
     m_cmdRTFDateiwaehlen =
         place<QPushButton>(this, u"cmdRTFDateiwählen"_s, {12, 78, 180, 26}, u"RFT - Datei wählen"_s);
     addBottomControls(110);
+    AccessibleNames::assign(this);
     connect(m_cmdRTFDateiwaehlen, &QPushButton::clicked, this, &frmRTFThema::cmdRTFDateiwaehlen_Click);
 }
 
@@ -151,6 +154,7 @@ frmTXTThema::frmTXTThema(TopicAdder adder, QWidget *parent)
     m_textThema->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textThema->setTabChangesFocus(true);
     addBottomControls(330);
+    AccessibleNames::assign(this);
 }
 
 Problem frmTXTThema::check() const

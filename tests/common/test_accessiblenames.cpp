@@ -54,6 +54,8 @@ void TestAccessibleNames::standsBeside_data()
     QTest::newRow("above, same left edge") << QRect(100, 76, 80, 16) << field << true;
     QTest::newRow("above, edge a little off") << QRect(94, 76, 80, 16) << field << true;
     QTest::newRow("above, far off to the right") << QRect(150, 76, 80, 16) << field << false;
+    QTest::newRow("above, touching the field") << QRect(100, 84, 80, 17) << field << true;
+    QTest::newRow("above, reaching into the field") << QRect(100, 90, 80, 16) << field << false;
     QTest::newRow("above, two lines up") << QRect(100, 40, 80, 16) << field << false;
     QTest::newRow("right of the field") << QRect(230, 102, 50, 16) << field << false;
     QTest::newRow("below the field") << QRect(100, 124, 80, 16) << field << false;
