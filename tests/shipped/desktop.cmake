@@ -11,4 +11,4 @@ add_dependencies(test_desktop help_files)
 
 # --help and --version of every program, run as built.
 glossand_add_test(test_program_options SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_program_options.cpp)
-add_dependencies(test_program_options zembrota tessavor quorant quorantc zembrota-check)
+add_dependencies(test_program_options zembrota tessavor quorant quorantc zembrota-check zembrota-formen)

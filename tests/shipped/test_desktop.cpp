@@ -382,8 +382,8 @@ void DesktopTest::installedTree()
     const QString lib = root.filePath(u"lib/glossand"_s);
 
     int programs = 0;
-    for (const QString &program :
-         {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s, u"zembrota-check"_s}) {
+    for (const QString &program : {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s,
+                                   u"zembrota-check"_s, u"zembrota-formen"_s}) {
         if (!QFileInfo::exists(programDir() + u'/' + program))
             continue; // not built in this build
         ++programs;
@@ -425,8 +425,8 @@ void DesktopTest::installedTree()
     QVERIFY(root.exists(u"share/glossand/screenshots/zembrota-hauptfenster.png"_s));
     QVERIFY(root.exists(u"share/doc/glossand/copyright"_s));
     QVERIFY(root.exists(u"share/doc/glossand/changelog.gz"_s));
-    for (const QString &program :
-         {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s, u"zembrota-check"_s})
+    for (const QString &program : {u"zembrota"_s, u"tessavor"_s, u"quorant"_s, u"quorantc"_s,
+                                   u"zembrota-check"_s, u"zembrota-formen"_s})
         QVERIFY2(root.exists(u"share/man/man1/"_s + program + u".1.gz"_s), qPrintable(program));
 
     // A program started through its command runs (the compiler needs no display).

@@ -49,6 +49,13 @@ void TestProgramOptions::options_data()
         QTest::newRow(qPrintable(p.program + u" unknown option"_s))
             << p.program << QStringList{u"--bunt"_s} << 2 << QString() << p.usage;
     }
+    // The text tool has only the long options.
+    const QString formenUsage =
+        u"Aufruf: zembrota-formen [--liste DATEI] [--bis BUCH.LEKTION] [--tsv] [TEXTDATEI…]"_s;
+    QTest::newRow("zembrota-formen --help")
+        << u"zembrota-formen"_s << QStringList{u"--help"_s} << 0 << formenUsage << QString();
+    QTest::newRow("zembrota-formen --version")
+        << u"zembrota-formen"_s << QStringList{u"--version"_s} << 0 << u"zembrota-formen 2.5"_s << QString();
     QTest::newRow("zembrota with an argument")
         << u"zembrota"_s << QStringList{u"amare"_s} << 2 << QString() << u"Aufruf: zembrota"_s;
     QTest::newRow("quorant with two projects") << u"quorant"_s << QStringList{u"a.vrp"_s, u"b.vrp"_s} << 2
