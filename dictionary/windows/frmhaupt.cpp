@@ -14,6 +14,7 @@
 #include "dictionary/core/lookup.h"
 #include "dictionary/core/wordlist.h"
 #include "dictionary/windows/dropdownlist.h"
+#include "dictionary/windows/formsassistant.h"
 #include "dictionary/windows/frmanzeige.h"
 
 #include <QCloseEvent>
@@ -37,8 +38,11 @@ frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeig
     setWindowTitle(u"Glossand"_s);
     buildControls();
     buildMenus();
+    m_forms = new FormsAssistant(words, appearance, m_client, this);
     buildTimers();
     setTabOrderOfControls();
+    // The hint lines of the forms, when shown, come right after "Suchen".
+    setTabOrder(m_cmdSuchen, m_forms->lblFormen());
     guardShortcuts();
     connectControls();
     // Screen readers name each field after the label beside it, or its tooltip.
@@ -49,6 +53,8 @@ frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeig
     m_txtL->setFocus();
     Form_Load();
     m_time->start();
+    // The form index is built on its own thread once the window is up.
+    QTimer::singleShot(0, m_forms, &FormsAssistant::buildIndex);
 }
 
 frmHaupt::~frmHaupt() = default;
@@ -75,6 +81,9 @@ void frmHaupt::connectControls()
     connect(m_mnuEnde, &QAction::triggered, this, &frmHaupt::mnuEnde_Click);
     connect(m_mnuStatus, &QAction::triggered, this, &frmHaupt::mnuStatus_Click);
     connect(m_mnuFarben, &QAction::triggered, this, &frmHaupt::mnuFarben_Click);
+    connect(m_mnuFormen, &QAction::triggered, this, &frmHaupt::mnuFormen_Click);
+    connect(m_forms, &FormsAssistant::lookUpRequested, this,
+            [this](const QString &head) { LookUpWord(head, 1); });
     connect(m_mnuHilfe1, &QAction::triggered, this, &frmHaupt::mnuHilfe1_Click);
     connect(m_mnuHilfe2, &QAction::triggered, this, &frmHaupt::mnuHilfe2_Click);
     connect(m_mnuHilfe3, &QAction::triggered, this, &frmHaupt::mnuHilfe3_Click);
@@ -97,7 +106,7 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
         for (const QAction *action :
-             {m_mnuEnde, m_mnuStatus, m_mnuFarben, m_mnuHilfe1, m_mnuHilfe2, m_mnuHilfe3}) {
+             {m_mnuEnde, m_mnuStatus, m_mnuFarben, m_mnuFormen, m_mnuHilfe1, m_mnuHilfe2, m_mnuHilfe3}) {
             if (action->shortcut() == pressed) {
                 event->ignore();
                 return true;
@@ -178,7 +187,10 @@ void frmHaupt::LookUpWord(const QString &word, int originFlag)
         } else {
             showMessage(m_fraHaupt2, m_lblWnv);
         }
+        m_forms->afterLookup(word, result.outcome == LookupOutcome::Found ? result.entry.entryNumber : 0);
     }
+    if (word.isEmpty())
+        m_forms->afterLookup(QString(), 0);
     if (originFlag == 1)
         m_txtL->setFocus();
 }
@@ -293,6 +305,11 @@ void frmHaupt::mnuStatus_Click()
 {
     // The action has already turned its check mark over; the status window follows the mark.
     m_status->setVisible(m_mnuStatus->isChecked());
+}
+
+void frmHaupt::mnuFormen_Click()
+{
+    m_forms->showFormsWindow();
 }
 
 void frmHaupt::mnuFarben_Click()

@@ -11,6 +11,7 @@
 #include <array>
 
 class DropDownList;
+class FormsAssistant;
 class frmAnzeige;
 class IconAnimation;
 class QAction;
@@ -41,6 +42,9 @@ public:
     void LookUpWord(const QString &word, int originFlag);
     // Searches txtVolltext's text from the given entry on and shows the entry of the first hit.
     void FullTextSearch(int startEntry);
+
+    // The Latin forms: hint lines after a lookup and the forms window ("Formen").
+    FormsAssistant *forms() const { return m_forms; }
 
     // The window's animated icon (the Timer timer).
     IconAnimation *iconAnimation() const { return m_iconAnimation; }
@@ -91,6 +95,7 @@ private:
     void mnuEnde_Click();
     void mnuStatus_Click();
     void mnuFarben_Click();
+    void mnuFormen_Click();
     void mnuHilfe1_Click();
     void mnuHilfe2_Click();
     void mnuHilfe3_Click();
@@ -130,11 +135,13 @@ private:
     QAction *m_mnuEnde = nullptr;
     QAction *m_mnuStatus = nullptr;
     QAction *m_mnuFarben = nullptr;
+    QAction *m_mnuFormen = nullptr;
     QAction *m_mnuHilfe1 = nullptr;
     QAction *m_mnuHilfe2 = nullptr;
     QAction *m_mnuHilfe3 = nullptr;
 
     QTimer *m_time = nullptr;
+    FormsAssistant *m_forms = nullptr;
     IconAnimation *m_iconAnimation = nullptr;
 
     StatusFigures m_figures;

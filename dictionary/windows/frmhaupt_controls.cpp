@@ -190,6 +190,11 @@ void frmHaupt::buildMenus()
     m_mnuFarben = m_mnuAnsicht->addAction(u"Hintergrund - Farben"_s);
     m_mnuFarben->setObjectName(u"mnuFarben"_s);
     m_mnuFarben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_mnuFormen = m_mnuAnsicht->addAction(u"Formen"_s);
+    m_mnuFormen->setObjectName(u"mnuFormen"_s);
+    m_mnuFormen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_mnuFormen->setToolTip(u"Zeigt alle Formen des angezeigten Wortes als Tabelle."_s);
+    m_mnuAnsicht->setToolTipsVisible(true);
 
     m_mnuHilfe = bar->addMenu(u"?"_s);
     m_mnuHilfe->setObjectName(u"mnuHilfe"_s);
@@ -203,7 +208,8 @@ void frmHaupt::buildMenus()
     m_mnuHilfe3->setObjectName(u"mnuHilfe3"_s);
     m_mnuHilfe3->setShortcut(QKeySequence(Qt::Key_F3));
     // The shortcuts work from every control of the window, also while a list is open.
-    for (QAction *action : {m_mnuEnde, m_mnuStatus, m_mnuFarben, m_mnuHilfe1, m_mnuHilfe2, m_mnuHilfe3})
+    for (QAction *action :
+         {m_mnuEnde, m_mnuStatus, m_mnuFarben, m_mnuFormen, m_mnuHilfe1, m_mnuHilfe2, m_mnuHilfe3})
         action->setShortcutContext(Qt::WindowShortcut);
 }
 
