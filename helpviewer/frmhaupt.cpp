@@ -276,7 +276,7 @@ void frmHaupt::cmdInfo_Click()
 {
     BusyCursor busy;
     if (!m_info) {
-        m_info = new frmInfo(frmInfo::viewerVariant(), this);
+        m_info = new frmInfo(this);
         connect(m_info, &frmInfo::usageRequested, this, &frmHaupt::cmdVerwendung_Click);
     }
     m_info->show();

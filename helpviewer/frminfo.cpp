@@ -16,24 +16,6 @@
 using namespace Qt::StringLiterals;
 using Controls::place;
 
-namespace {
-bool openWithDesktop(const QUrl &url)
-{
-    return QDesktopServices::openUrl(url);
-}
-frmInfo::LinkOpener linkOpener = openWithDesktop;
-} // namespace
-
-frmInfo::Variant frmInfo::viewerVariant()
-{
-    return {u"Windows Hilfesystem v"_s, u"Tessavor v"_s, true};
-}
-
-frmInfo::Variant frmInfo::editorVariant()
-{
-    return {u"Windows Hilfesystem Editor v"_s, u"Quorant v"_s, false};
-}
-
 QString frmInfo::versionText()
 {
     return QString::number(Version::helpMajor) + u'.' + QString::number(Version::helpMinor);
@@ -44,21 +26,16 @@ QUrl frmInfo::webUrl()
     return QUrl(Maker::webAddress());
 }
 
-QUrl frmInfo::mailUrl(const Variant &variant)
+QUrl frmInfo::mailUrl()
 {
     QUrl url(u"mailto:"_s + Maker::mailAddress());
     QUrlQuery query;
-    query.addQueryItem(u"subject"_s, variant.subjectPrefix + versionText());
+    query.addQueryItem(u"subject"_s, u"Tessavor v"_s + versionText());
     url.setQuery(query);
     return url;
 }
 
-void frmInfo::setLinkOpener(LinkOpener opener)
-{
-    linkOpener = opener ? opener : openWithDesktop;
-}
-
-frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_variant(variant)
+frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmInfo"_s);
     setWindowTitle(u"Info"_s);
@@ -68,7 +45,7 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
     picture->setPixmap(style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(48, 48));
 
     // The version is appended when the window opens, to the label's own text.
-    QLabel *label1 = place<QLabel>(this, u"Label1"_s, {80, 16, 280, 24}, variant.titlePrefix);
+    QLabel *label1 = place<QLabel>(this, u"Label1"_s, {80, 16, 280, 24}, u"Windows Hilfesystem v"_s);
     QFont titleFont = label1->font();
     titleFont.setPointSize(titleFont.pointSize() + 3);
     titleFont.setBold(true);
@@ -91,7 +68,6 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
     closing->setWordWrap(true);
 
     auto *cmdVerwendung = place<QPushButton>(this, u"cmdVerwendung"_s, {148, 256, 100, 28}, u"Verwendung"_s);
-    cmdVerwendung->setVisible(variant.usageButton);
 
     auto *cmdOK = place<QPushButton>(this, u"cmdOK"_s, {256, 256, 100, 28}, u"OK"_s);
     cmdOK->setDefault(true);
@@ -107,7 +83,7 @@ frmInfo::frmInfo(const Variant &variant, QWidget *parent) : QDialog(parent), m_v
 
 void frmInfo::lbl_Click(int index)
 {
-    linkOpener(index == 1 ? webUrl() : mailUrl(m_variant));
+    QDesktopServices::openUrl(index == 1 ? webUrl() : mailUrl());
 }
 
 void frmInfo::cmdVerwendung_Click()

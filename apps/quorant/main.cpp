@@ -1,5 +1,6 @@
 // Quorant, the help authoring program: start-up checks, then the main window.
 #include "common/commandline.h"
+#include "common/ui/germantexts.h"
 #include "common/version.h"
 #include "helpauthor/ui/frmhaupt.h"
 #include "helpauthor/ui/startup.h"
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
     const CommandLine::Parsed parsed = CommandLine::parse(QApplication::arguments(), 0, 1);
     if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
         return *exitCode;
-    Quorant::useGermanStandardTexts();
+    GermanTexts::install();
     if (!Quorant::startUpChecksPass())
         return 1;
     Quorant::frmHaupt window;

@@ -1,5 +1,6 @@
 // Tessavor, the help viewer: shows one topic of a help file named on its command line.
 #include "common/commandline.h"
+#include "common/ui/germantexts.h"
 #include "common/version.h"
 #include "helpviewer/viewerstart.h"
 
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
+    // The topic's context menu ("Kopieren", "Alles auswählen") speaks German like the program.
+    GermanTexts::install();
     Viewer::Started started = Viewer::startViewer(arguments);
     if (!started.window)
         return 1;

@@ -1,9 +1,9 @@
 // The status window: a borderless panel at the top right of the screen.
 #include "dictionary/windows/frmanzeige.h"
 
+#include "common/ui/controls.h"
 #include "common/ui/helplaunch.h"
 #include "dictionary/core/listfigures.h"
-#include "common/ui/controls.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

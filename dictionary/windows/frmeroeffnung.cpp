@@ -1,9 +1,9 @@
 // The opening window shown at program start.
 #include "dictionary/windows/frmeroeffnung.h"
 
+#include "common/ui/controls.h"
 #include "common/ui/maker.h"
 #include "common/version.h"
-#include "common/ui/controls.h"
 
 #include <QCloseEvent>
 #include <QFrame>

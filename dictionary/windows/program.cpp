@@ -4,6 +4,7 @@
 
 #include "common/ui/busycursor.h"
 #include "common/ui/controls.h"
+#include "common/ui/germantexts.h"
 #include "common/ui/messagebox.h"
 #include "common/ui/screenfit.h"
 #include "dictionary/windows/frmanzeige.h"
@@ -11,9 +12,6 @@
 #include "dictionary/windows/frmhaupt.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 DictionaryProgram::DictionaryProgram(const QString &programDir, QObject *parent)
     : QObject(parent), m_programDir(programDir), m_appearance(programDir),
@@ -26,11 +24,7 @@ DictionaryProgram::~DictionaryProgram() = default;
 
 void DictionaryProgram::useGermanStandardTexts()
 {
-    static QTranslator translator;
-    if (translator.isEmpty() &&
-        translator.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    GermanTexts::install();
 }
 
 void DictionaryProgram::start()

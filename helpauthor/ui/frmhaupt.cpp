@@ -4,11 +4,12 @@
 
 #include "common/linefile.h"
 #include "common/ui/busycursor.h"
+#include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
+#include "common/ui/inputbox.h"
 #include "common/ui/messagebox.h"
 #include "helpauthor/fileerrors.h"
 #include "helpauthor/helpcompiler.h"
-#include "helpauthor/ui/authorseams.h"
 #include "helpauthor/ui/frminfo.h"
 #include "helpauthor/ui/frmrtfotxt.h"
 #include "helpauthor/ui/topicdialog.h"

@@ -23,13 +23,6 @@ QString versionText()
     return u"%1.%2"_s.arg(Version::helpMajor).arg(Version::helpMinor);
 }
 
-void openWithDesktop(const QUrl &url)
-{
-    QDesktopServices::openUrl(url);
-}
-
-frmInfo::LinkOpener linkOpener = openWithDesktop;
-
 // The window's picture: a closed book with a question mark, painted once.
 QPixmap bookPicture()
 {
@@ -108,16 +101,6 @@ QUrl frmInfo::mailLink()
     return QUrl(u"mailto:%1?Subject=Quorant v%2"_s.arg(Maker::mailAddress(), versionText()));
 }
 
-void frmInfo::setLinkOpener(LinkOpener opener)
-{
-    linkOpener = std::move(opener);
-}
-
-void frmInfo::resetLinkOpener()
-{
-    linkOpener = openWithDesktop;
-}
-
 QLabel *frmInfo::link(int index) const
 {
     return (index == 1 || index == 2) ? m_links[index] : nullptr;
@@ -125,7 +108,7 @@ QLabel *frmInfo::link(int index) const
 
 void frmInfo::lbl_Click(int index)
 {
-    linkOpener(index == 1 ? webPage() : mailLink());
+    QDesktopServices::openUrl(index == 1 ? webPage() : mailLink());
 }
 
 } // namespace Quorant

@@ -4,8 +4,6 @@
 #include <QDialog>
 #include <QUrl>
 
-#include <functional>
-
 class QLabel;
 class LinkLabel;
 
@@ -20,11 +18,6 @@ public:
     static QUrl webPage();
     // A mail link whose subject is "Quorant v" and the version.
     static QUrl mailLink();
-
-    // Test seam: replaces the desktop's handler for links.
-    using LinkOpener = std::function<void(const QUrl &url)>;
-    static void setLinkOpener(LinkOpener opener);
-    static void resetLinkOpener();
 
     QLabel *link(int index) const;
 

@@ -6,24 +6,11 @@
 #include "common/ui/messagebox.h"
 #include "helpauthor/startupcheck.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace Quorant {
-
-void useGermanStandardTexts()
-{
-    static QTranslator translator;
-    if (translator.load(QLocale(QLocale::German, QLocale::Germany), u"qtbase"_s, u"_"_s,
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
-}
 
 bool startUpChecksPass()
 {

@@ -4,9 +4,9 @@
 #include "common/ui/accessiblenames.h"
 #include "common/ui/busycursor.h"
 #include "common/ui/controls.h"
+#include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
-#include "helpauthor/ui/authorseams.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,11 +1,13 @@
 // The authoring main window, run offscreen: start-up checks, its controls and menus, creating and
 // opening projects, help and the about window.
 #include "tests/helpauthor/windowdriver.h"
+#include "tests/testsupport/uiseams.h"
 
 #include "common/linefile.h"
+#include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
+#include "common/ui/inputbox.h"
 #include "common/ui/messagebox.h"
-#include "helpauthor/ui/authorseams.h"
 #include "helpauthor/ui/frmhaupt.h"
 #include "helpauthor/ui/frminfo.h"
 #include "helpauthor/ui/startup.h"
@@ -47,18 +49,19 @@ private Q_SLOTS:
     void aboutLinks();
 
 private:
+    std::optional<TestSupport::RecordedDialogs> m_seams;
     std::unique_ptr<TestSupport::ProgramDir> m_dir;
 };
 
 void TestMainWindow::init()
 {
-    startSeams();
+    m_seams.emplace();
     m_dir = std::make_unique<TestSupport::ProgramDir>();
 }
 
 void TestMainWindow::cleanup()
 {
-    stopSeams();
+    m_seams.reset();
     m_dir.reset();
 }
 
@@ -293,8 +296,8 @@ void TestMainWindow::helpAndInfo()
 
 void TestMainWindow::aboutLinks()
 {
-    QList<QUrl> opened;
-    Quorant::frmInfo::setLinkOpener([&](const QUrl &url) { opened.append(url); });
+    TestSupport::UrlRecorder links;
+    const QList<QUrl> &opened = links.opened;
     Quorant::frmInfo info;
     info.show();
     QVERIFY(QTest::qWaitForWindowExposed(&info));

@@ -2,11 +2,12 @@
 // the help file reader, deleting and adding topics without losing typed text, building the help
 // file, and what happens when no project is open or the project file cannot be written.
 #include "tests/helpauthor/windowdriver.h"
+#include "tests/testsupport/uiseams.h"
 
 #include "common/linefile.h"
+#include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
-#include "helpauthor/ui/authorseams.h"
 #include "helpauthor/ui/frmhaupt.h"
 #include "helpauthor/ui/frminfo.h"
 #include "helpauthor/ui/startup.h"
@@ -53,18 +54,19 @@ private Q_SLOTS:
     void warningsShowTheNormalPointer();
 
 private:
+    std::optional<TestSupport::RecordedDialogs> m_seams;
     std::unique_ptr<TestSupport::ProgramDir> m_dir;
 };
 
 void TestProjectCommands::init()
 {
-    startSeams();
+    m_seams.emplace();
     m_dir = std::make_unique<TestSupport::ProgramDir>();
 }
 
 void TestProjectCommands::cleanup()
 {
-    stopSeams();
+    m_seams.reset();
     m_dir.reset();
 }
 

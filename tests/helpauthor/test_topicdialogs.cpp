@@ -1,11 +1,12 @@
 // The help type dialog and the two add-topic dialogs, run as real windows: the validation order with
 // its messages, titles and focus moves, what a valid topic hands over, and F1.
+#include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
-#include "helpauthor/ui/authorseams.h"
 #include "helpauthor/ui/frmrtfotxt.h"
 #include "helpauthor/ui/topicdialog.h"
 #include "tests/testsupport/testsupport.h"
+#include "tests/testsupport/uiseams.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -46,22 +47,20 @@ private:
         QList<HelpProject::NewTopic> topics;
         bool answer = true;
     };
+    std::optional<TestSupport::RecordedDialogs> m_seams;
     std::shared_ptr<Added> m_added;
     Quorant::TopicAdder adder();
 };
 
 void TestTopicDialogs::init()
 {
-    MessageBox::startRecording();
-    FileDialog::startRecording();
+    m_seams.emplace();
     m_added = std::make_shared<Added>();
 }
 
 void TestTopicDialogs::cleanup()
 {
-    MessageBox::stopRecording();
-    FileDialog::stopRecording();
-    HelpLaunch::resetStarter();
+    m_seams.reset();
 }
 
 Quorant::TopicAdder TestTopicDialogs::adder()

@@ -1,8 +1,9 @@
 // The window driver for the authoring main window's tests.
 #include "tests/helpauthor/windowdriver.h"
 
+#include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
-#include "helpauthor/ui/authorseams.h"
+#include "common/ui/inputbox.h"
 #include "helpauthor/ui/frmhaupt.h"
 #include "helpauthor/ui/frminfo.h"
 #include "richtext/richtextbox.h"
@@ -32,23 +33,6 @@ QString shownText(const QList<MessageBox::Shown> &shown)
     for (const MessageBox::Shown &box : shown)
         lines.append(u"%1|%2|%3"_s.arg(int(box.icon)).arg(box.title, box.text));
     return lines.join(u'\n');
-}
-
-void startSeams()
-{
-    MessageBox::startRecording();
-    FileDialog::startRecording();
-    InputBox::startRecording();
-}
-
-void stopSeams()
-{
-    MessageBox::stopRecording();
-    FileDialog::stopRecording();
-    InputBox::stopRecording();
-    HelpLaunch::setProgramDir(QString());
-    HelpLaunch::resetStarter();
-    Quorant::frmInfo::resetLinkOpener();
 }
 
 std::unique_ptr<Quorant::frmHaupt> showWindow()

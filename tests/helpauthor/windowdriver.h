@@ -23,10 +23,6 @@ QString noProjectText();
 // The boxes shown, one "icon|title|text" line each, for readable comparisons.
 QString shownText(const QList<MessageBox::Shown> &shown);
 
-// Every modal question recorded; the help launch, program directory and link opener reset after.
-void startSeams();
-void stopSeams();
-
 std::unique_ptr<Quorant::frmHaupt> showWindow();
 RichTextBox *textBox(Quorant::frmHaupt *window);
 QString writeProject(const TestSupport::ProgramDir &dir, const QString &name, const QStringList &lines);

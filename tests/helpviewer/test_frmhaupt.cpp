@@ -6,6 +6,7 @@
 #include "richtext/richtextbox.h"
 #include "tests/helpauthor/modalanswer.h"
 #include "tests/helpviewer/viewerfixture.h"
+#include "tests/testsupport/uiseams.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,6 +50,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<frmHaupt> startShown(const QString &argument);
     TestSupport::ProgramDir *m_dir = nullptr;
+    std::optional<TestSupport::RecordedDialogs> m_seams;
 };
 
 namespace {
@@ -82,13 +84,12 @@ void TestFrmHaupt::init()
 {
     m_dir = new TestSupport::ProgramDir;
     ViewerFixture::writeHelpFiles(*m_dir);
-    MessageBox::startRecording();
+    m_seams.emplace();
 }
 
 void TestFrmHaupt::cleanup()
 {
-    MessageBox::stopRecording();
-    HelpLaunch::resetStarter();
+    m_seams.reset();
     delete m_dir;
     m_dir = nullptr;
 }

@@ -7,6 +7,7 @@
 #include "helpviewer/indexlist.h"
 #include "richtext/richtextbox.h"
 #include "tests/helpviewer/viewerfixture.h"
+#include "tests/testsupport/uiseams.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,15 +18,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-QList<QUrl> openedUrls;
-bool recordUrl(const QUrl &url)
-{
-    openedUrls << url;
-    return true;
-}
-} // namespace
-
 class TestFrmInfo : public QObject
 {
     Q_OBJECT
@@ -33,8 +25,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void variants_data();
-    void variants();
+    void texts();
     void keysClose_data();
     void keysClose();
     void linkColours();
@@ -46,17 +37,17 @@ private Q_SLOTS:
 
 private:
     TestSupport::ProgramDir *m_dir = nullptr;
+    std::optional<TestSupport::UrlRecorder> m_links;
 };
 
 void TestFrmInfo::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    frmInfo::setLinkOpener(recordUrl);
 }
 
 void TestFrmInfo::init()
 {
-    openedUrls.clear();
+    m_links.emplace();
     m_dir = new TestSupport::ProgramDir;
     ViewerFixture::writeHelpFiles(*m_dir);
     MessageBox::startRecording();
@@ -67,37 +58,20 @@ void TestFrmInfo::cleanup()
     MessageBox::stopRecording();
     delete m_dir;
     m_dir = nullptr;
+    m_links.reset();
 }
 
-void TestFrmInfo::variants_data()
+void TestFrmInfo::texts()
 {
-    QTest::addColumn<bool>("editor");
-    QTest::addColumn<QString>("label1");
-    QTest::addColumn<QString>("mail");
-    QTest::addColumn<bool>("usageButton");
-
-    QTest::newRow("viewer") << false << u"Windows Hilfesystem v2.4"_s
-                            << u"mailto:glossand@example.org?subject=Tessavor v2.4"_s << true;
-    QTest::newRow("editor") << true << u"Windows Hilfesystem Editor v2.4"_s
-                            << u"mailto:glossand@example.org?subject=Quorant v2.4"_s << false;
-}
-
-void TestFrmInfo::variants()
-{
-    QFETCH(bool, editor);
-    QFETCH(QString, label1);
-    QFETCH(QString, mail);
-    QFETCH(bool, usageButton);
-
-    const frmInfo::Variant variant = editor ? frmInfo::editorVariant() : frmInfo::viewerVariant();
-    frmInfo info(variant);
+    const QString mail = u"mailto:glossand@example.org?subject=Tessavor v2.4"_s;
+    frmInfo info;
     info.show();
     QCOMPARE(info.windowTitle(), u"Info"_s);
-    QCOMPARE(info.findChild<QLabel *>(u"Label1"_s)->text(), label1);
+    QCOMPARE(info.findChild<QLabel *>(u"Label1"_s)->text(), u"Windows Hilfesystem v2.4"_s);
     QCOMPARE(info.findChild<QLabel *>(u"Label2"_s)->text(), u"von"_s);
-    QCOMPARE(info.findChild<QPushButton *>(u"cmdVerwendung"_s)->isVisible(), usageButton);
-    QCOMPARE(frmInfo::mailUrl(variant).toDisplayString(), mail);
-    QCOMPARE(frmInfo::mailUrl(variant).toString(QUrl::FullyEncoded), QString(mail).replace(u" "_s, u"%20"_s));
+    QCOMPARE(info.findChild<QPushButton *>(u"cmdVerwendung"_s)->isVisible(), true);
+    QCOMPARE(frmInfo::mailUrl().toDisplayString(), mail);
+    QCOMPARE(frmInfo::mailUrl().toString(QUrl::FullyEncoded), QString(mail).replace(u" "_s, u"%20"_s));
     QStringList texts;
     for (const QLabel *label : info.findChildren<QLabel *>())
         texts << label->text();
@@ -123,18 +97,18 @@ void TestFrmInfo::keysClose()
     if (usageWindow)
         window = std::make_unique<frmVerwendung>(m_dir->path());
     else
-        window = std::make_unique<frmInfo>(frmInfo::viewerVariant());
+        window = std::make_unique<frmInfo>();
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key(key));
     QVERIFY(!window->isVisible());
-    QVERIFY(openedUrls.isEmpty());
+    QVERIFY(m_links->opened.isEmpty());
 }
 
 void TestFrmInfo::linkColours()
 {
-    frmInfo info(frmInfo::viewerVariant());
+    frmInfo info;
     info.show();
     for (const QString &name : {u"lbl1"_s, u"lbl2"_s}) {
         auto *label = info.findChild<LinkLabel *>(name);
@@ -147,19 +121,20 @@ void TestFrmInfo::linkColours()
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
         QCOMPARE(label->textColour(), QColor(0, 0, 255));
     }
-    QVERIFY(openedUrls.isEmpty());
+    QVERIFY(m_links->opened.isEmpty());
 }
 
 void TestFrmInfo::linksOpen()
 {
-    frmInfo info(frmInfo::viewerVariant());
+    frmInfo info;
     info.show();
     QTest::mouseClick(info.findChild<QLabel *>(u"lbl1"_s), Qt::LeftButton, {}, QPoint(2, 2));
     QTest::mouseClick(info.findChild<QLabel *>(u"lbl2"_s), Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(openedUrls.size(), 2);
-    QCOMPARE(openedUrls.at(0).scheme(), u"https"_s);
-    QCOMPARE(openedUrls.at(0).host(), u"www.example.org"_s);
-    QCOMPARE(openedUrls.at(1), frmInfo::mailUrl(frmInfo::viewerVariant()));
+    const QList<QUrl> &opened = m_links->opened;
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened.at(0).scheme(), u"https"_s);
+    QCOMPARE(opened.at(0).host(), u"www.example.org"_s);
+    QCOMPARE(opened.at(1), frmInfo::mailUrl());
 }
 
 void TestFrmInfo::usageButtonOpensUsageAndCloses()

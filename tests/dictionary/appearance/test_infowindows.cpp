@@ -6,8 +6,8 @@
 #include "common/ui/messagebox.h"
 #include "dictionary/appearance/frminfo.h"
 #include "dictionary/appearance/frmtrivenna.h"
-#include "tests/dictionary/appearance/urlrecorder.h"
 #include "tests/testsupport/testsupport.h"
+#include "tests/testsupport/uiseams.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -129,7 +129,7 @@ void TestInfoWindows::versionAppendedOnce()
 
 void TestInfoWindows::linkColours()
 {
-    UrlRecorder urls;
+    TestSupport::UrlRecorder urls;
     frmInfo info;
     info.show();
     auto *web = info.findChild<LinkLabel *>(u"lbl1"_s);
@@ -156,7 +156,7 @@ void TestInfoWindows::links()
 {
     QFETCH(QString, label);
     QFETCH(QString, url);
-    UrlRecorder urls;
+    TestSupport::UrlRecorder urls;
     frmInfo info;
     info.show();
     QTest::mouseClick(info.findChild<QLabel *>(label), Qt::LeftButton);
@@ -167,7 +167,7 @@ void TestInfoWindows::links()
 
 void TestInfoWindows::linkClickOnlyOverTheLabel()
 {
-    UrlRecorder urls;
+    TestSupport::UrlRecorder urls;
     frmInfo info;
     info.show();
     auto *mail = info.findChild<LinkLabel *>(u"lbl2"_s);
@@ -265,7 +265,7 @@ void TestInfoWindows::trivennaTexts()
 
 void TestInfoWindows::orderFormOnEnter()
 {
-    UrlRecorder urls;
+    TestSupport::UrlRecorder urls;
     frmTrivenna advert({});
     advert.show();
     auto *ok = advert.findChild<QPushButton *>(u"cmdOK"_s);
@@ -282,7 +282,7 @@ void TestInfoWindows::orderFormOnEnter()
 
 void TestInfoWindows::homepageLink()
 {
-    UrlRecorder urls;
+    TestSupport::UrlRecorder urls;
     frmTrivenna advert({});
     advert.show();
     auto *link = advert.findChild<LinkLabel *>(u"lblHomepage"_s);

@@ -1,9 +1,8 @@
-// The file dialog and the input box, each with its recording test seam.
-#include "helpauthor/ui/authorseams.h"
+// The file dialog and its recording test seam.
+#include "common/ui/filedialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QQueue>
 
 using namespace Qt::StringLiterals;
@@ -76,49 +75,3 @@ QList<Request> recorded()
 }
 
 } // namespace FileDialog
-
-namespace InputBox {
-
-namespace {
-bool recordingOn = false;
-QQueue<std::optional<QString>> answers;
-QList<Request> requests;
-} // namespace
-
-std::optional<QString> getText(QWidget *parent, const QString &title, const QString &prompt)
-{
-    if (recordingOn) {
-        requests.append({title, prompt});
-        return answers.isEmpty() ? std::nullopt : answers.dequeue();
-    }
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
-}
-
-void startRecording()
-{
-    recordingOn = true;
-    answers.clear();
-    requests.clear();
-}
-
-void stopRecording()
-{
-    recordingOn = false;
-    answers.clear();
-}
-
-void setNextAnswer(const std::optional<QString> &text)
-{
-    answers.enqueue(text);
-}
-
-QList<Request> recorded()
-{
-    return requests;
-}
-
-} // namespace InputBox
