@@ -110,11 +110,14 @@ fail() {
 width() { xdotool getwindowgeometry "$1" | sed -n "s/.*Geometry: \([0-9]*\)x.*/\1/p"; }
 title() { xprop -id "$1" _NET_WM_NAME | sed -e "s/^[^\"]*\"//" -e "s/\"$//"; }
 
-# Waits up to 10 s for a visible window whose title matches and, when a width other than 0 is
-# given, has that width; prints its id.
+# How long the waits below poll, in tenths of a second (10 s unless the script sets it).
+E2E_WAIT=${E2E_WAIT:-100}
+
+# Waits for a visible window whose title matches and, when a width other than 0 is given, has that
+# width; prints its id.
 wait_window() { # title pattern, [width]
   local _ id
-  for _ in $(seq 100); do
+  for _ in $(seq "$E2E_WAIT"); do
     for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
       if [ "${2:-0}" = 0 ] || [ "$(width "$id")" = "$2" ]; then
         echo "$id"
@@ -126,22 +129,47 @@ wait_window() { # title pattern, [width]
   return 1
 }
 
-# Waits up to 10 s until no visible window's title matches.
+# Waits for a visible window whose title matches and that is none of the given windows (a second
+# window of the same title); prints its id.
+wait_other_window() { # title pattern, ids to pass over
+  local _ id
+  for _ in $(seq "$E2E_WAIT"); do
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      case " ${*:2} " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no visible window's title matches.
 wait_gone() {
   local _
-  for _ in $(seq 100); do
+  for _ in $(seq "$E2E_WAIT"); do
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
     sleep 0.1
   done
   return 1
 }
 
-# Waits up to 10 s for a program started by this shell to end; sets exit_code. Not to be called in
-# a subshell ($(...)): only the shell that started the program can collect its exit code.
+# Waits until the command succeeds: a file that a program writes in its own time is checked with
+# this, never after a fixed pause.
+wait_until() { # command and its arguments
+  local _
+  for _ in $(seq "$E2E_WAIT"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits for a program started by this shell to end; sets exit_code. Not to be called in a subshell
+# ($(...)): only the shell that started the program can collect its exit code. A program that has
+# ended but is not yet collected (a zombie in /proc) counts as ended.
 wait_exit() {
   local _
-  for _ in $(seq 100); do
-    if ! kill -0 "$1" 2>/dev/null; then
+  for _ in $(seq "$E2E_WAIT"); do
+    if ! kill -0 "$1" 2>/dev/null || [ "$(sed -n "s/.*) \(.\).*/\1/p" "/proc/$1/stat" 2>/dev/null)" = Z ]; then
       exit_code=0
       wait "$1" || exit_code=$?
       return 0

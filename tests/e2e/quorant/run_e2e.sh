@@ -83,7 +83,8 @@ focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
 keys() { xdotool key --delay 60 "$@"; }
 type_text() { xdotool type --delay 20 "$1"; }
 # The project file on disk, CR LF shown as |.
-project() { tr "\r\n" "|~" <"$1" | sed "s/|~/|/g"; }
+project() { tr "\r\n" "|~" <"$1" 2>/dev/null | sed "s/|~/|/g"; }
+project_is() { [ "$(project "$1")" = "$2" ]; }
 
 # A run again after a lost X server starts from the same files.
 [ -f "$P/weg.vry" ] && mv "$P/weg.vry" "$P/quorant.vry"
@@ -125,8 +126,8 @@ focus "$dialog"; keys Up space Return
 dialog=$(wait_window "^Namen eingeben!$") || fail "no input box for the title"
 focus "$dialog"; type_text "Lateinkurs"; keys Return
 wait_gone "^Namen eingeben!$" || fail "the input box stayed"
-sleep 0.3
-[ "$(project "$E2E_DIR/kurs.vrp")" = "TESSAVOR|TXT|Lateinkurs|||" ] || fail "new project: $(project "$E2E_DIR/kurs.vrp")"
+wait_until project_is "$E2E_DIR/kurs.vrp" "TESSAVOR|TXT|Lateinkurs|||" \
+  || fail "new project: $(project "$E2E_DIR/kurs.vrp")"
 
 add_topic() { # name, two lines of text
   focus "$main"; keys F6
@@ -147,14 +148,12 @@ shot selected
 keys F7
 sleep 0.5
 keys F5
-sleep 0.5
 expected="TESSAVOR|TXT|Lateinkurs||Verben|Pronomen||[Verben]|amare - lieben|videre - sehen||[Pronomen]|ego - ich|tu - du||"
-[ "$(project "$E2E_DIR/kurs.vrp")" = "$expected" ] || fail "after delete: $(project "$E2E_DIR/kurs.vrp")"
+wait_until project_is "$E2E_DIR/kurs.vrp" "$expected" || fail "after delete: $(project "$E2E_DIR/kurs.vrp")"
 # "Hilfedatei erstellen": from the path field, Tab reaches the button.
 xdotool mousemove --window "$main" 200 38 click 1
 keys Tab space
-sleep 0.5
-cmp -s "$E2E_DIR/kurs.vrp" "$E2E_DIR/kurs.vry" || fail "the help file is not the saved TXT project"
+wait_until cmp -s "$E2E_DIR/kurs.vrp" "$E2E_DIR/kurs.vry" || fail "the help file is not the saved TXT project"
 focus "$main"; keys F2
 info=$(wait_window "^Info$") || fail "no about window on F2"
 shot info

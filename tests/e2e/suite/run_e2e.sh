@@ -5,20 +5,19 @@
 # The program directory holds zembrota, tessavor, quorantc and the companion files, as built or
 # installed. Set SUITE_E2E_SHOTS=<folder> to keep the screenshots.
 set -euo pipefail
+. "$(dirname "$0")/../e2elib.sh"
 
 programs=${1:-${GLOSSAND_PROGRAM_DIR:-}}
 documents=$2
-for tool in xvfb-run xdotool xprop import convert; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+e2e_require Xvfb xdotool xprop import convert identify
 for file in zembrota tessavor quorantc latein.lst zembrota.vry tessavor.vry; do
   [ -e "$programs/$file" ] || { echo "FAIL: $programs/$file is missing"; exit 1; }
 done
 
 # A private program directory: the dictionary's settings and the viewer's temp.tmp land there.
 # No dot in its path, so that quorantc's and the viewer's path rules cannot cut it short.
-dir=$(mktemp -d /tmp/suitee2eXXXXXX)
-trap 'rm -rf "$dir"' EXIT
+e2e_make_dir /tmp/suitee2eXXXXXX
+dir=$E2E_DIR
 mkdir "$dir/bin" "$dir/shots" "$dir/projekt"
 for file in zembrota tessavor quorantc latein.lst zembrota.vry tessavor.vry tessavor.txt bestell.txt; do
   [ -e "$programs/$file" ] && cp "$programs/$file" "$dir/bin/"
@@ -32,52 +31,22 @@ printf '%s\r\n' TESSAVOR RTF "Texte aus Programmen" "" "Pandoc" "Kopfzeile" "" \
   "[Pandoc]" pandoc-kapitel.rtf "" "[Kopfzeile]" libreoffice-kopfzeile.rtf "" >"$dir/projekt/texte.vrp"
 out=$("$dir/bin/quorantc" "$dir/projekt/texte.vrp" "$dir/bin/texte.vry") || { echo "FAIL: quorantc: $out"; exit 1; }
 
-export E2E_DIR=$dir E2E_SHOTS=${SUITE_E2E_SHOTS:-}
+# Several programs at once on a loaded machine: every wait polls up to 15 s.
+export E2E_SHOTS=${SUITE_E2E_SHOTS:-} E2E_WAIT=150
+# Another attempt on a new X server starts from the files as they were.
+put_back() { rm -f "$dir/bin/temp.tmp" "$dir"/*stderr; }
+E2E_BEFORE_RETRY=put_back
 checks='
-# A program that cannot reach the X server means the display went away (other work on the machine
-# may remove it): the attempt is repeated rather than failed.
-fail() {
-  if grep -qs "could not connect to display" "$E2E_DIR"/*.err; then echo "display lost: $*"; exit 75; fi
-  echo "FAIL: $*"; exit 1
-}
 B=$E2E_DIR/bin
 
-# Several test runs may start X servers at once; a display that does not answer is retried.
-for _ in $(seq 20); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-xprop -root >/dev/null 2>&1 || exit 75
-
-# Polls up to 15 s for a visible window whose title matches and whose id is not in $2; prints it.
-wait_window() {
-  for _ in $(seq 150); do
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-      case " ${2:-} " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
-    done
-    sleep 0.1
-  done
-  return 1
-}
-# Polls up to 15 s until a window is no longer visible.
-wait_hidden() {
-  for _ in $(seq 150); do
+# Polls until a window is no longer visible.
+wait_hidden() { # id, title pattern
+  for _ in $(seq "$E2E_WAIT"); do
     xdotool search --onlyvisible --name "$2" 2>/dev/null | grep -qx "$1" || return 0
     sleep 0.1
   done
   return 1
 }
-# Waits up to 15 s for a process of this shell to end and sets exit_code (no subshell: only this
-# shell can collect its children'"'"'s exit codes).
-wait_exit() {
-  for _ in $(seq 150); do
-    if ! kill -0 "$1" 2>/dev/null || [ "$(sed -n "s/.*) \(.\).*/\1/p" "/proc/$1/stat" 2>/dev/null)" = Z ]; then
-      exit_code=0
-      wait "$1" || exit_code=$?
-      return 0
-    fi
-    sleep 0.1
-  done
-  kill "$1"; return 1
-}
-title() { xprop -id "$1" _NET_WM_NAME | sed -e "s/^[^\"]*\"//" -e "s/\"$//"; }
 # The argument the viewer of a window was started with.
 viewer_argument() { tr "\0" "\n" <"/proc/$(xdotool getwindowpid "$1")/cmdline" | sed -n 2p; }
 # A screenshot of one window; kept when asked for.
@@ -99,7 +68,7 @@ close_viewer() {
   pid=$(xdotool getwindowpid "$1")
   focus "$1"
   xdotool key Escape
-  for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+  for _ in $(seq "$E2E_WAIT"); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
   fail "viewer $pid did not close on Escape"
 }
 rtf_lines() { tr -d "\r" <"$1" | sed "/^$/d"; }
@@ -109,16 +78,16 @@ help_title=$(sed -n 3p "$B/zembrota.vry" | tr -d "\r" | iconv -f WINDOWS-1252 -t
 [ -n "$help_title" ] || fail "zembrota.vry has no title line"
 
 # --- 1. The dictionary starts: opening window, a key, status and main window ---------------------
-"$B/zembrota" 2>"$E2E_DIR/zembrota.err" &
+"$B/zembrota" 2>"$E2E_DIR/zembrota-stderr" &
 dictionary=$!
 if ! opening=$(wait_window "^Glossand$"); then
-  grep -q "platform plugin" "$E2E_DIR/zembrota.err" && exit 75
-  cat "$E2E_DIR/zembrota.err"; fail "the opening window did not appear"
+  grep -q "platform plugin" "$E2E_DIR/zembrota-stderr" && exit 75
+  fail "the opening window did not appear"
 fi
 focus "$opening"
 xdotool key a
 status=$(wait_window "^Glossand: Status$") || fail "no status window after a key in the opening window"
-main=$(wait_window "^Glossand$" "$opening") || fail "no main window after a key in the opening window"
+main=$(wait_other_window "^Glossand$" "$opening") || fail "no main window after a key in the opening window"
 wait_hidden "$opening" "^Glossand$" || fail "the opening window stayed open"
 kill -0 "$dictionary" 2>/dev/null || fail "the dictionary ended during start-up"
 
@@ -188,7 +157,7 @@ before=$(md5sum <"$B/zembrota.ini")
 focus "$main"
 xdotool key ctrl+e
 wait_exit "$dictionary" || fail "the dictionary did not end on Ctrl+E"
-[ "$exit_code" = 0 ] || { tail -n 40 "$E2E_DIR/zembrota.err"; fail "the dictionary ended with $exit_code"; }
+[ "$exit_code" = 0 ] || fail "the dictionary ended with $exit_code"
 [ "$(md5sum <"$B/zembrota.ini")" = "$before" ] || fail "the dictionary changed zembrota.ini on the way out"
 echo "e2e suite: dictionary and viewer checks passed"
 
@@ -197,7 +166,7 @@ printf "%s\r\n" "KEINE HILFE" TXT Titel "" >"$B/falsch.vry"
 check_failure() {
   local expected=$1 pid box
   shift
-  "$B/tessavor" "$@" 2>>"$E2E_DIR/tessavor.err" &
+  "$B/tessavor" "$@" 2>>"$E2E_DIR/tessavor-stderr" &
   pid=$!
   box=$(wait_window "^$expected\$") || fail "no message \"$expected\" for: $*"
   if xdotool search --onlyvisible --name "^Hilfe: " >/dev/null 2>&1; then fail "a viewer window on a failed start"; fi
@@ -215,7 +184,7 @@ echo "e2e suite: viewer failure checks passed"
 
 # --- 6. A help project compiled with quorantc opens in the viewer, every topic of it --------------
 for topic in Pandoc Kopfzeile; do
-  "$B/tessavor" "$B/texte.vry, $topic" 2>>"$E2E_DIR/tessavor.err" &
+  "$B/tessavor" "$B/texte.vry, $topic" 2>>"$E2E_DIR/tessavor-stderr" &
   pid=$!
   viewer=$(wait_window "^Hilfe: ") || fail "the compiled help file did not open at \"$topic\""
   [ "$(title "$viewer")" = "Hilfe: Texte aus Programmen" ] || fail "viewer title is \"$(title "$viewer")\""
@@ -234,12 +203,4 @@ for topic in Pandoc Kopfzeile; do
 done
 echo "e2e suite: compiled help checks passed"
 '
-for attempt in 1 2 3; do
-  status=0
-  # A display number of its own, away from the low numbers other test runs take at the same time.
-  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash -euo pipefail -c "$checks" || status=$?
-  [ "$status" = 75 ] || exit "$status"
-  echo "the X server did not answer or went away (attempt $attempt); retrying"
-  rm -f "$dir/bin/temp.tmp" "$dir"/*.err
-done
-exit 1
+e2e_run_checks 1024x768x24 "$checks"
