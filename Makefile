@@ -4,8 +4,14 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
+# CI turns warnings into errors: make test WERROR=ON (a later configure keeps the setting).
+WERROR ?=
+CMAKE_OPTIONS = $(if $(WERROR),-DGLOSSAND_WERROR=$(WERROR))
+# The tracked C++ sources, as clang-format sees them.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all deps deps-test configure build run test test-asan fuzz bench forms-report install package clean
+.PHONY: all deps deps-test configure build run test test-asan format format-check fuzz bench forms-report \
+  install package clean
 
 all: build
 
@@ -17,7 +23,8 @@ deps-test:
 	@scripts/install-deps test
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+	  $(CMAKE_OPTIONS)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -31,21 +38,31 @@ run: configure
 	cd $(BUILD)/bin && ./zembrota
 
 # The end-to-end tests drive real programs on an X server shared with whatever else runs, and
-# now and then lose it; a test gets up to three runs, and a real fault fails all three.
+# now and then lose it: they alone get up to three runs, and a real fault fails all three. Every
+# other test runs once, so that a flaky one fails.
 # Configured again, so that the test tools installed just now are found.
 test: deps-test configure
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) $(CMAKE_OPTIONS)
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE end-to-end
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L end-to-end --repeat until-pass:3
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 test-asan: deps-test
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLOSSAND_SANITIZE=ON -DGLOSSAND_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLOSSAND_SANITIZE=ON -DGLOSSAND_BUILD_BENCH=OFF \
+	  $(CMAKE_OPTIONS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) -LE end-to-end
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) -L end-to-end --repeat until-pass:3
+
+# Layout by the project's .clang-format: format rewrites the sources, format-check only reports.
+format: deps-test
+	clang-format-14 -i $(FORMAT_FILES)
+
+format-check: deps-test
+	clang-format-14 --dry-run --Werror $(FORMAT_FILES)
 
 # Each libFuzzer harness for FUZZ_SECONDS (default 60).
 FUZZ_SECONDS ?= 60
