@@ -61,8 +61,8 @@ ReadResult readLines(const QString &path, Breaks breaks)
     ReadResult result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
-                           .arg(path, file.errorString());
+        result.error =
+            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2").arg(path, file.errorString());
         return result;
     }
     result.lines = splitLines(file.readAll(), breaks);

@@ -43,8 +43,8 @@ bool showHelp(QWidget *parent, const QString &helpFile, const QString &topic)
     const QString dir = programDir();
     const QString program = dir + QStringLiteral("/tessavor");
     const QFileInfo info(program);
-    const bool started = info.isFile() && info.isExecutable()
-                         && starter(program, {viewerArgument(dir, helpFile, topic)});
+    const bool started =
+        info.isFile() && info.isExecutable() && starter(program, {viewerArgument(dir, helpFile, topic)});
     if (!started) {
         MessageBox::warning(parent, QStringLiteral("Hilfe nicht verfügbar!"),
                             QStringLiteral("Das Hilfeprogramm \"%1\" konnte nicht gestartet werden. "

@@ -18,8 +18,7 @@ struct Shown
 
 // Shows a modal box with the given buttons (OK alone by default) and returns the button pressed.
 QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                 const QString &text,
-                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                 const QString &text, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
 inline void warning(QWidget *parent, const QString &title, const QString &text)
 {

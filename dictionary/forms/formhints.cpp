@@ -22,9 +22,11 @@ QList<FormHintLine> formHints(const FormIndex &index, const QString &typed, int 
             continue;
         // Namesakes share one line: following it looks the head word up, which finds the first.
         const QString analysis = hit.analysisText();
-        auto same = std::find_if(lines.begin(), lines.end(), [&](const FormHintLine &l) { return l.head == head; });
+        auto same =
+            std::find_if(lines.begin(), lines.end(), [&](const FormHintLine &l) { return l.head == head; });
         if (same != lines.end()) {
-            if (!same->text.endsWith(u": "_s + analysis) && !same->text.contains(u": "_s + analysis + u";"_s)) {
+            if (!same->text.endsWith(u": "_s + analysis) &&
+                !same->text.contains(u": "_s + analysis + u";"_s)) {
                 same->text += u"; "_s + analysis;
                 same->richText += u"; "_s + analysis.toHtmlEscaped();
             }
@@ -35,7 +37,8 @@ QList<FormHintLine> formHints(const FormIndex &index, const QString &typed, int 
             break;
         }
         lines << FormHintLine{hit.entry, head, prefix + head + u": "_s + analysis,
-                              prefix.toHtmlEscaped() + u"<b>"_s + head.toHtmlEscaped() + u"</b>: "_s + analysis.toHtmlEscaped()};
+                              prefix.toHtmlEscaped() + u"<b>"_s + head.toHtmlEscaped() + u"</b>: "_s +
+                                  analysis.toHtmlEscaped()};
     }
     return lines;
 }

@@ -42,8 +42,8 @@ public:
     QString nominal(Kind kind, Case c, Number n, int gender, Degree d = Positive) const
     {
         return cell([&](const Analysis &a) {
-            return a.kindValue() == kind && a.grammaticalCase == c && a.number == n && a.degree == d
-                   && (gender ? (a.genders & quint32(gender)) != 0 : a.genders == 0);
+            return a.kindValue() == kind && a.grammaticalCase == c && a.number == n && a.degree == d &&
+                   (gender ? (a.genders & quint32(gender)) != 0 : a.genders == 0);
         });
     }
 
@@ -80,7 +80,8 @@ void addSection(FormsTable &table, FormsSection section)
 }
 
 // Cases down, numbers across (nouns, personal pronouns) or numbers and genders across.
-FormsSection declension(const Cells &cells, const QString &title, Kind kind, bool genders, Degree d = Positive)
+FormsSection declension(const Cells &cells, const QString &title, Kind kind, bool genders,
+                        Degree d = Positive)
 {
     FormsSection s;
     s.title = title;
@@ -118,7 +119,8 @@ void verbTables(FormsTable &table, const Cells &cells)
 {
     const QString pppSg = cells.exact(Analysis::participle(Kind::PPP, Nom, Sg, M)).section(u", "_s, 0, 0);
     const QString pppPl = cells.exact(Analysis::participle(Kind::PPP, Nom, Pl, M)).section(u", "_s, 0, 0);
-    static const char16_t *const personNames[] = {u"1. Sg.", u"2. Sg.", u"3. Sg.", u"1. Pl.", u"2. Pl.", u"3. Pl."};
+    static const char16_t *const personNames[] = {u"1. Sg.", u"2. Sg.", u"3. Sg.",
+                                                  u"1. Pl.", u"2. Pl.", u"3. Pl."};
     bool hasPerfectActive = false;
     for (Voice v : {Akt, NoVoice})
         hasPerfectActive = hasPerfectActive || !cells.exact(Analysis::finite(3, Sg, Perf, Ind, v)).isEmpty();
@@ -129,7 +131,8 @@ void verbTables(FormsTable &table, const Cells &cells)
             s.title = (m == Ind ? u"Indikativ"_s : u"Konjunktiv"_s) + voiceName;
             const QList<Tense> tenses = m == Ind ? QList<Tense>{Praes, Impf, Fut1, Perf, Plqpf, Fut2}
                                                  : QList<Tense>{Praes, Impf, Perf, Plqpf};
-            static const char16_t *const tenseNames[] = {u"", u"Präs.", u"Impf.", u"Fut. I", u"Perf.", u"Plusqpf.", u"Fut. II"};
+            static const char16_t *const tenseNames[] = {u"",      u"Präs.",    u"Impf.",  u"Fut. I",
+                                                         u"Perf.", u"Plusqpf.", u"Fut. II"};
             s.columns << QString();
             for (Tense t : tenses)
                 s.columns << QString::fromUtf16(tenseNames[t]);
@@ -142,7 +145,8 @@ void verbTables(FormsTable &table, const Cells &cells)
                     // The perfect passive (and a deponent's perfect): the participle with esse.
                     const bool compound = v == Pass || (v == NoVoice && !hasPerfectActive);
                     if (cell.isEmpty() && t >= Perf && compound && !pppSg.isEmpty())
-                        cell = (i < 3 ? pppSg : pppPl) + u' ' + QString::fromUtf16(esseForms(t, m)[size_t(i)]);
+                        cell =
+                            (i < 3 ? pppSg : pppPl) + u' ' + QString::fromUtf16(esseForms(t, m)[size_t(i)]);
                     row << cell;
                 }
                 s.rows << row;
@@ -153,10 +157,12 @@ void verbTables(FormsTable &table, const Cells &cells)
     }
     FormsSection imperative{u"Imperativ"_s, {QString(), u"Aktiv"_s, u"Passiv"_s}, {}};
     imperative.rows << QStringList{u"I Sg."_s,
-                                   cells.exact(Analysis::imperative1(Sg, Akt)) + cells.exact(Analysis::imperative1(Sg, NoVoice)),
+                                   cells.exact(Analysis::imperative1(Sg, Akt)) +
+                                       cells.exact(Analysis::imperative1(Sg, NoVoice)),
                                    cells.exact(Analysis::imperative1(Sg, Pass))};
     imperative.rows << QStringList{u"I Pl."_s,
-                                   cells.exact(Analysis::imperative1(Pl, Akt)) + cells.exact(Analysis::imperative1(Pl, NoVoice)),
+                                   cells.exact(Analysis::imperative1(Pl, Akt)) +
+                                       cells.exact(Analysis::imperative1(Pl, NoVoice)),
                                    cells.exact(Analysis::imperative1(Pl, Pass))};
     imperative.rows << QStringList{u"II Sg."_s, cells.exact(Analysis::imperative2(0, Sg)), QString()};
     imperative.rows << QStringList{u"II 2. Pl."_s, cells.exact(Analysis::imperative2(2, Pl)), QString()};
@@ -168,9 +174,11 @@ void verbTables(FormsTable &table, const Cells &cells)
     FormsSection infinitive{u"Infinitiv"_s, {QString(), u"Aktiv"_s, u"Passiv"_s}, {}};
     const bool deponentLike = cells.exact(Analysis::infinitive(Praes, Akt)).isEmpty();
     infinitive.rows << QStringList{u"Präs."_s,
-                                   cells.exact(Analysis::infinitive(Praes, Akt)) + cells.exact(Analysis::infinitive(Praes, NoVoice)),
+                                   cells.exact(Analysis::infinitive(Praes, Akt)) +
+                                       cells.exact(Analysis::infinitive(Praes, NoVoice)),
                                    cells.exact(Analysis::infinitive(Praes, Pass))};
-    QString perfectActive = cells.exact(Analysis::infinitive(Perf, Akt)) + cells.exact(Analysis::infinitive(Perf, NoVoice));
+    QString perfectActive =
+        cells.exact(Analysis::infinitive(Perf, Akt)) + cells.exact(Analysis::infinitive(Perf, NoVoice));
     QString perfectPassive = pppAkk.isEmpty() ? QString() : pppAkk + u" esse"_s;
     if (perfectActive.isEmpty() && deponentLike) {
         perfectActive = perfectPassive;
@@ -184,7 +192,10 @@ void verbTables(FormsTable &table, const Cells &cells)
     addSection(table, infinitive);
 
     FormsSection participles{u"Partizipien"_s, {QString(), u"Nom. Sg. m., f., n."_s, u"Gen. Sg."_s}, {}};
-    for (auto [kind, name] : {std::pair{Kind::PPA, u"PPA"}, {Kind::PPP, u"PPP"}, {Kind::PFA, u"PFA"}, {Kind::Gerundive, u"Gerundivum"}}) {
+    for (auto [kind, name] : {std::pair{Kind::PPA, u"PPA"},
+                              {Kind::PPP, u"PPP"},
+                              {Kind::PFA, u"PFA"},
+                              {Kind::Gerundive, u"Gerundivum"}}) {
         QStringList nominative;
         for (int g : {M, F, N}) {
             const QString form = cells.nominal(kind, Nom, Sg, g).section(u", "_s, 0, 0);
@@ -198,7 +209,8 @@ void verbTables(FormsTable &table, const Cells &cells)
 
     FormsSection gerund{u"Gerundium und Supinum"_s, {QString(), u"Form"_s}, {}};
     for (Case c : {Gen, Dat, Akk, Abl})
-        gerund.rows << QStringList{u"Gerundium "_s + QString::fromUtf16(caseRowNames[c]), cells.exact(Analysis::gerund(c))};
+        gerund.rows << QStringList{u"Gerundium "_s + QString::fromUtf16(caseRowNames[c]),
+                                   cells.exact(Analysis::gerund(c))};
     gerund.rows << QStringList{u"Supinum"_s, cells.exact(Analysis::supine())};
     addSection(table, gerund);
 }
@@ -225,12 +237,14 @@ FormsTable formsTableOf(const QString &head, const QStringList &additions)
         for (const FormItem &item : p.forms)
             genders = genders || item.analysis.genders != 0;
         const bool adjective = p.info.wordClass == WordClass::Adjective;
-        addSection(table, declension(cells, adjective ? u"Positiv"_s : u"Deklination"_s, Kind::Nominal, genders));
+        addSection(table,
+                   declension(cells, adjective ? u"Positiv"_s : u"Deklination"_s, Kind::Nominal, genders));
         addSection(table, declension(cells, u"Komparativ"_s, Kind::Nominal, true, Comparative));
         addSection(table, declension(cells, u"Superlativ"_s, Kind::Nominal, true, Superlative));
         addSection(table, FormsSection{u"Adverb"_s,
                                        {QString(), u"Positiv"_s, u"Komparativ"_s, u"Superlativ"_s},
-                                       {{u"Adverb"_s, cells.exact(Analysis::adverb()), cells.exact(Analysis::adverb(Comparative)),
+                                       {{u"Adverb"_s, cells.exact(Analysis::adverb()),
+                                         cells.exact(Analysis::adverb(Comparative)),
                                          cells.exact(Analysis::adverb(Superlative))}}});
         break;
     }
@@ -257,14 +271,16 @@ QString FormsTable::html() const
 {
     QString out = u"<h3>%1</h3>"_s.arg(heading.toHtmlEscaped());
     for (const FormsSection &s : sections) {
-        out += u"<p><b>%1</b></p><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>"_s.arg(s.title.toHtmlEscaped());
+        out += u"<p><b>%1</b></p><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>"_s.arg(
+            s.title.toHtmlEscaped());
         for (const QString &c : s.columns)
             out += u"<th>%1</th>"_s.arg(c.toHtmlEscaped());
         out += u"</tr>"_s;
         for (const QStringList &row : s.rows) {
             out += u"<tr>"_s;
             for (qsizetype i = 0; i < row.size(); ++i)
-                out += (i == 0 ? u"<th align=\"left\">%1</th>"_s : u"<td>%1</td>"_s).arg(row[i].toHtmlEscaped());
+                out +=
+                    (i == 0 ? u"<th align=\"left\">%1</th>"_s : u"<td>%1</td>"_s).arg(row[i].toHtmlEscaped());
             out += u"</tr>"_s;
         }
         out += u"</table>"_s;

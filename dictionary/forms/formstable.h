@@ -12,8 +12,8 @@ namespace Forms {
 
 struct FormsSection
 {
-    QString title;          // "Indikativ Aktiv", "Positiv", "Deklination"
-    QStringList columns;    // column heads, the first one over the row heads (often empty)
+    QString title;           // "Indikativ Aktiv", "Positiv", "Deklination"
+    QStringList columns;     // column heads, the first one over the row heads (often empty)
     QList<QStringList> rows; // each row: its head, then one cell per further column ("" for none)
 };
 

@@ -40,12 +40,12 @@ void TestLineFile::splitLines_data()
     QTest::newRow("lone cr") << QByteArray("a\rb\r") << false << ab;
     QTest::newRow("lone lf stays in line") << QByteArray("a\nb\r\n") << false << QStringList{u"a\nb"_s};
     QTest::newRow("lone lf breaks word list") << QByteArray("a\nb\n") << true << ab;
-    QTest::newRow("mixed breaks word list") << QByteArray("a\r\nb\rc\nd") << true
-                                            << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
-    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << false
-                                      << QStringList{QString(), QString(), u"x"_s};
-    QTest::newRow("cr cr lf is two breaks") << QByteArray("a\r\r\nb") << false
-                                            << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("mixed breaks word list")
+        << QByteArray("a\r\nb\rc\nd") << true << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("empty lines kept")
+        << QByteArray("\r\n\r\nx\r\n") << false << QStringList{QString(), QString(), u"x"_s};
+    QTest::newRow("cr cr lf is two breaks")
+        << QByteArray("a\r\r\nb") << false << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("empty file") << QByteArray() << false << QStringList{};
     QTest::newRow("only a break") << QByteArray("\r\n") << true << QStringList{QString()};
 }
@@ -79,7 +79,8 @@ void TestLineFile::windows1252()
 
 void TestLineFile::joinLinesEndsEveryLineWithCrLf()
 {
-    QCOMPARE(LineFile::joinLines({u"Über"_s, QString(), u"x"_s}), QByteArray("\xdc" "ber\r\n\r\nx\r\n"));
+    QCOMPARE(LineFile::joinLines({u"Über"_s, QString(), u"x"_s}), QByteArray("\xdc"
+                                                                             "ber\r\n\r\nx\r\n"));
 }
 
 void TestLineFile::readMissingFileNamesPath()

@@ -71,8 +71,8 @@ void ShippedTextsTest::text_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QStringList>("phrases");
     QTest::newRow("usage terms") << u"tessavor.txt"_s
-                                 << QStringList{u"Tessavor.txt"_s, u"GNU General Public License, Version 3"_s, u"Freeware"_s,
-                                                u"Haftung"_s};
+                                 << QStringList{u"Tessavor.txt"_s, u"GNU General Public License, Version 3"_s,
+                                                u"Freeware"_s, u"Haftung"_s};
     QTest::newRow("order form") << u"bestell.txt"_s
                                 << QStringList{u"Trivenna"_s,  u"Vorname, Name:"_s,       u"Straße, Nr.:"_s,
                                                u"PLZ, Ort:"_s, u"Anzahl der Lizenzen:"_s, u"Unterschrift"_s,
