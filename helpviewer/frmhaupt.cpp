@@ -26,6 +26,8 @@
 using namespace Qt::StringLiterals;
 using Controls::place;
 
+namespace Tessavor {
+
 namespace {
 constexpr QRect bannerRect{8, 8, 504, 44};
 constexpr QRect pageRect{8, 112, 504, 300};
@@ -344,3 +346,5 @@ void frmHaupt::closeEvent(QCloseEvent *event)
         m_verwendung->close();
     event->accept();
 }
+
+} // namespace Tessavor

@@ -7,11 +7,14 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class IndexList;
 class QAction;
 class QListWidget;
 class QPushButton;
 class RichTextBox;
+
+namespace Tessavor {
+
+class IndexList;
 class frmInfo;
 class frmVerwendung;
 
@@ -69,3 +72,5 @@ private:
     QPointer<frmInfo> m_info;
     QPointer<frmVerwendung> m_verwendung;
 };
+
+} // namespace Tessavor

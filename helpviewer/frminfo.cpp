@@ -16,6 +16,8 @@
 using namespace Qt::StringLiterals;
 using Controls::place;
 
+namespace Tessavor {
+
 QString frmInfo::versionText()
 {
     return QString::number(Version::helpMajor) + u'.' + QString::number(Version::helpMinor);
@@ -94,3 +96,5 @@ void frmInfo::cmdVerwendung_Click()
     }
     close();
 }
+
+} // namespace Tessavor

@@ -10,6 +10,8 @@ class QPushButton;
 class QLabel;
 class LinkLabel;
 
+namespace Tessavor {
+
 class frmInfo : public QDialog
 {
     Q_OBJECT
@@ -33,3 +35,5 @@ private:
     LinkLabel *m_lbl1 = nullptr;
     LinkLabel *m_lbl2 = nullptr;
 };
+
+} // namespace Tessavor

@@ -11,6 +11,8 @@
 using namespace Qt::StringLiterals;
 using Controls::place;
 
+namespace Tessavor {
+
 frmVerwendung::frmVerwendung(const QString &programDir, QWidget *parent)
     : QDialog(parent), m_programDir(programDir)
 {
@@ -42,3 +44,5 @@ void frmVerwendung::showEvent(QShowEvent *event)
     }
     QDialog::showEvent(event);
 }
+
+} // namespace Tessavor

@@ -6,6 +6,8 @@
 
 class RichTextBox;
 
+namespace Tessavor {
+
 class frmVerwendung : public QDialog
 {
     Q_OBJECT
@@ -22,3 +24,5 @@ private:
     QString m_programDir;
     RichTextBox *m_richTextBox = nullptr;
 };
+
+} // namespace Tessavor

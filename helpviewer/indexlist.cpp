@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+namespace Tessavor {
+
 namespace {
 constexpr int editHeight = 22;
 constexpr int gap = 2;
@@ -81,3 +83,5 @@ void IndexList::followTyping(const QString &text)
         }
     }
 }
+
+} // namespace Tessavor

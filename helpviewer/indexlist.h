@@ -7,6 +7,8 @@
 class QLineEdit;
 class QListWidget;
 
+namespace Tessavor {
+
 class IndexList : public QWidget
 {
     Q_OBJECT
@@ -38,3 +40,5 @@ private:
     QLineEdit *m_edit;
     QListWidget *m_list;
 };
+
+} // namespace Tessavor

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace Tessavor {
+
 namespace {
 constexpr int left = 8;
 constexpr int top = 60;
@@ -32,3 +34,5 @@ QPushButton *addPageButton(QWidget *parent, const QString &name, const QString &
     button->setAutoDefault(true);
     return button;
 }
+
+} // namespace Tessavor

@@ -13,7 +13,7 @@ Started startViewer(const QStringList &arguments)
     Started started;
     {
         BusyCursor busy;
-        started.window = std::make_unique<frmHaupt>();
+        started.window = std::make_unique<Tessavor::frmHaupt>();
         started.outcome = start(HelpLaunch::programDir(), joinArguments(arguments), *started.window);
     }
     if (started.outcome != StartOutcome::Shown) {

@@ -14,7 +14,7 @@ namespace Viewer {
 struct Started
 {
     StartOutcome outcome = StartOutcome::Shown;
-    std::unique_ptr<frmHaupt> window; // ready to show when the outcome is Shown
+    std::unique_ptr<Tessavor::frmHaupt> window; // ready to show when the outcome is Shown
 };
 
 // `arguments` are the process arguments after the program name. The busy pointer shows while the

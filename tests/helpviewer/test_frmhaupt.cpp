@@ -18,6 +18,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace Tessavor;
 
 class TestFrmHaupt : public QObject
 {

@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace Tessavor;
 
 class TestFrmInfo : public QObject
 {

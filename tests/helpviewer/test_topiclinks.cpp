@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace Tessavor;
 
 // Catches the addresses handed to the desktop, so that no browser starts in the test.
 class UrlCatcher : public QObject
