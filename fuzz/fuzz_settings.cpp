@@ -10,6 +10,8 @@
 
 #include <cstdlib>
 
+using namespace Zembrota;
+
 namespace {
 
 bool inRange(int value, int min, int max)

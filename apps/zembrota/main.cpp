@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+using namespace Zembrota;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Zembrota;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -11,11 +11,11 @@
 
 #include <memory>
 
+namespace Zembrota {
+
 class frmFarben;
 class frmInfo;
 class frmTrivenna;
-
-namespace Zembrota {
 
 class Appearance : public QObject
 {

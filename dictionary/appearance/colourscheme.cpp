@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QWidget>
 
+namespace Zembrota {
+
 QColor Hintergrund::toQColor() const
 {
     return farbe ? farbe->toQColor() : ColourScheme::systemfarbe();
@@ -131,3 +133,5 @@ void ColourScheme::stopCycle()
     m_running = false;
     m_tmeFarben->stop();
 }
+
+} // namespace Zembrota

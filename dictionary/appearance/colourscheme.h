@@ -15,6 +15,8 @@
 
 class QWidget;
 
+namespace Zembrota {
+
 // What a window's background shows: the desktop's face colour, or a colour of the appearance.
 struct Hintergrund
 {
@@ -90,3 +92,5 @@ private:
     Farbwechselzustand m_zustand;
     Hintergrund m_current;
 };
+
+} // namespace Zembrota

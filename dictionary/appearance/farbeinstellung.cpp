@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace Zembrota {
+
 namespace Einstellungen {
 
 namespace {
@@ -115,3 +117,5 @@ std::optional<QString> EinstellungenSchreiben(const QString &path, const QString
 }
 
 } // namespace Einstellungen
+
+} // namespace Zembrota

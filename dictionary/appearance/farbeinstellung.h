@@ -10,6 +10,8 @@
 
 class QIODevice;
 
+namespace Zembrota {
+
 // The settings put into force at start-up. Texts start empty and numbers 0; loading fills them
 // field by field, so a failed load leaves what was stored before the failure.
 struct Farbeinstellung
@@ -69,3 +71,5 @@ std::optional<QString> EinstellungenSchreiben(const QString &path, const QString
                                               int gelb, int blau);
 
 } // namespace Einstellungen
+
+} // namespace Zembrota

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace Zembrota {
+
 QColor Farbe::toQColor() const
 {
     // 256 is a legal component value and shows as 255.
@@ -160,3 +162,5 @@ Farbe WechselAlleSchritt(Farbwechselzustand &z)
     phasenBlock(z);
     return z.farbe();
 }
+
+} // namespace Zembrota

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+namespace Zembrota {
+
 // A colour of the appearance: components 0 to 256, where 256 shows as 255.
 struct Farbe
 {
@@ -52,3 +54,5 @@ Farbe WechselSchritt(Farbwechselzustand &zustand, Zyklus zyklus);
 
 // One step of the four-phase cycle "Alle"; returns the colour to paint.
 Farbe WechselAlleSchritt(Farbwechselzustand &zustand);
+
+} // namespace Zembrota

@@ -26,6 +26,8 @@
 
 using Controls::place;
 
+namespace Zembrota {
+
 namespace {
 
 const char *const zyklusCodes[frmFarben::zyklusCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
@@ -42,11 +44,11 @@ frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
     buildControls();
     m_icon = new IconAnimation(this);
 
-    connect(optWS, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_optWS, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             optWS_Click();
     });
-    connect(optBF, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_optBF, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             optBF_Click();
     });
@@ -54,14 +56,14 @@ frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
         if (on)
             changed();
     });
-    connect(txtWechsel, &QLineEdit::textChanged, this, &frmFarben::changed);
+    connect(m_txtWechsel, &QLineEdit::textChanged, this, &frmFarben::changed);
     for (int i = 0; i < 3; ++i) {
         connect(m_hsc[i], &QScrollBar::valueChanged, this, [this, i] { hsc_Change(i); });
         connect(m_txt[i], &QLineEdit::textChanged, this, [this, i] { txtKomponente_Change(i); });
     }
-    connect(cmdOK, &QPushButton::clicked, this, &frmFarben::cmdOK_Click);
-    connect(cmdAbbrechen, &QPushButton::clicked, this, &frmFarben::cmdAbbrechen_Click);
-    connect(cmdUebernehmen, &QPushButton::clicked, this, &frmFarben::cmdUebernehmen_Click);
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmFarben::cmdOK_Click);
+    connect(m_cmdAbbrechen, &QPushButton::clicked, this, &frmFarben::cmdAbbrechen_Click);
+    connect(m_cmdUebernehmen, &QPushButton::clicked, this, &frmFarben::cmdUebernehmen_Click);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] {
@@ -78,29 +80,29 @@ void frmFarben::buildControls()
     const QString modeTip =
         QStringLiteral("Sie können hier wählen, ob die Windows - Standard Farben verwendet "
                        "werden sollen, oder ob sie diese selber definieren wollen.");
-    optWS = place<QRadioButton>(this, QStringLiteral("optWS"), {16, 10, 448, 20},
-                                QStringLiteral("Windows Standard - Farben verwenden"), modeTip);
-    optBF = place<QRadioButton>(this, QStringLiteral("optBF"), {16, 34, 448, 20},
-                                QStringLiteral("Benutzerdefinierte Farben verwenden"), modeTip);
-    optWS->setChecked(true);
+    m_optWS = place<QRadioButton>(this, QStringLiteral("optWS"), {16, 10, 448, 20},
+                                  QStringLiteral("Windows Standard - Farben verwenden"), modeTip);
+    m_optBF = place<QRadioButton>(this, QStringLiteral("optBF"), {16, 34, 448, 20},
+                                  QStringLiteral("Benutzerdefinierte Farben verwenden"), modeTip);
+    m_optWS->setChecked(true);
 
-    cmdOK =
+    m_cmdOK =
         place<QPushButton>(this, QStringLiteral("cmdOK"), {16, 64, 128, 27}, QStringLiteral("OK"),
                            QStringLiteral("Klicken sie hier, wenn sie mit ihren Einstellungen fertig sind."));
-    cmdAbbrechen =
+    m_cmdAbbrechen =
         place<QPushButton>(this, QStringLiteral("cmdAbbrechen"), {176, 64, 128, 27},
                            QStringLiteral("Abbrechen"), QStringLiteral("Klicken sie hier, um abzubrechen."));
-    cmdUebernehmen = place<QPushButton>(
+    m_cmdUebernehmen = place<QPushButton>(
         this, QStringLiteral("cmdÜbernehmen"), {336, 64, 128, 27}, QStringLiteral("Übernehmen"),
         QStringLiteral("Klicken sie hier, um die Einstellungen zu aktualisieren."));
-    cmdOK->setDefault(true);
-    cmdUebernehmen->setEnabled(false);
+    m_cmdOK->setDefault(true);
+    m_cmdUebernehmen->setEnabled(false);
 
-    fraFarben = place<QFrame>(this, QStringLiteral("fraFarben"), {8, 102, 464, 2});
-    fraFarben->setFrameShape(QFrame::HLine);
-    fraFarben->setFrameShadow(QFrame::Sunken);
+    m_fraFarben = place<QFrame>(this, QStringLiteral("fraFarben"), {8, 102, 464, 2});
+    m_fraFarben->setFrameShape(QFrame::HLine);
+    m_fraFarben->setFrameShadow(QFrame::Sunken);
 
-    fraFW =
+    m_fraFW =
         place<QGroupBox>(this, QStringLiteral("fraFW"), {8, 114, 228, 270}, QStringLiteral("Farbenwechsel"));
     const QString cycleTip =
         QStringLiteral("Hier können sie wählen ob, und wenn ja, in welcher Art die Farbe wechseln soll.");
@@ -123,27 +125,27 @@ void frmFarben::buildControls()
     for (int i = 0; i < zyklusCount; ++i) {
         const QString name = QString::fromLatin1(cycles[i].name);
         m_zyklen[i] =
-            i == 1 ? place<WrappingRadioButton>(fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip)
-                   : place<QRadioButton>(fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip);
+            i == 1 ? place<WrappingRadioButton>(m_fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip)
+                   : place<QRadioButton>(m_fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip);
         m_zyklusGruppe->addButton(m_zyklen[i], i);
     }
     m_zyklen[0]->setChecked(true);
-    lblWechsel = place<QLabel>(fraFW, QStringLiteral("lblWechsel"), {12, 196, 204, 17},
-                               QStringLiteral("Wechsel (in Millisek.):"));
-    txtWechsel = place<QLineEdit>(fraFW, QStringLiteral("txtWechsel"), {12, 216, 120, 22}, {},
-                                  QStringLiteral("Geben sie hier die Anzahl der Miliisekunden ein, bis die "
-                                                 "nächste Schattierung angezeigt wird."));
+    m_lblWechsel = place<QLabel>(m_fraFW, QStringLiteral("lblWechsel"), {12, 196, 204, 17},
+                                 QStringLiteral("Wechsel (in Millisek.):"));
+    m_txtWechsel = place<QLineEdit>(m_fraFW, QStringLiteral("txtWechsel"), {12, 216, 120, 22}, {},
+                                    QStringLiteral("Geben sie hier die Anzahl der Miliisekunden ein, bis die "
+                                                   "nächste Schattierung angezeigt wird."));
 
-    fraBF = place<QGroupBox>(this, QStringLiteral("fraBF"), {244, 114, 228, 270},
-                             QStringLiteral("Benutzerdefinierte Farbe"));
+    m_fraBF = place<QGroupBox>(this, QStringLiteral("fraBF"), {244, 114, 228, 270},
+                               QStringLiteral("Benutzerdefinierte Farbe"));
     const char *const anteilNames[3] = {"lblAnteilrot", "lblAnteilgelb", "lblAnteilblau"};
     const char *const anteilTexts[3] = {"Anteil rot:", "Anteil gelb:", "Anteil blau:"};
     const char *const hscNames[3] = {"hscAr", "hscAg", "hscAb"};
     for (int i = 0; i < 3; ++i) {
         const int top = 22 + i * 46;
-        m_anteilLabels[i] = place<QLabel>(fraBF, QString::fromLatin1(anteilNames[i]), {12, top, 204, 17},
+        m_anteilLabels[i] = place<QLabel>(m_fraBF, QString::fromLatin1(anteilNames[i]), {12, top, 204, 17},
                                           QString::fromLatin1(anteilTexts[i]));
-        m_hsc[i] = place<QScrollBar>(fraBF, QString::fromLatin1(hscNames[i]), {12, top + 19, 204, 17});
+        m_hsc[i] = place<QScrollBar>(m_fraBF, QString::fromLatin1(hscNames[i]), {12, top + 19, 204, 17});
         m_hsc[i]->setOrientation(Qt::Horizontal);
         // 256, not 255, is the top value; arrows and trough move by 1; a dragged thumb counts
         // when it is released.
@@ -163,27 +165,28 @@ void frmFarben::buildControls()
     };
     for (int i = 0; i < 3; ++i) {
         const int left = 12 + i * 52;
-        m_komponentLabels[i] = place<QLabel>(fraBF, QString::fromLatin1(labelNames[i]), {left, 164, 46, 17},
+        m_komponentLabels[i] = place<QLabel>(m_fraBF, QString::fromLatin1(labelNames[i]), {left, 164, 46, 17},
                                              QString::fromLatin1(labelTexts[i]));
-        m_txt[i] = place<QLineEdit>(fraBF, QString::fromLatin1(txtNames[i]), {left, 184, 46, 22},
+        m_txt[i] = place<QLineEdit>(m_fraBF, QString::fromLatin1(txtNames[i]), {left, 184, 46, 22},
                                     QStringLiteral("0"), txtTips[i]);
     }
-    lblTest = place<QLabel>(fraBF, QStringLiteral("lblTest"), {168, 164, 48, 17}, QStringLiteral("Test:"));
-    picTest = place<QFrame>(fraBF, QStringLiteral("picTest"), {168, 184, 48, 48}, {},
-                            QStringLiteral("Hier wird die aktuelle Schttierung angezeigt."));
-    picTest->setFrameShape(QFrame::Box);
-    picTest->setAutoFillBackground(true);
-    picTest->setFocusPolicy(Qt::TabFocus);
+    m_lblTest =
+        place<QLabel>(m_fraBF, QStringLiteral("lblTest"), {168, 164, 48, 17}, QStringLiteral("Test:"));
+    m_picTest = place<QFrame>(m_fraBF, QStringLiteral("picTest"), {168, 184, 48, 48}, {},
+                              QStringLiteral("Hier wird die aktuelle Schttierung angezeigt."));
+    m_picTest->setFrameShape(QFrame::Box);
+    m_picTest->setAutoFillBackground(true);
+    m_picTest->setFocusPolicy(Qt::TabFocus);
     fillPreview();
 
     setCustomControlsEnabled(false);
 
-    QList<QWidget *> order{optWS, optBF, cmdOK, cmdAbbrechen, cmdUebernehmen};
+    QList<QWidget *> order{m_optWS, m_optBF, m_cmdOK, m_cmdAbbrechen, m_cmdUebernehmen};
     order.append(QList<QWidget *>(m_zyklen.begin(), m_zyklen.end()));
-    order.append(txtWechsel);
+    order.append(m_txtWechsel);
     order.append(QList<QWidget *>(m_hsc.begin(), m_hsc.end()));
     order.append(QList<QWidget *>(m_txt.begin(), m_txt.end()));
-    order.append(picTest);
+    order.append(m_picTest);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -196,33 +199,33 @@ void frmFarben::loadSettings()
     m_hsc[0]->setValue(e.rot);
     m_hsc[1]->setValue(e.gelb);
     m_hsc[2]->setValue(e.blau);
-    txtWechsel->setText(QString::number(e.wechselzeit));
+    m_txtWechsel->setText(QString::number(e.wechselzeit));
     for (int i = 1; i < zyklusCount; ++i) {
         if (e.wechselart == QLatin1String(zyklusCodes[i]))
             m_zyklen[i]->setChecked(true);
     }
     if (e.modus != QLatin1String("WS")) {
-        optBF->setChecked(true);
-        cmdUebernehmen->setEnabled(false);
+        m_optBF->setChecked(true);
+        m_cmdUebernehmen->setEnabled(false);
     }
     // In mode "WS" "Übernehmen" stays as the fillings left it: enabled.
 }
 
 void frmFarben::setCustomControlsEnabled(bool enabled)
 {
-    fraFW->setEnabled(enabled);
+    m_fraFW->setEnabled(enabled);
     for (QRadioButton *option : m_zyklen)
         option->setEnabled(enabled);
-    lblWechsel->setEnabled(enabled);
-    fraBF->setEnabled(enabled);
+    m_lblWechsel->setEnabled(enabled);
+    m_fraBF->setEnabled(enabled);
     for (int i = 0; i < 3; ++i) {
         m_anteilLabels[i]->setEnabled(enabled);
         m_hsc[i]->setEnabled(enabled);
         m_komponentLabels[i]->setEnabled(enabled);
         m_txt[i]->setEnabled(enabled);
     }
-    lblTest->setEnabled(enabled);
-    picTest->setEnabled(enabled);
+    m_lblTest->setEnabled(enabled);
+    m_picTest->setEnabled(enabled);
 }
 
 QString frmFarben::selectedZyklusCode() const
@@ -233,7 +236,7 @@ QString frmFarben::selectedZyklusCode() const
 
 void frmFarben::changed()
 {
-    cmdUebernehmen->setEnabled(true);
+    m_cmdUebernehmen->setEnabled(true);
 }
 
 void frmFarben::optWS_Click()
@@ -277,15 +280,15 @@ void frmFarben::txtKomponente_Change(int index)
 void frmFarben::fillPreview()
 {
     const Farbe farbe{m_hsc[0]->value(), m_hsc[1]->value(), m_hsc[2]->value()};
-    QPalette palette = picTest->palette();
+    QPalette palette = m_picTest->palette();
     palette.setColor(QPalette::Window, farbe.toQColor());
-    picTest->setPalette(palette);
+    m_picTest->setPalette(palette);
 }
 
 bool frmFarben::EinstellungenUebernehmen()
 {
     std::optional<BusyCursor> busy(std::in_place);
-    const QString interval = txtWechsel->text();
+    const QString interval = m_txtWechsel->text();
     const WechselzeitPruefung pruefung = pruefeWechselzeit(interval);
     if (pruefung != WechselzeitPruefung::Gueltig) {
         busy.reset();
@@ -300,7 +303,7 @@ bool frmFarben::EinstellungenUebernehmen()
     m_blau = komponente(m_txt[2]->text());
 
     Farbeinstellung &e = m_scheme.einstellung();
-    const Auswahl auswahl = modusFuerAuswahl(optWS->isChecked(), selectedZyklusCode());
+    const Auswahl auswahl = modusFuerAuswahl(m_optWS->isChecked(), selectedZyklusCode());
     e.modus = auswahl.modus;
     e.wechselart = auswahl.wechselart;
     if (e.modus == QLatin1String("WS")) {
@@ -322,7 +325,7 @@ bool frmFarben::EinstellungenUebernehmen()
         MessageBox::warning(this, QStringLiteral("Fehler!"), meldungSpeichernFehlgeschlagen(*error));
         return false;
     }
-    cmdUebernehmen->setEnabled(false);
+    m_cmdUebernehmen->setEnabled(false);
     return true;
 }
 
@@ -354,3 +357,5 @@ void frmFarben::closeEvent(QCloseEvent *event)
     event->ignore();
     hide();
 }
+
+} // namespace Zembrota

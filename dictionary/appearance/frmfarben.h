@@ -5,7 +5,6 @@
 
 #include <array>
 
-class ColourScheme;
 class IconAnimation;
 class QButtonGroup;
 class QFrame;
@@ -15,6 +14,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+
+namespace Zembrota {
+
+class ColourScheme;
 
 class frmFarben : public QDialog
 {
@@ -63,23 +66,25 @@ private:
     int m_gelb = 0;
     int m_blau = 0;
 
-    QRadioButton *optWS = nullptr;
-    QRadioButton *optBF = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdAbbrechen = nullptr;
-    QPushButton *cmdUebernehmen = nullptr;
-    QFrame *fraFarben = nullptr;
-    QGroupBox *fraFW = nullptr;
-    QGroupBox *fraBF = nullptr;
+    QRadioButton *m_optWS = nullptr;
+    QRadioButton *m_optBF = nullptr;
+    QPushButton *m_cmdOK = nullptr;
+    QPushButton *m_cmdAbbrechen = nullptr;
+    QPushButton *m_cmdUebernehmen = nullptr;
+    QFrame *m_fraFarben = nullptr;
+    QGroupBox *m_fraFW = nullptr;
+    QGroupBox *m_fraBF = nullptr;
     std::array<QRadioButton *, zyklusCount> m_zyklen{};
     QButtonGroup *m_zyklusGruppe = nullptr;
-    QLabel *lblWechsel = nullptr;
-    QLineEdit *txtWechsel = nullptr;
+    QLabel *m_lblWechsel = nullptr;
+    QLineEdit *m_txtWechsel = nullptr;
     std::array<QLabel *, 3> m_anteilLabels{};
     std::array<QScrollBar *, 3> m_hsc{};
     std::array<QLabel *, 3> m_komponentLabels{};
     std::array<QLineEdit *, 3> m_txt{};
-    QLabel *lblTest = nullptr;
-    QFrame *picTest = nullptr;
+    QLabel *m_lblTest = nullptr;
+    QFrame *m_picTest = nullptr;
     IconAnimation *m_icon = nullptr;
 };
+
+} // namespace Zembrota

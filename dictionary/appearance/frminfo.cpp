@@ -17,6 +17,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+namespace Zembrota {
+
 frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
@@ -90,13 +92,13 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     for (int i = 7; i < labelCount; ++i)
         frameLayout->addWidget(m_lbl[i]);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setToolTip(QStringLiteral("Klicken sie hier, um zum Hauptmenü zurückzukehren."));
-    cmdOK->setMinimumWidth(100);
-    cmdOK->setDefault(true);
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setToolTip(QStringLiteral("Klicken sie hier, um zum Hauptmenü zurückzukehren."));
+    m_cmdOK->setMinimumWidth(100);
+    m_cmdOK->setDefault(true);
     // The window opens with the default button focused, not the first link: Enter still closes it.
-    cmdOK->setFocus();
+    m_cmdOK->setFocus();
 
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -108,7 +110,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     layout->addSpacing(8);
     layout->addWidget(frame);
     layout->addSpacing(8);
-    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    layout->addWidget(m_cmdOK, 0, Qt::AlignHCenter);
     frame->setFixedWidth(424);
     m_icon = new IconAnimation(this);
 
@@ -120,7 +122,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     // The desktop handler's result is not looked at: a failed link reports nothing.
     connect(web, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(webUrl()); });
     connect(mail, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(mailUrl()); });
-    connect(cmdOK, &QPushButton::clicked, this, &frmInfo::hide);
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmInfo::hide);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this,
@@ -163,3 +165,5 @@ void frmInfo::closeEvent(QCloseEvent *event)
     event->ignore();
     hide();
 }
+
+} // namespace Zembrota

@@ -11,6 +11,8 @@ class LinkLabel;
 class QLabel;
 class QPushButton;
 
+namespace Zembrota {
+
 class frmInfo : public QDialog
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ protected:
 
 private:
     std::array<QLabel *, labelCount> m_lbl{};
-    QPushButton *cmdOK = nullptr;
+    QPushButton *m_cmdOK = nullptr;
     IconAnimation *m_icon = nullptr;
 };
+
+} // namespace Zembrota

@@ -21,6 +21,8 @@
 
 using Controls::place;
 
+namespace Zembrota {
+
 frmTrivenna::frmTrivenna(std::function<void()> showAbout, QWidget *parent)
     : QDialog(parent), m_showAbout(std::move(showAbout))
 {
@@ -40,34 +42,35 @@ frmTrivenna::frmTrivenna(std::function<void()> showAbout, QWidget *parent)
     place<QLabel>(frame, QStringLiteral("Label3"), {24, 88, 388, 17},
                   QStringLiteral("- Abfrage: Latein - Deutsch / Deutsch - Latein."));
 
-    lblHomepage = new LinkLabel(QStringLiteral("Weitere Informationen auf meiner Homepage!"), this);
-    lblHomepage->setObjectName(QStringLiteral("lblHomepage"));
+    m_lblHomepage = new LinkLabel(QStringLiteral("Weitere Informationen auf meiner Homepage!"), this);
+    m_lblHomepage->setObjectName(QStringLiteral("lblHomepage"));
     // Only the text is the link: the label is as wide as its text, centred in the window.
-    lblHomepage->adjustSize();
-    lblHomepage->move((width() - lblHomepage->width()) / 2, 126);
-    lblHomepage->setToolTip(QStringLiteral("Klicken sie hier, um in ihrem Standart - Browser meine Homepage "
-                                           "angezeigt zu bekommen."));
+    m_lblHomepage->adjustSize();
+    m_lblHomepage->move((width() - m_lblHomepage->width()) / 2, 126);
+    m_lblHomepage->setToolTip(
+        QStringLiteral("Klicken sie hier, um in ihrem Standart - Browser meine Homepage "
+                       "angezeigt zu bekommen."));
     // The same hand as the main window's "Weitere Informationen!".
-    lblHomepage->setCursor(linkCursor());
+    m_lblHomepage->setCursor(linkCursor());
 
-    cmdBestellformular = place<QPushButton>(
+    m_cmdBestellformular = place<QPushButton>(
         this, QStringLiteral("cmdBestellformular"), {8, 160, 424, 27}, QStringLiteral("Bestellformular"),
         QStringLiteral("Klicken sie hier, um das Bestellformular zu sehen."));
-    cmdAdresse = place<QPushButton>(this, QStringLiteral("cmdAdresse"), {8, 196, 300, 27},
-                                    QStringLiteral("Hier erfahren sie meine Adresse"),
-                                    QStringLiteral("Klicken sie hier, um meine Adresse zu erfahren."));
-    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), {316, 196, 116, 27}, QStringLiteral("OK"),
-                               QStringLiteral("Klicken sie hier, um dieses Fenster zu schließen."));
-    cmdBestellformular->setDefault(true);
+    m_cmdAdresse = place<QPushButton>(this, QStringLiteral("cmdAdresse"), {8, 196, 300, 27},
+                                      QStringLiteral("Hier erfahren sie meine Adresse"),
+                                      QStringLiteral("Klicken sie hier, um meine Adresse zu erfahren."));
+    m_cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), {316, 196, 116, 27}, QStringLiteral("OK"),
+                                 QStringLiteral("Klicken sie hier, um dieses Fenster zu schließen."));
+    m_cmdBestellformular->setDefault(true);
     // The window opens with the default button focused, not the link: Enter still opens the form.
-    cmdBestellformular->setFocus();
+    m_cmdBestellformular->setFocus();
     m_icon = new IconAnimation(this);
 
     // The desktop handler's result is not looked at: a failed web link reports nothing.
-    connect(lblHomepage, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(frmInfo::webUrl()); });
-    connect(cmdBestellformular, &QPushButton::clicked, this, &frmTrivenna::cmdBestellformular_Click);
-    connect(cmdAdresse, &QPushButton::clicked, this, &frmTrivenna::cmdAdresse_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmTrivenna::hide);
+    connect(m_lblHomepage, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(frmInfo::webUrl()); });
+    connect(m_cmdBestellformular, &QPushButton::clicked, this, &frmTrivenna::cmdBestellformular_Click);
+    connect(m_cmdAdresse, &QPushButton::clicked, this, &frmTrivenna::cmdAdresse_Click);
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmTrivenna::hide);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] {
@@ -109,3 +112,5 @@ void frmTrivenna::closeEvent(QCloseEvent *event)
     Q_EMIT closing();
     deleteLater();
 }
+
+} // namespace Zembrota

@@ -10,6 +10,8 @@ class IconAnimation;
 class LinkLabel;
 class QPushButton;
 
+namespace Zembrota {
+
 class frmTrivenna : public QDialog
 {
     Q_OBJECT
@@ -36,9 +38,11 @@ private:
     void cmdAdresse_Click();
 
     std::function<void()> m_showAbout;
-    LinkLabel *lblHomepage = nullptr;
-    QPushButton *cmdBestellformular = nullptr;
-    QPushButton *cmdAdresse = nullptr;
-    QPushButton *cmdOK = nullptr;
+    LinkLabel *m_lblHomepage = nullptr;
+    QPushButton *m_cmdBestellformular = nullptr;
+    QPushButton *m_cmdAdresse = nullptr;
+    QPushButton *m_cmdOK = nullptr;
     IconAnimation *m_icon = nullptr;
 };
+
+} // namespace Zembrota

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Zembrota {
+
 WechselzeitPruefung pruefeWechselzeit(QStringView text)
 {
     const double value = Zahlwert(text);
@@ -40,3 +42,5 @@ Auswahl modusFuerAuswahl(bool standardFarben, const QString &zyklusCode)
         return {QStringLiteral("BF"), zyklusCode};
     return {QStringLiteral("FW"), zyklusCode};
 }
+
+} // namespace Zembrota

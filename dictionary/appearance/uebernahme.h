@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace Zembrota {
+
 // The interval text as Apply checks it, in every mode.
 enum class WechselzeitPruefung {
     Gueltig,
@@ -42,3 +44,5 @@ inline QString meldungSpeichernFehlgeschlagen(const QString &reason)
                           "zum Ende des Programms.\n\n%1")
         .arg(reason);
 }
+
+} // namespace Zembrota

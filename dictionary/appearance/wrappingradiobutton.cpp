@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace Zembrota {
+
 void WrappingRadioButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -35,3 +37,5 @@ bool WrappingRadioButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
 }
+
+} // namespace Zembrota

@@ -3,6 +3,8 @@
 
 #include <QRadioButton>
 
+namespace Zembrota {
+
 class WrappingRadioButton : public QRadioButton
 {
     Q_OBJECT
@@ -14,3 +16,5 @@ protected:
     // The whole caption area selects the option, not only the first line.
     bool hitButton(const QPoint &pos) const override;
 };
+
+} // namespace Zembrota

@@ -3,6 +3,8 @@
 
 #include <QLineEdit>
 
+namespace Zembrota {
+
 DropDownList::DropDownList(QWidget *parent, const QString &name, const QRect &rect, const QString &toolTip)
     : QComboBox(parent)
 {
@@ -43,3 +45,5 @@ void DropDownList::itemActivated(int index)
     m_listIndex = index;
     Q_EMIT Click();
 }
+
+} // namespace Zembrota

@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 
+namespace Zembrota {
+
 class DropDownList : public QComboBox
 {
     Q_OBJECT
@@ -30,3 +32,5 @@ private:
 
     int m_listIndex = -1;
 };
+
+} // namespace Zembrota

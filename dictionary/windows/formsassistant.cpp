@@ -12,7 +12,9 @@
 
 using namespace Qt::StringLiterals;
 
-FormsAssistant::FormsAssistant(const WordTable &words, Zembrota::Appearance &appearance, QWidget *client,
+namespace Zembrota {
+
+FormsAssistant::FormsAssistant(const WordTable &words, Appearance &appearance, QWidget *client,
                                QObject *parent)
     : QObject(parent), m_words(words), m_appearance(appearance)
 {
@@ -147,3 +149,5 @@ void FormsAssistant::showFormsWindow()
     w->raise();
     w->activateWindow();
 }
+
+} // namespace Zembrota

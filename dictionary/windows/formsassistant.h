@@ -14,17 +14,18 @@
 
 class QLabel;
 class QThread;
-class frmFormen;
+
 namespace Zembrota {
+
 class Appearance;
-}
+class frmFormen;
 
 class FormsAssistant : public QObject
 {
     Q_OBJECT
 public:
     // The hint label is placed on client; the forms window follows the appearance's colours.
-    FormsAssistant(const WordTable &words, Zembrota::Appearance &appearance, QWidget *client,
+    FormsAssistant(const WordTable &words, Appearance &appearance, QWidget *client,
                    QObject *parent = nullptr);
     ~FormsAssistant() override;
 
@@ -54,7 +55,7 @@ private:
     void followLink(const QString &link);
 
     const WordTable &m_words;
-    Zembrota::Appearance &m_appearance;
+    Appearance &m_appearance;
     QLabel *m_lblFormen = nullptr;
     std::unique_ptr<frmFormen> m_formen;
     Forms::FormIndex m_index;
@@ -64,3 +65,5 @@ private:
     int m_lastEntry = 0;
     QStringList m_lineHeads;
 };
+
+} // namespace Zembrota

@@ -19,6 +19,8 @@
 using namespace Qt::StringLiterals;
 using namespace Controls;
 
+namespace Zembrota {
+
 namespace {
 
 constexpr int clientWidth = 240;
@@ -248,3 +250,5 @@ void frmAnzeige::closeEvent(QCloseEvent *event)
 {
     event->ignore();
 }
+
+} // namespace Zembrota

@@ -13,6 +13,8 @@
 class QLabel;
 class QStatusBar;
 
+namespace Zembrota {
+
 class frmAnzeige : public QWidget
 {
     Q_OBJECT
@@ -58,3 +60,5 @@ private:
     QTimer m_panelTimer;
     Clock m_clock;
 };
+
+} // namespace Zembrota

@@ -15,6 +15,8 @@
 using namespace Qt::StringLiterals;
 using namespace Controls;
 
+namespace Zembrota {
+
 frmEroeffnung::frmEroeffnung(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"frmEröffnung"_s);
@@ -70,3 +72,5 @@ void frmEroeffnung::closeEvent(QCloseEvent *event)
     if (!m_started)
         Q_EMIT ClosedWithoutStart();
 }
+
+} // namespace Zembrota

@@ -6,6 +6,8 @@
 
 class QLabel;
 
+namespace Zembrota {
+
 class frmEroeffnung : public QWidget
 {
     Q_OBJECT
@@ -30,3 +32,5 @@ private:
     QLabel *m_lblVersion = nullptr;
     bool m_started = false;
 };
+
+} // namespace Zembrota

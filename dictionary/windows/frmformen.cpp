@@ -15,6 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Zembrota {
+
 frmFormen::frmFormen(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(u"frmFormen"_s);
@@ -84,3 +86,5 @@ void frmFormen::changeEvent(QEvent *event)
     }
     QWidget::changeEvent(event);
 }
+
+} // namespace Zembrota

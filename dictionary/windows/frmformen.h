@@ -10,6 +10,8 @@ class QLabel;
 class QPushButton;
 class QTextBrowser;
 
+namespace Zembrota {
+
 class frmFormen : public QWidget
 {
     Q_OBJECT
@@ -37,3 +39,5 @@ private:
     QPushButton *m_cmdSchliessen = nullptr;
     Forms::FormsTable m_table;
 };
+
+} // namespace Zembrota

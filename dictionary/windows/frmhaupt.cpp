@@ -29,8 +29,10 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Zembrota {
+
 frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeige *status,
-                   Zembrota::Appearance &appearance, const QString &programDir, QWidget *parent)
+                   Appearance &appearance, const QString &programDir, QWidget *parent)
     : QMainWindow(parent), m_words(words), m_lessons(lessons), m_status(status), m_appearance(appearance),
       m_programDir(programDir)
 {
@@ -344,3 +346,5 @@ void frmHaupt::Time_Timer()
 {
     m_status->RefreshClockPanel();
 }
+
+} // namespace Zembrota

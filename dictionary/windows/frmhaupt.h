@@ -10,9 +10,6 @@
 
 #include <array>
 
-class DropDownList;
-class FormsAssistant;
-class frmAnzeige;
 class IconAnimation;
 class QAction;
 class QFrame;
@@ -23,9 +20,13 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 struct WordEntry;
+
 namespace Zembrota {
+
 class Appearance;
-}
+class DropDownList;
+class FormsAssistant;
+class frmAnzeige;
 
 class frmHaupt : public QMainWindow
 {
@@ -33,8 +34,8 @@ class frmHaupt : public QMainWindow
 public:
     // The tables, the status window and the appearance live as long as the program; programDir
     // holds latein.lst.
-    frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeige *status,
-             Zembrota::Appearance &appearance, const QString &programDir, QWidget *parent = nullptr);
+    frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeige *status, Appearance &appearance,
+             const QString &programDir, QWidget *parent = nullptr);
     ~frmHaupt() override;
 
     // Looks the word up and shows the entry or the message; origin 1 (typed, or found by the
@@ -105,7 +106,7 @@ private:
     const WordTable &m_words;
     const LessonTable &m_lessons;
     frmAnzeige *m_status;
-    Zembrota::Appearance &m_appearance;
+    Appearance &m_appearance;
     QString m_programDir;
 
     QWidget *m_client = nullptr;
@@ -146,3 +147,5 @@ private:
 
     StatusFigures m_figures;
 };
+
+} // namespace Zembrota

@@ -17,6 +17,8 @@
 using namespace Qt::StringLiterals;
 using namespace Controls;
 
+namespace Zembrota {
+
 namespace {
 
 const QColor navy(0, 0, 128);
@@ -235,3 +237,5 @@ void frmHaupt::setTabOrderOfControls()
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
+
+} // namespace Zembrota

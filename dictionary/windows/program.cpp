@@ -13,6 +13,8 @@
 
 #include <QCoreApplication>
 
+namespace Zembrota {
+
 DictionaryProgram::DictionaryProgram(const QString &programDir, QObject *parent)
     : QObject(parent), m_programDir(programDir), m_appearance(programDir),
       m_exit([](int code) { QCoreApplication::exit(code); })
@@ -129,3 +131,5 @@ void DictionaryProgram::endProgram(int exitCode)
         m_opening->hide();
     m_exit(exitCode);
 }
+
+} // namespace Zembrota

@@ -12,6 +12,10 @@
 #include <functional>
 #include <memory>
 
+class BusyCursor;
+
+namespace Zembrota {
+
 class frmAnzeige;
 class frmEroeffnung;
 class frmHaupt;
@@ -38,7 +42,7 @@ public:
     bool hasMainWindow() const { return m_main != nullptr; }
     const WordList &wordList() const { return m_list; }
     // The colour scheme and the colours, about and advert windows.
-    Zembrota::Appearance &appearance() { return m_appearance; }
+    Appearance &appearance() { return m_appearance; }
 
     // How the run ends (the event loop's exit by default); tests record it instead.
     using Exit = std::function<void(int exitCode)>;
@@ -64,10 +68,12 @@ private:
     QString m_programDir;
     WordList m_list;
     // Declared before the windows: the main window uses it to its end.
-    Zembrota::Appearance m_appearance;
+    Appearance m_appearance;
     std::unique_ptr<frmEroeffnung> m_opening;
     std::unique_ptr<frmAnzeige> m_status;
     std::unique_ptr<frmHaupt> m_main;
-    std::unique_ptr<class BusyCursor> m_busy;
+    std::unique_ptr<BusyCursor> m_busy;
     Exit m_exit;
 };
+
+} // namespace Zembrota

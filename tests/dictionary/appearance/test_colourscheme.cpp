@@ -12,6 +12,7 @@
 
 #include <memory>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {

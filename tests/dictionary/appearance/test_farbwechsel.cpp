@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {

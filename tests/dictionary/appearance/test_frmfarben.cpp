@@ -19,6 +19,7 @@
 
 #include <memory>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {

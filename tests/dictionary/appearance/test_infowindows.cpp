@@ -18,6 +18,7 @@
 
 #include <memory>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 class TestInfoWindows : public QObject

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 using WindowTest::choose;
 using WindowTest::items;

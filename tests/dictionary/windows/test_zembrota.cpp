@@ -23,6 +23,7 @@
 
 #include <memory>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {

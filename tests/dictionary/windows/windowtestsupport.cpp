@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Zembrota;
+
 using namespace Qt::StringLiterals;
 
 namespace WindowTest {

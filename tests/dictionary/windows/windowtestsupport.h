@@ -7,7 +7,9 @@
 
 #include <QStringList>
 
+namespace Zembrota {
 class DropDownList;
+}
 class QWidget;
 
 namespace WindowTest {
@@ -17,7 +19,7 @@ QString wordListDir();
 WordList loadTestList();
 
 // Opens the list and clicks the item at this position.
-void choose(DropDownList *list, int index);
+void choose(Zembrota::DropDownList *list, int index);
 
 // Drops the offscreen platform's notes that it cannot raise windows or grab the keyboard.
 void quietOffscreenWarnings();
@@ -26,7 +28,7 @@ void quietOffscreenWarnings();
 void typeText(QWidget *widget, const QString &text);
 
 // Items of a list, in list order.
-QStringList items(const DropDownList *list);
+QStringList items(const Zembrota::DropDownList *list);
 
 // The object name of the control that has the focus (a list's edit field counts as its list).
 QString focusName();
