@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using namespace Zembrota;
 using namespace Qt::StringLiterals;
 
 namespace {
