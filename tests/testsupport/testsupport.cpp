@@ -43,23 +43,4 @@ bool ProgramDir::exists(const QString &name) const
     return QFile::exists(m_dir.filePath(name));
 }
 
-qint64 FailingDevice::readData(char *data, qint64 maxSize)
-{
-    if (m_done >= m_failAfter)
-        return -1;
-    const qint64 n = qMin(maxSize, m_failAfter - m_done);
-    std::fill(data, data + n, 'x');
-    m_done += n;
-    return n;
-}
-
-qint64 FailingDevice::writeData(const char *, qint64 maxSize)
-{
-    if (m_done >= m_failAfter)
-        return -1;
-    const qint64 n = qMin(maxSize, m_failAfter - m_done);
-    m_done += n;
-    return n;
-}
-
 } // namespace TestSupport

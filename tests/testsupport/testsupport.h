@@ -1,9 +1,8 @@
 // Small helpers for the tests: fixture paths, literal Windows-1252 bytes, a temporary program
-// directory and a device that fails on purpose.
+// directory.
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -29,21 +28,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-};
-
-// A device whose reads and writes fail after the given number of bytes.
-class FailingDevice : public QIODevice
-{
-public:
-    explicit FailingDevice(qint64 failAfter = 0) : m_failAfter(failAfter) {}
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override;
-    qint64 writeData(const char *data, qint64 maxSize) override;
-
-private:
-    qint64 m_failAfter;
-    qint64 m_done = 0;
 };
 
 } // namespace TestSupport
