@@ -1,8 +1,6 @@
-// Windows-1252 line files: splitting, joining, reading and safe rewriting.
+// Windows-1252 line files: splitting and joining.
 #include "common/linefile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -16,6 +14,19 @@ QString decode(const QByteArray &bytes)
 
 QByteArray encode(const QString &text)
 {
+    // Plain ASCII is the same in Windows-1252; anything else goes through the encoder, which knows
+    // what to put for a character the code page lacks.
+    const qsizetype size = text.size();
+    const char16_t *in = reinterpret_cast<const char16_t *>(text.constData());
+    qsizetype i = 0;
+    while (i < size && in[i] < 0x80)
+        ++i;
+    if (i == size) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        for (qsizetype j = 0; j < size; ++j)
+            bytes[j] = char(in[j]);
+        return bytes;
+    }
     QStringEncoder encoder("windows-1252");
     return encoder.encode(text);
 }
@@ -54,39 +65,6 @@ QByteArray joinLines(const QStringList &lines)
         bytes += "\r\n";
     }
     return bytes;
-}
-
-ReadResult readLines(const QString &path, Breaks breaks)
-{
-    ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error =
-            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2").arg(path, file.errorString());
-        return result;
-    }
-    result.lines = splitLines(file.readAll(), breaks);
-    result.ok = true;
-    return result;
-}
-
-std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
-            .arg(path, file.errorString());
-    // commit() misses a failure while the last buffered bytes are flushed (a full disk), and would
-    // then replace the old file with a cut one; flushing first catches it.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2")
-            .arg(path, file.errorString());
-    return std::nullopt;
-}
-
-std::optional<QString> writeLines(const QString &path, const QStringList &lines)
-{
-    return writeBytes(path, joinLines(lines));
 }
 
 } // namespace LineFile

@@ -1,13 +1,10 @@
-// Text files of the suite: Windows-1252 bytes split into lines, written back with CR LF.
+// Text files of the suite: Windows-1252 bytes split into lines and joined again with CR LF (the
+// files themselves are read by PlainFile and written by AtomicWriter).
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
-
-class QIODevice;
 
 namespace LineFile {
 
@@ -24,18 +21,5 @@ QStringList splitLines(const QByteArray &bytes, Breaks breaks);
 
 // Every line followed by CR LF, in Windows-1252.
 QByteArray joinLines(const QStringList &lines);
-
-struct ReadResult
-{
-    bool ok = false;
-    QStringList lines;
-    QString error; // German, names the path; set when !ok
-};
-ReadResult readLines(const QString &path, Breaks breaks);
-
-// Replaces the file whole through QSaveFile: on failure the old file stays as it was and the
-// German reason is returned.
-std::optional<QString> writeLines(const QString &path, const QStringList &lines);
-std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace LineFile

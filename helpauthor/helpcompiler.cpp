@@ -2,9 +2,10 @@
 // become CR LF, and project lines are copied as they stand.
 #include "helpauthor/helpcompiler.h"
 
+#include "common/atomicwriter.h"
+#include "common/codepage.h"
 #include "common/linefile.h"
-#include "helpauthor/fileerrors.h"
-#include "helpauthor/savefile.h"
+#include "common/plainfile.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -49,7 +50,7 @@ void appendAsLines(QByteArray &out, QByteArrayView bytes)
 
 QString topicOf(QByteArrayView previousLine)
 {
-    QString topic = LineFile::decode(previousLine.toByteArray());
+    QString topic = Windows1252::decode(previousLine);
     if (topic.startsWith(u'[') && topic.endsWith(u']') && topic.size() >= 2)
         topic = topic.mid(1, topic.size() - 2);
     return topic;
@@ -64,7 +65,7 @@ struct Loaded
 Loaded load(const QString &path)
 {
     Loaded loaded;
-    loaded.bytes = FileErrors::readWhole(path, &loaded.reason);
+    loaded.bytes = PlainFile::read(path, HelpProject::maxFileBytes, &loaded.reason);
     return loaded;
 }
 
@@ -84,7 +85,7 @@ QList<Source> sources(const QByteArray &project)
     QList<Source> result;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (lines.at(i - 1).startsWith('['))
-            result.append({i + 1, LineFile::decode(lines.at(i).toByteArray()), topicOf(lines.at(i - 1))});
+            result.append({i + 1, Windows1252::decode(lines.at(i)), topicOf(lines.at(i - 1))});
     }
     return result;
 }
@@ -104,6 +105,10 @@ QString message(const Result &result)
     case Status::TargetUnwritable:
         // The reason names the file already.
         return result.reason + u"\nDie Hilfedatei wurde nicht erstellt."_s;
+    case Status::TargetTooLarge:
+        return u"Die Hilfedatei \"%1\" würde größer als %2; so große Hilfedateien liest Tessavor nicht.\n"
+               "Die Hilfedatei wurde nicht erstellt; eine vorhandene Hilfedatei bleibt unverändert."_s.arg(
+                   QDir::toNativeSeparators(result.file), PlainFile::sizeText(HelpProject::maxFileBytes));
     case Status::TargetIsProject:
         return u"Die Hilfedatei \"%1\" wäre die Projektdatei selbst: an die Stelle der Namen der RTF - "
                "Dateien träte ihr Inhalt, und das Projekt ginge verloren.\nGeben sie als Pfad der "
@@ -111,6 +116,13 @@ QString message(const Result &result)
                    QDir::toNativeSeparators(result.file));
     }
     return {};
+}
+
+QString outOfMemoryMessage()
+{
+    return u"Für die Hilfedatei reicht der Arbeitsspeicher nicht aus.\nDie Hilfedatei wurde nicht erstellt; "
+           u"eine "
+           "vorhandene Hilfedatei bleibt unverändert."_s;
 }
 
 Result compileRich(const QByteArray &project, const QString &baseDir, QByteArray *out)
@@ -126,7 +138,7 @@ Result compileRich(const QByteArray &project, const QString &baseDir, QByteArray
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (!lines.at(i - 1).startsWith('['))
             continue;
-        const QString named = LineFile::decode(lines.at(i).toByteArray());
+        const QString named = Windows1252::decode(lines.at(i));
         Loaded loaded = load(named.isEmpty() ? QString() : base.filePath(named));
         if (!loaded.bytes) {
             result.status = Status::SourceUnreadable;
@@ -138,6 +150,11 @@ Result compileRich(const QByteArray &project, const QString &baseDir, QByteArray
         // Line ends may grow from a lone CR to CR LF, and a last line gains its terminator.
         total += loaded.bytes->size() + loaded.bytes->count('\r') + 2;
         contents[i] = std::move(*loaded.bytes);
+        // Checked as the files come in, so that many large RTF files are not all held at once.
+        if (total > HelpProject::maxFileBytes) {
+            result.status = Status::TargetTooLarge;
+            return result;
+        }
         ++result.sourceCount;
     }
 
@@ -180,12 +197,14 @@ Result compile(const QString &projectPath, HelpProject::Type type, const QString
         if (!rich.ok()) {
             Result failed = rich;
             failed.target = targetPath;
+            if (failed.status == Status::TargetTooLarge)
+                failed.file = targetPath;
             return failed;
         }
         result.sourceCount = rich.sourceCount;
     }
 
-    if (const std::optional<QString> error = SaveFile::writeBytes(targetPath, compiled)) {
+    if (const std::optional<QString> error = AtomicWriter::writeBytes(targetPath, compiled)) {
         result.status = Status::TargetUnwritable;
         result.file = targetPath;
         result.reason = *error;

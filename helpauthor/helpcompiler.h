@@ -23,7 +23,14 @@ struct Source
 // list entry that happens to begin with "[" makes the next line a file name.
 QList<Source> sources(const QByteArray &project);
 
-enum class Status { Written, ProjectUnreadable, SourceUnreadable, TargetUnwritable, TargetIsProject };
+enum class Status {
+    Written,
+    ProjectUnreadable,
+    SourceUnreadable,
+    TargetUnwritable,
+    TargetIsProject,
+    TargetTooLarge
+};
 
 struct Result
 {
@@ -40,10 +47,14 @@ struct Result
 
 // The German explanation of a failed result, for message boxes and standard error.
 QString message(const Result &result);
+// The German explanation when the memory for a build ran out.
+QString outOfMemoryMessage();
 
 // Builds the compiled bytes of an RTF project held in memory. Relative RTF paths are taken from
 // baseDir (the project's folder). Every RTF file is read before anything is assembled, so an
-// unreadable one fails the whole build; `out` is then left empty.
+// unreadable one fails the whole build; `out` is then left empty. Every file is read up to
+// HelpProject::maxFileBytes, and a help file that would grow past that size is not built
+// (TargetTooLarge).
 Result compileRich(const QByteArray &project, const QString &baseDir, QByteArray *out);
 
 // Compiles the project file at projectPath to targetPath. The target is replaced through a save

@@ -1,8 +1,8 @@
 // The help project file: its rewrites as line transformations, and the thin file layer around them.
 #include "helpauthor/helpproject.h"
 
-#include "helpauthor/fileerrors.h"
-#include "helpauthor/savefile.h"
+#include "common/atomicwriter.h"
+#include "common/plainfile.h"
 
 #include <QDir>
 
@@ -14,7 +14,7 @@ namespace {
 std::optional<QByteArray> readProject(const QString &path, QString *error)
 {
     QString reason;
-    std::optional<QByteArray> bytes = FileErrors::readWhole(path, &reason);
+    std::optional<QByteArray> bytes = PlainFile::read(path, maxFileBytes, &reason);
     if (!bytes)
         *error =
             u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(QDir::toNativeSeparators(path), reason);
@@ -116,13 +116,13 @@ QStringList deleteTopic(const QStringList &lines, const QString &selection)
 
 std::optional<QString> createProject(const QString &path, Type type, const QString &title)
 {
-    return SaveFile::writeLines(path, newProjectLines(type, title));
+    return AtomicWriter::writeLines(path, newProjectLines(type, title));
 }
 
 std::optional<QString> saveText(const QString &path, const QString &text)
 {
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
-    return SaveFile::writeLines(path, lines);
+    return AtomicWriter::writeLines(path, lines);
 }
 
 namespace {
@@ -132,7 +132,7 @@ template <typename Change> std::optional<QString> rewrite(const QString &path, C
     const std::optional<QStringList> lines = readLines(path, &error);
     if (!lines)
         return error;
-    return SaveFile::writeLines(path, change(*lines));
+    return AtomicWriter::writeLines(path, change(*lines));
 }
 } // namespace
 

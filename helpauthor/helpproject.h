@@ -13,6 +13,10 @@ namespace HelpProject {
 
 using Type = HelpFile::Kind; // PlainText is a TXT project, RichText an RTF project
 
+// Projects and the RTF files of topics are read up to the help files' size limit; a larger one is
+// refused with the limit named.
+inline constexpr qint64 maxFileBytes = HelpFile::maxFileBytes;
+
 // The open project, shared by the main window, the topic dialogs and the compiler.
 struct State
 {

@@ -136,6 +136,11 @@ struct ReadResult
 };
 
 ReadResult read(const QByteArray &bytes);
+// Help files, projects and the RTF files of topics are read up to this size (the authoring
+// program builds no larger help file); course help runs to a few hundred KB.
+inline constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+// Only a plain file of at most maxFileBytes can be opened (a named pipe, a device, a larger file
+// count as CannotOpen).
 ReadResult readFile(const QString &path);
 
 // A readable summary of a document for test comparisons.

@@ -3,6 +3,8 @@
 #include "helpfile/bytesource.h"
 #include "helpfile/helpfile.h"
 
+#include "common/plainfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -365,11 +367,11 @@ ReadResult read(const QByteArray &bytes)
 
 ReadResult readFile(const QString &path)
 {
-    // A named pipe would wait for a writer for ever and a device may never end: plain files only.
-    if (!QFileInfo(path).isFile())
-        return {};
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
+    // A named pipe would wait for a writer for ever and a device may never end: plain files only,
+    // and none larger than the authoring program builds.
+    QString reason;
+    std::unique_ptr<QFile> file = PlainFile::open(path, maxFileBytes, &reason);
+    if (!file)
         return {};
     return readSource(ByteSource::fromFile(std::move(file)));
 }

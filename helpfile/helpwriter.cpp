@@ -1,4 +1,4 @@
-// Composing help files and writing them whole.
+// Composing help files in the layout the viewer reads.
 #include "helpfile/helpwriter.h"
 
 #include "common/linefile.h"
@@ -25,16 +25,6 @@ QStringList composeLines(const Content &content)
 QByteArray composeBytes(const Content &content)
 {
     return LineFile::joinLines(composeLines(content));
-}
-
-std::optional<QString> writeFile(const QString &path, const Content &content)
-{
-    return LineFile::writeBytes(path, composeBytes(content));
-}
-
-std::optional<QString> writeLines(const QString &path, const QStringList &lines)
-{
-    return LineFile::writeLines(path, lines);
 }
 
 } // namespace HelpFile

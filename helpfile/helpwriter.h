@@ -1,4 +1,5 @@
-// Writing help files and new help projects in the layout the viewer reads, with CR LF line ends.
+// Composing help files and new help projects in the layout the viewer reads, with CR LF line ends
+// (written through AtomicWriter by their callers).
 #pragma once
 
 #include "helpfile/helpfile.h"
@@ -6,8 +7,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 namespace HelpFile {
 
@@ -32,11 +31,5 @@ struct Content
 QStringList composeLines(const Content &content);
 // The same lines as Windows-1252 bytes, each followed by CR LF.
 QByteArray composeBytes(const Content &content);
-
-// Writes the content whole through QSaveFile; on failure the old file stays and the German
-// reason comes back.
-std::optional<QString> writeFile(const QString &path, const Content &content);
-// Writes lines as they stand (each followed by CR LF), for callers that assemble them themselves.
-std::optional<QString> writeLines(const QString &path, const QStringList &lines);
 
 } // namespace HelpFile

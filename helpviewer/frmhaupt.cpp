@@ -206,8 +206,6 @@ bool frmHaupt::ThemaZeigen(const QString &topic)
         m_text->setPlainText(source.text);
         return true;
     case Viewer::TopicSource::Form::RtfFile:
-        // Another viewer of the directory may have deleted temp.tmp right after it was written.
-        return m_text->loadRtfFile(source.path) || showRtfFromMemory(source.bytes);
     case Viewer::TopicSource::Form::RtfBytes:
         return showRtfFromMemory(source.bytes);
     }

@@ -57,7 +57,7 @@ private:
     void buildMenus();
     // A topic chosen from a list after start-up: a failure warns and returns to that list.
     void showChosenTopic(const QString &topic, Page cameFrom);
-    // A rich topic read from the bytes of the help file when temp.tmp cannot serve.
+    // A rich topic read from the bytes of the help file (temp.tmp may hold another viewer's topic).
     bool showRtfFromMemory(const QByteArray &bytes);
 
     QString m_programDir;

@@ -41,7 +41,8 @@ StartOutcome start(const QString &programDir, const QString &argument, Pages &pa
         return StartOutcome::OwnHelpMissing;
     ownHelp.close();
 
-    const std::optional<Request> request = parseArgument(argument);
+    const std::optional<Request> request =
+        parseArgument(argument, [](const QString &path) { return QFileInfo(path).isFile(); });
     if (!request)
         return StartOutcome::NoHelpFile;
 

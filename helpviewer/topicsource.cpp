@@ -1,7 +1,10 @@
 // Finding a topic's body and handing it to the text area.
 #include "helpviewer/topicsource.h"
 
+#include "common/atomicwriter.h"
 #include "common/linefile.h"
+#include "common/plainfile.h"
+#include "common/programfolder.h"
 
 #include <QFile>
 
@@ -9,7 +12,8 @@ namespace Viewer {
 
 QString tempFilePath(const QString &programDir)
 {
-    return programDir + QLatin1Char('/') + tempFileName;
+    const QString folder = ProgramFolder::temporaryFolder(programDir);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + tempFileName;
 }
 
 TopicSource topicSource(const HelpFile::Document &document, const QString &topic, const QString &programDir)
@@ -22,15 +26,19 @@ TopicSource topicSource(const HelpFile::Document &document, const QString &topic
     }
     source.bytes = LineFile::joinLines(document.richLines(topic));
     source.path = tempFilePath(programDir);
-    // A program directory the user may not write to must not make every rich topic unshowable.
-    const bool written = !LineFile::writeBytes(source.path, source.bytes).has_value();
+    // A folder the user may not write to, or a link planted in temp.tmp's place (the writer refuses
+    // it), must not make every rich topic unshowable.
+    const bool written = !source.path.isEmpty() && !AtomicWriter::writeBytes(source.path, source.bytes);
     source.form = written ? TopicSource::Form::RtfFile : TopicSource::Form::RtfBytes;
     return source;
 }
 
 void removeTempFile(const QString &programDir)
 {
-    QFile::remove(tempFilePath(programDir));
+    // Only a plain file: a link of that name is left alone, and so is whatever it points to.
+    const QString path = tempFilePath(programDir);
+    if (!path.isEmpty() && PlainFile::kindOf(path) == PlainFile::Kind::Regular)
+        QFile::remove(path);
 }
 
 bool indexAccepts(const QStringList &index, const QString &typed)

@@ -1,5 +1,5 @@
-// What a topic page shows: the plain text of a plain help, or the RTF document of a rich help
-// written to temp.tmp in the program directory for the text area to load.
+// What a topic page shows: the plain text of a plain help, or the RTF document of a rich help, which
+// is also written to temp.tmp in the program directory (or the user's private temporary folder).
 #pragma once
 
 #include "helpfile/helpfile.h"
@@ -9,7 +9,9 @@
 
 namespace Viewer {
 
-// The file every viewer of the program directory shares for the rich-text topic it shows.
+// The file every viewer of the program directory writes the rich-text topic it shows to. It lies in
+// the program directory when only this user can write there, else in the user's private temporary
+// folder, so no other user can plant a link in its place; empty when neither can be had.
 inline constexpr QLatin1StringView tempFileName{"temp.tmp"};
 QString tempFilePath(const QString &programDir);
 
@@ -17,13 +19,15 @@ struct TopicSource
 {
     enum class Form {
         PlainText, // show `text`
-        RtfFile,   // load `path` as an RTF document
-        RtfBytes,  // temp.tmp could not be written: load `bytes` as an RTF document directly
+        RtfFile,   // `bytes` were written to temp.tmp at `path`
+        RtfBytes,  // temp.tmp could not be written
     };
     Form form = Form::PlainText;
     QString text;
     QString path;
-    QByteArray bytes; // the RTF body lines, each followed by CR LF (also for RtfFile)
+    // The RTF body lines, each followed by CR LF. A rich topic is shown from these bytes, never
+    // read back from temp.tmp: another viewer of the same folder may have put its own topic there.
+    QByteArray bytes;
 };
 
 // Finds the topic's body. For a rich help the body lines are written to temp.tmp (replacing it

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace Viewer {
@@ -26,6 +27,10 @@ QString joinArguments(const QStringList &arguments);
 // everything from the second character after it, untrimmed (the character right after the comma
 // is skipped whatever it is). Without a comma the whole argument, trimmed, is the path and the
 // topic is "Inhalt". No value when the argument or the path is empty.
-std::optional<Request> parseArgument(const QString &argument);
+// With `isFile`, a help file path whose folder holds a comma is found too: when the text before the
+// first comma names no file, the first longer text ending before a later comma that names a file is
+// the path, and the topic follows that comma the same way.
+std::optional<Request> parseArgument(const QString &argument,
+                                     const std::function<bool(const QString &)> &isFile = {});
 
 } // namespace Viewer

@@ -1,7 +1,9 @@
 // The rich-text display control: file loading and saving on top of QTextEdit and the RTF reader.
 #include "richtext/richtextbox.h"
 
+#include "common/atomicwriter.h"
 #include "common/linefile.h"
+#include "common/plainfile.h"
 #include "richtext/picturenote.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtftablefit.h"
@@ -28,12 +30,14 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextBrowser(parent)
 
 bool RichTextBox::loadRtfFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Plain files only, and of bounded size: a named pipe would block, a device never end.
+    QString reason;
+    const std::optional<QByteArray> bytes = PlainFile::read(path, maxFileBytes, &reason);
+    if (!bytes) {
         clear();
         return false;
     }
-    return loadRtf(file.readAll());
+    return loadRtf(*bytes);
 }
 
 bool RichTextBox::loadRtf(const QByteArray &bytes)
@@ -60,14 +64,15 @@ void RichTextBox::fitTables()
 
 bool RichTextBox::loadPlainFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    const std::optional<QByteArray> bytes = PlainFile::read(path, maxFileBytes, &reason);
+    if (!bytes) {
         clear();
         return false;
     }
     // CR LF, a lone CR and a lone LF each end a line; the control shows the lines, so a final
     // line break adds no empty line at the end.
-    const QStringList lines = LineFile::splitLines(file.readAll(), LineFile::Breaks::AnyBreak);
+    const QStringList lines = LineFile::splitLines(*bytes, LineFile::Breaks::AnyBreak);
     setPlainText(lines.join(QLatin1Char('\n')));
     return true;
 }
@@ -78,7 +83,7 @@ bool RichTextBox::savePlainFile(const QString &path)
     // was (a last line without a break gains one); an empty control writes an empty file.
     const QString text = plainText();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    return !LineFile::writeLines(path, lines).has_value();
+    return !AtomicWriter::writeLines(path, lines).has_value();
 }
 
 namespace {

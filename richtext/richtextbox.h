@@ -13,6 +13,9 @@ class RichTextBox : public QTextBrowser
 public:
     explicit RichTextBox(QWidget *parent = nullptr);
 
+    // Files are read up to this size, and only plain files (a named pipe or a device is unreadable).
+    static constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+
     // False when the file cannot be read or holds no RTF document; the content is then empty.
     bool loadRtfFile(const QString &path);
     // The same for the bytes of an RTF document.
@@ -20,7 +23,7 @@ public:
     // Windows-1252 text; CR LF, a lone CR and a lone LF each end a line. False if unreadable
     // (the content is then empty).
     bool loadPlainFile(const QString &path);
-    // Writes each line of the text as Windows-1252 followed by CR LF, through QSaveFile; false on
+    // Writes each line of the text as Windows-1252 followed by CR LF, through AtomicWriter; false on
     // failure, and the old file stays as it was.
     bool savePlainFile(const QString &path);
 

@@ -1,6 +1,7 @@
 // Quorant, the help authoring program: start-up checks, then the main window.
 #include "common/commandline.h"
 #include "common/ui/germantexts.h"
+#include "common/ui/helplaunch.h"
 #include "common/version.h"
 #include "helpauthor/ui/frmhaupt.h"
 #include "helpauthor/ui/startup.h"
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
         return *exitCode;
     GermanTexts::install();
-    if (!Quorant::startUpChecksPass())
+    if (!HelpLaunch::programDirReadable() || !Quorant::startUpChecksPass())
         return 1;
     Quorant::frmHaupt window;
     window.show();

@@ -1,5 +1,6 @@
 // quorantc: compiles a help project without a window, for build systems.
 #include "common/commandline.h"
+#include "common/plainfile.h"
 #include "common/version.h"
 #include "helpauthor/helpcompiler.h"
 #include "helpauthor/helpproject.h"
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -40,17 +42,8 @@ QString defaultTarget(const QString &projectPath)
     return folder + base + u".vry"_s;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int run(const QStringList &arguments)
 {
-    QCoreApplication app(argc, argv);
-    CommandLine::Parsed parsed = CommandLine::parse(app.arguments(), 1, 2);
-    if (parsed.request == CommandLine::Request::Run && parsed.positional.contains(QString()))
-        parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
-    if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
-        return *exitCode;
-    const QStringList arguments = parsed.positional;
 
     const QString project = arguments.at(0);
     const QString target = arguments.size() == 2 ? arguments.at(1) : defaultTarget(project);
@@ -87,4 +80,31 @@ int main(int argc, char *argv[])
                               .arg(result.sourceCount)
                               .arg(result.bytes));
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    CommandLine::Parsed parsed = CommandLine::parse(app.arguments(), 1, 2);
+    if (parsed.request == CommandLine::Request::Run && parsed.positional.contains(QString()))
+        parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
+    if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
+        return *exitCode;
+    // A name whose bytes are no UTF-8 would arrive with U+FFFD in their place and name nothing.
+    for (int i = 1; i < argc; ++i) {
+        if (!PlainFile::nameIsReadable(QByteArray(argv[i]))) {
+            print(stderr, u"quorantc: Die Datei kann nicht verwendet werden: "_s +
+                              PlainFile::unreadableNameReason(QByteArray(argv[i])) + u"."_s);
+            return 1;
+        }
+    }
+    try {
+        return run(parsed.positional);
+    } catch (const std::bad_alloc &) {
+        // Every file is read within its limit, but the machine may still have too little memory.
+        print(stderr, u"quorantc: "_s + HelpCompiler::outOfMemoryMessage());
+        return 1;
+    }
 }

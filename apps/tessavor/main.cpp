@@ -1,6 +1,7 @@
 // Tessavor, the help viewer: shows one topic of a help file named on its command line.
 #include "common/commandline.h"
 #include "common/ui/germantexts.h"
+#include "common/ui/helplaunch.h"
 #include "common/version.h"
 #include "helpviewer/viewerstart.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
     // The topic's context menu ("Kopieren", "Alles auswählen") speaks German like the program.
     GermanTexts::install();
+    if (!HelpLaunch::programDirReadable())
+        return 1;
     Viewer::Started started = Viewer::startViewer(arguments);
     if (!started.window)
         return 1;

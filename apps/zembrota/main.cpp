@@ -39,6 +39,8 @@ int main(int argc, char *argv[])
     // on the way to the main window.
     QApplication::setQuitOnLastWindowClosed(false);
     DictionaryProgram::useGermanStandardTexts();
+    if (!HelpLaunch::programDirReadable())
+        return 1;
     DictionaryProgram program(HelpLaunch::programDir());
     program.start();
     // The program and every window it owns go before the application object.

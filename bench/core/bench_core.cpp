@@ -4,6 +4,7 @@
 //   bench_core --load-once <dir>  load <dir>/latein.lst once and print the CPU and wall time
 #include "bench/core/wordlistgenerator.h"
 
+#include "common/atomicwriter.h"
 #include "common/linefile.h"
 #include "dictionary/core/fulltextsearch.h"
 #include "dictionary/core/lookup.h"
@@ -39,7 +40,7 @@ const WordList &maximalList()
 
 bool writeList(const QString &dir)
 {
-    return !LineFile::writeBytes(dir + u"/latein.lst"_s, maximalBytes()).has_value();
+    return !AtomicWriter::writeBytes(dir + u"/latein.lst"_s, maximalBytes()).has_value();
 }
 
 long maxRssKiB()

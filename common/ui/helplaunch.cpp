@@ -1,6 +1,7 @@
 // The help launch: the viewer started detached from the program directory.
 #include "common/ui/helplaunch.h"
 
+#include "common/programfolder.h"
 #include "common/ui/busycursor.h"
 #include "common/ui/messagebox.h"
 
@@ -24,7 +25,23 @@ Starter starter = startDetached;
 
 QString programDir()
 {
-    return overrideDir.isEmpty() ? QCoreApplication::applicationDirPath() : overrideDir;
+    if (!overrideDir.isEmpty())
+        return overrideDir;
+    // Qt's own lookup gives an empty folder when the folder's name is no UTF-8.
+    const QString dir = ProgramFolder::fromProcess();
+    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
+}
+
+bool programDirReadable()
+{
+    bool unreadable = false;
+    if (!overrideDir.isEmpty())
+        return true;
+    ProgramFolder::fromProcess(&unreadable);
+    if (unreadable)
+        MessageBox::critical(nullptr, QStringLiteral("Programmordner nicht lesbar!"),
+                             ProgramFolder::unreadableMessage(ProgramFolder::processFolderName()));
+    return !unreadable;
 }
 
 void setProgramDir(const QString &dir)

@@ -12,6 +12,9 @@ namespace HelpLaunch {
 
 // The program directory: where the three programs and their companion files live.
 QString programDir();
+// False, after an error box that says why, when the program folder's name is no UTF-8: no file
+// beside the program can then be reached, and the program ends instead of calling them missing.
+bool programDirReadable();
 // Tests point the programs at a directory of their own.
 void setProgramDir(const QString &dir);
 

@@ -1,11 +1,13 @@
 // Reading and writing zembrota.ini.
 #include "dictionary/appearance/farbeinstellung.h"
 
+#include "common/atomicwriter.h"
 #include "common/linefile.h"
+#include "common/plainfile.h"
 #include "common/zahlwert.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QStringList>
@@ -94,10 +96,19 @@ bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung)
 
 bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only the start of a plain file: a named pipe would hold the start-up for ever, a device or a
+    // huge line would be read without end. Six lines never need more.
+    bool more = false;
+    QString reason;
+    std::optional<QByteArray> bytes = PlainFile::readStart(path, maxFileBytes, &more, &reason);
+    if (!bytes)
         return false;
-    return EinstellungenLesen(file, einstellung);
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    if (!EinstellungenLesen(buffer, einstellung))
+        return false;
+    // The sixth line ran into the bound: it goes on beyond what was read.
+    return !(more && buffer.atEnd() && !bytes->endsWith('\r'));
 }
 
 QStringList EinstellungenZeilen(const QString &modus, const QString &wechselart, const QString &intervalText,
@@ -113,7 +124,8 @@ std::optional<QString> EinstellungenSchreiben(const QString &path, const QString
                                               const QString &wechselart, const QString &intervalText, int rot,
                                               int gelb, int blau)
 {
-    return LineFile::writeLines(path, EinstellungenZeilen(modus, wechselart, intervalText, rot, gelb, blau));
+    return AtomicWriter::writeLines(path,
+                                    EinstellungenZeilen(modus, wechselart, intervalText, rot, gelb, blau));
 }
 
 } // namespace Einstellungen

@@ -56,7 +56,12 @@ Einstellungsort einstellungsOrt(const QString &programDir, const QString &userCo
 // -32768..65535. Returns false on the first missing line, read error or value out of range.
 bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung);
 
-// Opens the file and reads it as above; a missing or unreadable file is a failure.
+// The settings file is read up to this size; six lines written by the dialog take a few dozen bytes.
+inline constexpr qint64 maxFileBytes = 8 * 1024;
+
+// Reads the file as above, but only if it is a plain file (a link to one is followed), and only its
+// first maxFileBytes bytes: a named pipe, a device or a sixth line that has not ended within them
+// is a failure at once, as is a missing or unreadable file.
 bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung);
 
 // The six lines as written: both codes verbatim, the interval text as typed, the components as
@@ -64,8 +69,8 @@ bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung);
 QStringList EinstellungenZeilen(const QString &modus, const QString &wechselart, const QString &intervalText,
                                 int rot, int gelb, int blau);
 
-// Replaces the file whole (QSaveFile): on failure the old file stays as it was and the German
-// reason comes back.
+// Replaces the file whole (AtomicWriter): on failure the old file stays as it was and the German
+// reason comes back. A link, a named pipe or a device in the file's place is refused.
 std::optional<QString> EinstellungenSchreiben(const QString &path, const QString &modus,
                                               const QString &wechselart, const QString &intervalText, int rot,
                                               int gelb, int blau);

@@ -3,12 +3,12 @@
 #include "helpauthor/ui/frmhaupt.h"
 
 #include "common/linefile.h"
+#include "common/plainfile.h"
 #include "common/ui/busycursor.h"
 #include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/inputbox.h"
 #include "common/ui/messagebox.h"
-#include "helpauthor/fileerrors.h"
 #include "helpauthor/helpcompiler.h"
 #include "helpauthor/ui/frminfo.h"
 #include "helpauthor/ui/frmrtfotxt.h"
@@ -127,7 +127,8 @@ bool frmHaupt::loadProjectText()
     // The file as plain text, each line break of any kind a line, as the text area loads it; read
     // here first so that a failure keeps what the window shows.
     QString reason;
-    const std::optional<QByteArray> bytes = FileErrors::readWhole(m_project.path, &reason);
+    const std::optional<QByteArray> bytes =
+        PlainFile::read(m_project.path, HelpProject::maxFileBytes, &reason);
     if (!bytes) {
         warn(u"Datei nicht lesbar!"_s, u"Die Datei \"%1\" kann nicht gelesen werden: %2."_s.arg(
                                            QDir::toNativeSeparators(m_project.path), reason));
@@ -274,8 +275,14 @@ void frmHaupt::cmdHilfedateierstellen_Click()
     BusyCursor busy;
     if (!saveProjectText(u"Keine Hilfedatei erstellt!"_s))
         return;
-    const HelpCompiler::Result result =
-        HelpCompiler::compile(m_project.path, m_project.type, m_txtNameHilfedatei->text());
+    HelpCompiler::Result result;
+    try {
+        result = HelpCompiler::compile(m_project.path, m_project.type, m_txtNameHilfedatei->text());
+    } catch (const std::bad_alloc &) {
+        // The files are read within their limit, but the machine may still have too little memory.
+        warn(u"Keine Hilfedatei erstellt!"_s, HelpCompiler::outOfMemoryMessage());
+        return;
+    }
     switch (result.status) {
     case HelpCompiler::Status::Written:
         return;
@@ -284,6 +291,7 @@ void frmHaupt::cmdHilfedateierstellen_Click()
         return;
     case HelpCompiler::Status::ProjectUnreadable:
     case HelpCompiler::Status::TargetUnwritable:
+    case HelpCompiler::Status::TargetTooLarge:
         warn(u"Keine Hilfedatei erstellt!"_s, HelpCompiler::message(result));
         return;
     case HelpCompiler::Status::TargetIsProject:

@@ -1,4 +1,5 @@
 // The help file writer: the exact bytes it produces and that the reader takes them back.
+#include "common/atomicwriter.h"
 #include "helpfile/helpfile.h"
 #include "helpfile/helpwriter.h"
 #include "tests/testsupport/testsupport.h"
@@ -78,7 +79,7 @@ void TestHelpWriter::writtenFileReadsBack()
     content.topicList = {u"Zweites"_s, u" Erstes "_s};
     content.topics = {{u"Erstes"_s, {u"eins"_s, u"€ 5"_s}}, {u"Zweites"_s, {u"zwei"_s}}};
     const QString path = dir.file(u"neu.vry"_s);
-    QCOMPARE(HelpFile::writeFile(path, content), std::nullopt);
+    QCOMPARE(AtomicWriter::writeBytes(path, HelpFile::composeBytes(content)), std::nullopt);
 
     const auto result = HelpFile::readFile(path);
     QVERIFY(result.ok());
@@ -94,7 +95,7 @@ void TestHelpWriter::failedWriteReportsPath()
 {
     TestSupport::ProgramDir dir;
     const QString path = dir.file(u"fehlt/neu.vry"_s);
-    const auto error = HelpFile::writeFile(path, HelpFile::Content{});
+    const auto error = AtomicWriter::writeBytes(path, HelpFile::composeBytes(HelpFile::Content{}));
     QVERIFY(error.has_value());
     QVERIFY(error->contains(path));
     QVERIFY(!QFile::exists(path));

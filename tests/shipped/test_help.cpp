@@ -2,6 +2,7 @@
 // topic read back the way the viewer reads it.
 #include "tests/shipped/test_help.h"
 
+#include "common/atomicwriter.h"
 #include "common/linefile.h"
 #include "helpfile/helpfile.h"
 #include "richtext/richtextbox.h"
@@ -185,7 +186,7 @@ void HelpFilesTest::richTopicLoads()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(u"temp.tmp"_s);
-    QVERIFY(!LineFile::writeBytes(path, bytes));
+    QVERIFY(!AtomicWriter::writeBytes(path, bytes));
     RichTextBox box;
     QVERIFY(box.loadRtfFile(path));
     QCOMPARE(box.toPlainText(), text);
