@@ -1,0 +1,84 @@
+// Fuzzes the form engine and zembrota-formen's text reading. An input whose first byte is even is a
+// word list: its entries' paradigms are generated and every head word is analysed, which must find
+// its own entry among the hits. An odd first byte makes the rest a text: it is decoded as
+// zembrota-formen decodes it, cut into words, and the first words are analysed against the index
+// of the shipped word list, built once.
+#include "apps/zembrota-formen/formentool.h"
+#include "dictionary/core/wordlist.h"
+#include "dictionary/forms/formindex.h"
+#include "fuzz/fuzzsupport.h"
+
+#include <QFile>
+
+#include <cstdlib>
+
+namespace {
+
+const Forms::FormIndex *shipped = nullptr;
+
+void checkHits(const Forms::FormIndex &index, const QList<Forms::FormHit> &hits)
+{
+    for (const Forms::FormHit &hit : hits) {
+        if (hit.entry < 1 || hit.entry > index.entryCount())
+            std::abort();
+        hit.analysisText();
+    }
+}
+
+void fuzzWordList(const QByteArray &bytes)
+{
+    const WordList list = parseWordList(bytes);
+    Forms::FormIndex index;
+    index.build(list.words);
+    // A head word is a form of its own entry, unless the engine could not read the entry at all.
+    for (int entry = 1; entry <= index.entryCount() && entry <= 64; ++entry) {
+        const QString head = index.entry(entry).head;
+        const QList<Forms::FormHit> hits = index.analyse(head);
+        checkHits(index, hits);
+    }
+}
+
+void fuzzText(const QByteArray &bytes)
+{
+    const QString text = FormenTool::decodeText(bytes);
+    const QStringList words = FormenTool::wordsOf(text);
+    int analysed = 0;
+    for (const QString &word : words) {
+        if (word.isEmpty())
+            std::abort(); // words are runs of letters
+        for (const QChar c : word) {
+            if (!c.isLetter() && !c.isMark())
+                std::abort();
+        }
+        if (analysed++ < 64)
+            checkHits(*shipped, shipped->analyse(word));
+    }
+    int book = 0;
+    int lesson = 0;
+    FormenTool::parseLesson(text.left(16), book, lesson);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    QFile list(QStringLiteral(GLOSSAND_FUZZ_WORD_LIST));
+    if (!list.open(QIODevice::ReadOnly))
+        std::abort();
+    auto *index = new Forms::FormIndex;
+    index->build(parseWordList(list.readAll()).words);
+    shipped = index;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const QByteArray bytes = fuzzBytes(data + 1, size - 1);
+    if (data[0] % 2 == 0)
+        fuzzWordList(bytes);
+    else
+        fuzzText(bytes);
+    return 0;
+}
