@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace Zembrota;
 
 namespace {
 
