@@ -98,7 +98,8 @@ Grid makeGrid(Table &table)
                     cell.content->replay(*last);
                     continue;
                 }
-                cell.column = std::min(cell.column, grid.columns() - 1);
+                // A table whose rows define no cells at all has no edges: its cells start at 0.
+                cell.column = std::clamp(cell.column, 0, grid.columns() - 1);
             }
             const CellDefinition *def = cell.definition;
             if (def && def->merge && lastPlaced >= 0) {
