@@ -91,6 +91,9 @@ void emitTable(Emitter &out, const Table &forms, bool withGenders = true);
 bool generatePronoun(Emitter &out, std::string_view head, std::string_view firstAddition,
                      WordClass &wordClass);
 
+// The parts of a text between commas, each without the blanks around it.
+std::vector<std::string> commaParts(std::string_view text);
+
 // Verbs: true when the additions are a verb's principal parts.
 bool generateVerb(Emitter &out, std::string_view head, const std::vector<std::string> &additions);
 // A verb told by its infinitive alone (-are, -ire, -ari): false for any other head.

@@ -319,6 +319,14 @@ void comparison(Emitter &out, std::string_view head, std::string_view stem, bool
     out.add(superlative + "e", Analysis::adverb(Superlative));
 }
 
+bool hasLine(const std::vector<std::string> &additions, std::string_view start)
+{
+    return std::any_of(additions.begin(), additions.end(),
+                       [&](const std::string &a) { return startsWith(a, start); });
+}
+
+} // namespace
+
 std::vector<std::string> commaParts(std::string_view text)
 {
     std::vector<std::string> parts;
@@ -337,14 +345,6 @@ std::vector<std::string> commaParts(std::string_view text)
     }
     return parts;
 }
-
-bool hasLine(const std::vector<std::string> &additions, std::string_view start)
-{
-    return std::any_of(additions.begin(), additions.end(),
-                       [&](const std::string &a) { return startsWith(a, start); });
-}
-
-} // namespace
 
 bool generateAdjective(Emitter &out, std::string_view head, const std::vector<std::string> &additions)
 {

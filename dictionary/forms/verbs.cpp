@@ -351,25 +351,6 @@ void inquit(Verb &v)
     v.finite("inquit", 2, Perf, Ind, Akt);
 }
 
-std::vector<std::string> splitParts(std::string_view text)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos)
-            comma = text.size();
-        std::string_view part = text.substr(start, comma - start);
-        while (!part.empty() && part.front() == ' ')
-            part.remove_prefix(1);
-        while (!part.empty() && part.back() == ' ')
-            part.remove_suffix(1);
-        parts.emplace_back(part);
-        start = comma + 1;
-    }
-    return parts;
-}
-
 bool isLatinWord(std::string_view word)
 {
     if (word.empty())
@@ -410,7 +391,7 @@ bool generateVerb(Emitter &out, std::string_view head, const std::vector<std::st
 {
     Verb v(out);
     const std::vector<std::string> parts =
-        additions.empty() ? std::vector<std::string>{} : splitParts(additions[0]);
+        additions.empty() ? std::vector<std::string>{} : commaParts(additions[0]);
     const std::string first = parts.empty() ? std::string() : parts[0];
 
     if (head == "inquit" && first == "inquam") {

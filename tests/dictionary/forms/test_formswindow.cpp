@@ -21,22 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Windows
+struct Windows : WindowTest::MainWindows
 {
-    WordList wordList = WindowTest::loadTestList();
-    TestSupport::ProgramDir settingsDir;
-    Zembrota::Appearance appearance{settingsDir.path()};
-    frmAnzeige status;
-    frmHaupt main{wordList.words, wordList.lessons, &status, appearance, WindowTest::wordListDir()};
-
-    Windows()
-    {
-        main.show();
-        main.activateWindow();
-        if (!QTest::qWaitForWindowActive(&main))
-            qWarning("main window not active");
-        main.forms()->waitForIndex();
-    }
+    Windows() : WindowTest::MainWindows(false) { main.forms()->waitForIndex(); }
     template <typename T = QWidget> T *in(const QString &name) const { return main.findChild<T *>(name); }
     void lookUp(const QString &word)
     {

@@ -31,23 +31,8 @@ using WindowTest::items;
 namespace {
 
 // The main window on the test word list, shown and active, with its status window.
-struct Windows
+struct Windows : WindowTest::MainWindows
 {
-    WordList wordList = WindowTest::loadTestList();
-    TestSupport::ProgramDir settingsDir;
-    Zembrota::Appearance appearance{settingsDir.path()};
-    frmAnzeige status;
-    frmHaupt main{wordList.words, wordList.lessons, &status, appearance, WindowTest::wordListDir()};
-
-    Windows()
-    {
-        status.show();
-        main.show();
-        main.activateWindow();
-        if (!QTest::qWaitForWindowActive(&main))
-            qWarning("main window not active");
-    }
-
     template <typename T = QWidget> T *in(const QString &name) const
     {
         T *control = main.findChild<T *>(name);

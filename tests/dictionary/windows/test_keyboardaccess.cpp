@@ -20,23 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Windows
-{
-    WordList wordList = WindowTest::loadTestList();
-    TestSupport::ProgramDir settingsDir;
-    Zembrota::Appearance appearance{settingsDir.path()};
-    frmAnzeige status;
-    frmHaupt main{wordList.words, wordList.lessons, &status, appearance, WindowTest::wordListDir()};
-
-    Windows()
-    {
-        status.show();
-        main.show();
-        main.activateWindow();
-        if (!QTest::qWaitForWindowActive(&main))
-            qWarning("main window not active");
-    }
-};
+using Windows = WindowTest::MainWindows;
 
 QString accessibleName(QWidget *widget)
 {

@@ -15,6 +15,16 @@ using namespace Qt::StringLiterals;
 
 namespace WindowTest {
 
+MainWindows::MainWindows(bool showStatus)
+{
+    if (showStatus)
+        status.show();
+    main.show();
+    main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&main))
+        qWarning("main window not active");
+}
+
 QString wordListDir()
 {
     return TestSupport::dataPath(u"windows"_s);

@@ -2,7 +2,10 @@
 // user does, and a recorded help viewer.
 #pragma once
 
+#include "dictionary/appearance/appearance.h"
 #include "dictionary/core/wordlist.h"
+#include "dictionary/windows/frmanzeige.h"
+#include "dictionary/windows/frmhaupt.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QStringList>
@@ -17,6 +20,19 @@ namespace WindowTest {
 // The program directory with the test word list (tests/data/windows/latein.lst).
 QString wordListDir();
 WordList loadTestList();
+
+// The main window on the test word list, shown and active, with its status window (shown when
+// showStatus is set) and an appearance whose settings live in a folder of their own.
+struct MainWindows
+{
+    WordList wordList = loadTestList();
+    TestSupport::ProgramDir settingsDir;
+    Zembrota::Appearance appearance{settingsDir.path()};
+    Zembrota::frmAnzeige status;
+    Zembrota::frmHaupt main{wordList.words, wordList.lessons, &status, appearance, wordListDir()};
+
+    explicit MainWindows(bool showStatus = true);
+};
 
 // Opens the list and clicks the item at this position.
 void choose(Zembrota::DropDownList *list, int index);
