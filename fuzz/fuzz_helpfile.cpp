@@ -52,7 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
     searchBoth(document, QString());
-    if (!document.richLines(QStringLiteral("\x01 fehlt \x02")).isEmpty())
+    // A topic the input cannot name has no body (the input may name the probe itself).
+    static constexpr char absent[] = "\x01 fehlt \x02";
+    const bool named =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).contains(absent);
+    if (!named && !document.richLines(QString::fromLatin1(absent)).isEmpty())
         std::abort();
     HelpFile::dump(document);
     return 0;
