@@ -245,7 +245,9 @@ std::unique_ptr<QFile> open(const QString &path, qint64 maxBytes, QString *reaso
     }
     Descriptor file;
     file.fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
         *reason = readReason(errno);
         return nullptr;

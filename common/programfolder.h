@@ -24,8 +24,9 @@ QString unreadableMessage(const QByteArray &folderName);
 bool isPrivate(const QString &folder);
 
 // Where temporary files of a program started from `programDir` go: the program folder itself when
-// it is private and writable and not the folder the programs were installed to, otherwise a private per-user folder ("glossand" in the user's
-// runtime folder, created with mode 0700). Empty when no private folder can be had.
+// it is private and writable and not the folder the programs were installed to, otherwise a private per-user
+// folder ("glossand" in the user's runtime folder, created with mode 0700). Empty when no private folder can
+// be had.
 QString temporaryFolder(const QString &programDir);
 
 } // namespace ProgramFolder
