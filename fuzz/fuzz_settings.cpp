@@ -1,6 +1,6 @@
 // Fuzzes the zembrota.ini reader: any bytes either load into a record within the documented ranges
 // or fail, and a loaded record written out again reads back the same numbers.
-#include "dictionary/appearance/farbeinstellung.h"
+#include "dictionary/appearance/settings.h"
 #include "fuzz/fuzzsupport.h"
 
 #include "common/linefile.h"
@@ -27,10 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     Farbeinstellung record;
-    if (!Einstellungen::EinstellungenLesen(buffer, record))
+    if (!Settings::readSettings(buffer, record))
         return 0;
 
-    using namespace Einstellungen;
+    using namespace Settings;
     if (!inRange(record.rot, componentMin, componentMax) ||
         !inRange(record.gelb, componentMin, componentMax) ||
         !inRange(record.blau, componentMin, componentMax) ||
@@ -42,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // What the colours dialog would write from this record reads back to the same numbers.
     const QStringList lines =
-        EinstellungenZeilen(record.modus, record.wechselart, QString::number(record.wechselzeit), record.rot,
-                            record.gelb, record.blau);
+        settingsLines(record.modus, record.wechselart, QString::number(record.wechselzeit), record.rot,
+                      record.gelb, record.blau);
     QByteArray written = LineFile::joinLines(lines);
     QBuffer again(&written);
     again.open(QIODevice::ReadOnly);
     Farbeinstellung reread;
-    if (!EinstellungenLesen(again, reread) || reread.rot != record.rot || reread.gelb != record.gelb ||
+    if (!readSettings(again, reread) || reread.rot != record.rot || reread.gelb != record.gelb ||
         reread.blau != record.blau || reread.wechselzeit != record.wechselzeit)
         std::abort();
     return 0;

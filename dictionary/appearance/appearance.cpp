@@ -3,10 +3,10 @@
 
 #include "common/ui/busycursor.h"
 #include "common/ui/helplaunch.h"
-#include "dictionary/appearance/farbeinstellung.h"
 #include "dictionary/appearance/frmfarben.h"
 #include "dictionary/appearance/frminfo.h"
 #include "dictionary/appearance/frmtrivenna.h"
+#include "dictionary/appearance/settings.h"
 
 #include <QStandardPaths>
 #include <QWidget>
@@ -30,14 +30,13 @@ Appearance::Appearance(const QString &programDir, QObject *parent) : QObject(par
 
 Appearance::~Appearance()
 {
-    delete m_trivenna.data();
+    delete m_advertWindow.data();
 }
 
-Einstellungen::Einstellungsort Appearance::settingsPath() const
+Settings::SettingsLocation Appearance::settingsPath() const
 {
-    return Einstellungen::einstellungsOrt(
-        m_programDir.isEmpty() ? HelpLaunch::programDir() : m_programDir,
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return Settings::settingsLocation(m_programDir.isEmpty() ? HelpLaunch::programDir() : m_programDir,
+                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 void Appearance::startUp()
@@ -45,33 +44,33 @@ void Appearance::startUp()
     if (m_startedUp)
         return;
     m_startedUp = true;
-    const bool geladen = Einstellungen::EinstellungenLaden(settingsPath().lesen, m_scheme.einstellung());
-    m_scheme.EinstellungenAnwenden(geladen);
+    const bool loaded = Settings::EinstellungenLaden(settingsPath().readPath, m_scheme.settings());
+    m_scheme.EinstellungenAnwenden(loaded);
 }
 
 frmFarben *Appearance::coloursDialog()
 {
-    if (!m_farben) {
+    if (!m_coloursDialog) {
         // Filled from the settings record as it stands now: after start-up, the loaded settings.
-        m_farben = std::make_unique<frmFarben>(m_scheme, settingsPath().schreiben);
-        m_scheme.addWindow(ColourScheme::Window::Farben, m_farben.get());
+        m_coloursDialog = std::make_unique<frmFarben>(m_scheme, settingsPath().writePath);
+        m_scheme.addWindow(ColourScheme::Window::Farben, m_coloursDialog.get());
     }
-    return m_farben.get();
+    return m_coloursDialog.get();
 }
 
 frmInfo *Appearance::aboutWindow()
 {
-    if (!m_info) {
-        m_info = std::make_unique<frmInfo>();
-        m_scheme.addWindow(ColourScheme::Window::Info, m_info.get());
+    if (!m_aboutWindow) {
+        m_aboutWindow = std::make_unique<frmInfo>();
+        m_scheme.addWindow(ColourScheme::Window::Info, m_aboutWindow.get());
     }
-    return m_info.get();
+    return m_aboutWindow.get();
 }
 
 frmTrivenna *Appearance::advertWindow()
 {
-    if (!m_trivenna) {
-        m_trivenna = new frmTrivenna([this] {
+    if (!m_advertWindow) {
+        m_advertWindow = new frmTrivenna([this] {
             frmInfo *about = nullptr;
             {
                 BusyCursor busy;
@@ -80,13 +79,13 @@ frmTrivenna *Appearance::advertWindow()
             about->showModal();
         });
         // The close box destroys the window (later); from then on the next use creates a new one.
-        connect(m_trivenna, &frmTrivenna::closing, this, [this] {
-            m_trivenna = nullptr;
+        connect(m_advertWindow, &frmTrivenna::closing, this, [this] {
+            m_advertWindow = nullptr;
             m_scheme.removeWindow(ColourScheme::Window::Trivenna);
         });
-        m_scheme.addWindow(ColourScheme::Window::Trivenna, m_trivenna);
+        m_scheme.addWindow(ColourScheme::Window::Trivenna, m_advertWindow);
     }
-    return m_trivenna;
+    return m_advertWindow;
 }
 
 void Appearance::showColoursDialog()

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dictionary/appearance/colourscheme.h"
-#include "dictionary/appearance/farbeinstellung.h"
+#include "dictionary/appearance/settings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -43,16 +43,16 @@ public:
     // The settings record, the cycle state and the timer.
     ColourScheme &scheme() { return m_scheme; }
     // The file start-up reads and the file Apply writes.
-    Einstellungen::Einstellungsort settingsPath() const;
+    Settings::SettingsLocation settingsPath() const;
 
 private:
     ColourScheme m_scheme;
     QString m_programDir;
     bool m_startedUp = false;
-    std::unique_ptr<frmFarben> m_farben;
-    std::unique_ptr<frmInfo> m_info;
+    std::unique_ptr<frmFarben> m_coloursDialog;
+    std::unique_ptr<frmInfo> m_aboutWindow;
     // The close box destroys the advert window itself.
-    QPointer<frmTrivenna> m_trivenna;
+    QPointer<frmTrivenna> m_advertWindow;
 };
 
 } // namespace Zembrota

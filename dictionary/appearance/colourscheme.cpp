@@ -8,9 +8,9 @@
 
 namespace Zembrota {
 
-QColor Hintergrund::toQColor() const
+QColor Background::toQColor() const
 {
-    return farbe ? farbe->toQColor() : ColourScheme::systemfarbe();
+    return colour ? colour->toQColor() : ColourScheme::systemfarbe();
 }
 
 ColourScheme::ColourScheme(QObject *parent) : QObject(parent), m_tmeFarben(new QTimer(this))
@@ -44,10 +44,10 @@ QColor ColourScheme::systemfarbe()
     return QApplication::palette().color(QPalette::Button);
 }
 
-void ColourScheme::paint(QWidget *window, const Hintergrund &hintergrund)
+void ColourScheme::paint(QWidget *window, const Background &background)
 {
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, hintergrund.toQColor());
+    palette.setColor(QPalette::Window, background.toQColor());
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     keepControlsOwnColour(window);
@@ -79,28 +79,28 @@ void ColourScheme::keepControlsOwnColour(QWidget *window)
     }
 }
 
-void ColourScheme::FensterFaerben(const Hintergrund &hintergrund)
+void ColourScheme::FensterFaerben(const Background &background)
 {
-    m_current = hintergrund;
+    m_current = background;
     for (std::size_t slot = 0; slot < m_windows.size(); ++slot) {
         if (m_windows[slot])
-            paint(m_windows[slot], hintergrund);
+            paint(m_windows[slot], background);
         else
             m_missedPainting[slot] = true; // a window created later takes this colour
     }
-    Q_EMIT painted(hintergrund);
+    Q_EMIT painted(background);
 }
 
-void ColourScheme::EinstellungenAnwenden(bool geladen)
+void ColourScheme::EinstellungenAnwenden(bool loaded)
 {
-    const Farbeinstellung &e = m_einstellung;
-    if (!geladen || e.modus == QLatin1String("WS")) {
-        FensterFaerben(Hintergrund::systemfarbe());
+    const Farbeinstellung &e = m_settings;
+    if (!loaded || e.modus == QLatin1String("WS")) {
+        FensterFaerben(Background::systemfarbe());
     } else if (e.modus == QLatin1String("BF")) {
-        FensterFaerben(Hintergrund::aus({e.rot, e.gelb, e.blau}));
+        FensterFaerben(Background::of({e.rot, e.gelb, e.blau}));
     } else if (e.wechselzeit < 0) {
         // A negative interval drives no timer: the same as a failed load.
-        FensterFaerben(Hintergrund::systemfarbe());
+        FensterFaerben(Background::systemfarbe());
     } else {
         // The windows keep their colour until the first tick, one interval later.
         startCycle(e.wechselzeit);
@@ -109,12 +109,12 @@ void ColourScheme::EinstellungenAnwenden(bool geladen)
 
 void ColourScheme::tmeFarben_Timer()
 {
-    const QString &modus = m_einstellung.modus;
+    const QString &modus = m_settings.modus;
     if (modus == QLatin1String("BF") || modus == QLatin1String("WS"))
         return;
-    const std::optional<Zyklus> zyklus = zyklusAusCode(m_einstellung.wechselart);
-    const Farbe farbe = zyklus ? WechselSchritt(m_zustand, *zyklus) : WechselAlleSchritt(m_zustand);
-    FensterFaerben(Hintergrund::aus(farbe));
+    const std::optional<TwoColourCycle> cycle = twoColourCycleFromCode(m_settings.wechselart);
+    const Colour colour = cycle ? WechselSchritt(m_cycleState, *cycle) : WechselAlleSchritt(m_cycleState);
+    FensterFaerben(Background::of(colour));
 }
 
 void ColourScheme::startCycle(int intervalMs)

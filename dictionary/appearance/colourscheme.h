@@ -2,8 +2,8 @@
 // the loaded settings into force, and the cycle timer tmeFarben with its tick.
 #pragma once
 
-#include "dictionary/appearance/farbeinstellung.h"
-#include "dictionary/appearance/farbwechsel.h"
+#include "dictionary/appearance/colourcycle.h"
+#include "dictionary/appearance/settings.h"
 
 #include <QColor>
 #include <QObject>
@@ -18,14 +18,14 @@ class QWidget;
 namespace Zembrota {
 
 // What a window's background shows: the desktop's face colour, or a colour of the appearance.
-struct Hintergrund
+struct Background
 {
-    std::optional<Farbe> farbe; // nothing: the Systemfarbe
+    std::optional<Colour> colour; // nothing: the Systemfarbe
 
-    static Hintergrund systemfarbe() { return {}; }
-    static Hintergrund aus(Farbe f) { return {f}; }
+    static Background systemfarbe() { return {}; }
+    static Background of(Colour f) { return {f}; }
     QColor toQColor() const;
-    friend bool operator==(const Hintergrund &, const Hintergrund &) = default;
+    friend bool operator==(const Background &, const Background &) = default;
 };
 
 class ColourScheme : public QObject
@@ -52,13 +52,13 @@ public:
     // The desktop's face colour, following the theme.
     static QColor systemfarbe();
     // Gives one window its own background only; it shows it when it is next shown.
-    static void paint(QWidget *window, const Hintergrund &hintergrund);
+    static void paint(QWidget *window, const Background &background);
     static void keepControlsOwnColour(QWidget *window);
 
     // Sets the background of the coloured windows that exist, in order, showing none of them.
-    void FensterFaerben(const Hintergrund &hintergrund);
+    void FensterFaerben(const Background &background);
     // Puts the loaded settings into force, once at start-up.
-    void EinstellungenAnwenden(bool geladen);
+    void EinstellungenAnwenden(bool loaded);
     // One tick of tmeFarben.
     void tmeFarben_Timer();
 
@@ -71,15 +71,15 @@ public:
     // The cycle timer: stopped with the interval 0 until the settings or the dialog start it.
     QTimer *tmeFarben() const { return m_tmeFarben; }
 
-    Farbeinstellung &einstellung() { return m_einstellung; }
-    Farbwechselzustand &zustand() { return m_zustand; }
+    Farbeinstellung &settings() { return m_settings; }
+    Farbwechselzustand &cycleState() { return m_cycleState; }
     // The main window's load: phase 1, rising, black, every counter 0.
-    void resetCycleState() { m_zustand = Farbwechselzustand{}; }
+    void resetCycleState() { m_cycleState = Farbwechselzustand{}; }
     // What the windows were last painted with.
-    Hintergrund current() const { return m_current; }
+    Background current() const { return m_current; }
 
 Q_SIGNALS:
-    void painted(const Hintergrund &hintergrund);
+    void painted(const Background &background);
 
 private:
     std::array<QPointer<QWidget>, windowCount> m_windows;
@@ -88,9 +88,9 @@ private:
     QTimer *m_tmeFarben = nullptr;
     bool m_running = false;
     int m_interval = 0;
-    Farbeinstellung m_einstellung;
-    Farbwechselzustand m_zustand;
-    Hintergrund m_current;
+    Farbeinstellung m_settings;
+    Farbwechselzustand m_cycleState;
+    Background m_current;
 };
 
 } // namespace Zembrota

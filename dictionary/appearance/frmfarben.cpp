@@ -8,8 +8,8 @@
 #include "common/ui/iconanimation.h"
 #include "common/ui/messagebox.h"
 #include "common/zahlwert.h"
+#include "dictionary/appearance/applyrules.h"
 #include "dictionary/appearance/colourscheme.h"
-#include "dictionary/appearance/uebernahme.h"
 #include "dictionary/appearance/wrappingradiobutton.h"
 
 #include <QButtonGroup>
@@ -30,7 +30,7 @@ namespace Zembrota {
 
 namespace {
 
-const char *const zyklusCodes[frmFarben::zyklusCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
+const char *const cycleCodes[frmFarben::cycleOptionCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
 
 } // namespace
 
@@ -40,7 +40,7 @@ frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
     setObjectName(QStringLiteral("frmFarben"));
     setWindowTitle(QStringLiteral("Glossand: Farben"));
     setFixedSize(480, 392);
-    ColourScheme::paint(this, Hintergrund::systemfarbe());
+    ColourScheme::paint(this, Background::systemfarbe());
     buildControls();
     m_icon = new IconAnimation(this);
 
@@ -52,14 +52,14 @@ frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget 
         if (on)
             optBF_Click();
     });
-    connect(m_zyklusGruppe, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    connect(m_cycleGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             changed();
     });
     connect(m_txtWechsel, &QLineEdit::textChanged, this, &frmFarben::changed);
     for (int i = 0; i < 3; ++i) {
         connect(m_hsc[i], &QScrollBar::valueChanged, this, [this, i] { hsc_Change(i); });
-        connect(m_txt[i], &QLineEdit::textChanged, this, [this, i] { txtKomponente_Change(i); });
+        connect(m_txt[i], &QLineEdit::textChanged, this, [this, i] { txtComponent_Change(i); });
     }
     connect(m_cmdOK, &QPushButton::clicked, this, &frmFarben::cmdOK_Click);
     connect(m_cmdAbbrechen, &QPushButton::clicked, this, &frmFarben::cmdAbbrechen_Click);
@@ -106,13 +106,13 @@ void frmFarben::buildControls()
         place<QGroupBox>(this, QStringLiteral("fraFW"), {8, 114, 228, 270}, QStringLiteral("Farbenwechsel"));
     const QString cycleTip =
         QStringLiteral("Hier können sie wählen ob, und wenn ja, in welcher Art die Farbe wechseln soll.");
-    m_zyklusGruppe = new QButtonGroup(this);
+    m_cycleGroup = new QButtonGroup(this);
     const struct
     {
         const char *name;
         QRect rect;
         QString caption;
-    } cycles[zyklusCount] = {
+    } cycles[cycleOptionCount] = {
         {"optFWAus", {12, 22, 204, 20}, QStringLiteral("Aus")},
         {"optFWAlle",
          {12, 44, 204, 52},
@@ -122,14 +122,14 @@ void frmFarben::buildControls()
         {"optFWSV", {12, 142, 204, 20}, QStringLiteral("Schwarz - Violett")},
         {"optFWSW", {12, 164, 204, 20}, QStringLiteral("Schwarz - Weiß")},
     };
-    for (int i = 0; i < zyklusCount; ++i) {
+    for (int i = 0; i < cycleOptionCount; ++i) {
         const QString name = QString::fromLatin1(cycles[i].name);
-        m_zyklen[i] =
+        m_cycleOptions[i] =
             i == 1 ? place<WrappingRadioButton>(m_fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip)
                    : place<QRadioButton>(m_fraFW, name, cycles[i].rect, cycles[i].caption, cycleTip);
-        m_zyklusGruppe->addButton(m_zyklen[i], i);
+        m_cycleGroup->addButton(m_cycleOptions[i], i);
     }
-    m_zyklen[0]->setChecked(true);
+    m_cycleOptions[0]->setChecked(true);
     m_lblWechsel = place<QLabel>(m_fraFW, QStringLiteral("lblWechsel"), {12, 196, 204, 17},
                                  QStringLiteral("Wechsel (in Millisek.):"));
     m_txtWechsel = place<QLineEdit>(m_fraFW, QStringLiteral("txtWechsel"), {12, 216, 120, 22}, {},
@@ -138,13 +138,13 @@ void frmFarben::buildControls()
 
     m_fraBF = place<QGroupBox>(this, QStringLiteral("fraBF"), {244, 114, 228, 270},
                                QStringLiteral("Benutzerdefinierte Farbe"));
-    const char *const anteilNames[3] = {"lblAnteilrot", "lblAnteilgelb", "lblAnteilblau"};
-    const char *const anteilTexts[3] = {"Anteil rot:", "Anteil gelb:", "Anteil blau:"};
+    const char *const shareNames[3] = {"lblAnteilrot", "lblAnteilgelb", "lblAnteilblau"};
+    const char *const shareTexts[3] = {"Anteil rot:", "Anteil gelb:", "Anteil blau:"};
     const char *const hscNames[3] = {"hscAr", "hscAg", "hscAb"};
     for (int i = 0; i < 3; ++i) {
         const int top = 22 + i * 46;
-        m_anteilLabels[i] = place<QLabel>(m_fraBF, QString::fromLatin1(anteilNames[i]), {12, top, 204, 17},
-                                          QString::fromLatin1(anteilTexts[i]));
+        m_shareLabels[i] = place<QLabel>(m_fraBF, QString::fromLatin1(shareNames[i]), {12, top, 204, 17},
+                                         QString::fromLatin1(shareTexts[i]));
         m_hsc[i] = place<QScrollBar>(m_fraBF, QString::fromLatin1(hscNames[i]), {12, top + 19, 204, 17});
         m_hsc[i]->setOrientation(Qt::Horizontal);
         // 256, not 255, is the top value; arrows and trough move by 1; a dragged thumb counts
@@ -165,7 +165,7 @@ void frmFarben::buildControls()
     };
     for (int i = 0; i < 3; ++i) {
         const int left = 12 + i * 52;
-        m_komponentLabels[i] = place<QLabel>(m_fraBF, QString::fromLatin1(labelNames[i]), {left, 164, 46, 17},
+        m_componentLabels[i] = place<QLabel>(m_fraBF, QString::fromLatin1(labelNames[i]), {left, 164, 46, 17},
                                              QString::fromLatin1(labelTexts[i]));
         m_txt[i] = place<QLineEdit>(m_fraBF, QString::fromLatin1(txtNames[i]), {left, 184, 46, 22},
                                     QStringLiteral("0"), txtTips[i]);
@@ -182,7 +182,7 @@ void frmFarben::buildControls()
     setCustomControlsEnabled(false);
 
     QList<QWidget *> order{m_optWS, m_optBF, m_cmdOK, m_cmdAbbrechen, m_cmdUebernehmen};
-    order.append(QList<QWidget *>(m_zyklen.begin(), m_zyklen.end()));
+    order.append(QList<QWidget *>(m_cycleOptions.begin(), m_cycleOptions.end()));
     order.append(m_txtWechsel);
     order.append(QList<QWidget *>(m_hsc.begin(), m_hsc.end()));
     order.append(QList<QWidget *>(m_txt.begin(), m_txt.end()));
@@ -195,14 +195,14 @@ void frmFarben::buildControls()
 // the cycle option, then the mode. Each filling runs its change handling, as the user's would.
 void frmFarben::loadSettings()
 {
-    const Farbeinstellung &e = m_scheme.einstellung();
+    const Farbeinstellung &e = m_scheme.settings();
     m_hsc[0]->setValue(e.rot);
     m_hsc[1]->setValue(e.gelb);
     m_hsc[2]->setValue(e.blau);
     m_txtWechsel->setText(QString::number(e.wechselzeit));
-    for (int i = 1; i < zyklusCount; ++i) {
-        if (e.wechselart == QLatin1String(zyklusCodes[i]))
-            m_zyklen[i]->setChecked(true);
+    for (int i = 1; i < cycleOptionCount; ++i) {
+        if (e.wechselart == QLatin1String(cycleCodes[i]))
+            m_cycleOptions[i]->setChecked(true);
     }
     if (e.modus != QLatin1String("WS")) {
         m_optBF->setChecked(true);
@@ -214,24 +214,24 @@ void frmFarben::loadSettings()
 void frmFarben::setCustomControlsEnabled(bool enabled)
 {
     m_fraFW->setEnabled(enabled);
-    for (QRadioButton *option : m_zyklen)
+    for (QRadioButton *option : m_cycleOptions)
         option->setEnabled(enabled);
     m_lblWechsel->setEnabled(enabled);
     m_fraBF->setEnabled(enabled);
     for (int i = 0; i < 3; ++i) {
-        m_anteilLabels[i]->setEnabled(enabled);
+        m_shareLabels[i]->setEnabled(enabled);
         m_hsc[i]->setEnabled(enabled);
-        m_komponentLabels[i]->setEnabled(enabled);
+        m_componentLabels[i]->setEnabled(enabled);
         m_txt[i]->setEnabled(enabled);
     }
     m_lblTest->setEnabled(enabled);
     m_picTest->setEnabled(enabled);
 }
 
-QString frmFarben::selectedZyklusCode() const
+QString frmFarben::selectedCycleCode() const
 {
-    const int id = m_zyklusGruppe->checkedId();
-    return QString::fromLatin1(zyklusCodes[id < 0 ? 0 : id]);
+    const int id = m_cycleGroup->checkedId();
+    return QString::fromLatin1(cycleCodes[id < 0 ? 0 : id]);
 }
 
 void frmFarben::changed()
@@ -258,7 +258,7 @@ void frmFarben::hsc_Change(int index)
     fillPreview();
 }
 
-void frmFarben::txtKomponente_Change(int index)
+void frmFarben::txtComponent_Change(int index)
 {
     changed();
     const QString text = m_txt[index]->text();
@@ -273,15 +273,15 @@ void frmFarben::txtKomponente_Change(int index)
         m_txt[index]->setText(QStringLiteral("0"));
         return;
     }
-    m_hsc[index]->setValue(komponente(text));
+    m_hsc[index]->setValue(componentValue(text));
     fillPreview();
 }
 
 void frmFarben::fillPreview()
 {
-    const Farbe farbe{m_hsc[0]->value(), m_hsc[1]->value(), m_hsc[2]->value()};
+    const Colour colour{m_hsc[0]->value(), m_hsc[1]->value(), m_hsc[2]->value()};
     QPalette palette = m_picTest->palette();
-    palette.setColor(QPalette::Window, farbe.toQColor());
+    palette.setColor(QPalette::Window, colour.toQColor());
     m_picTest->setPalette(palette);
 }
 
@@ -289,40 +289,40 @@ bool frmFarben::EinstellungenUebernehmen()
 {
     std::optional<BusyCursor> busy(std::in_place);
     const QString interval = m_txtWechsel->text();
-    const WechselzeitPruefung pruefung = pruefeWechselzeit(interval);
-    if (pruefung != WechselzeitPruefung::Gueltig) {
+    const IntervalCheck check = checkInterval(interval);
+    if (check != IntervalCheck::Valid) {
         busy.reset();
         MessageBox::critical(this, QStringLiteral("Fehler!"),
-                             pruefung == WechselzeitPruefung::ZuGross ? meldungWechselzeitZuGross()
-                                                                      : meldungWechselzeitUngueltig());
+                             check == IntervalCheck::TooLarge ? intervalTooLargeMessage()
+                                                              : invalidIntervalMessage());
         return false;
     }
 
-    m_rot = komponente(m_txt[0]->text());
-    m_gelb = komponente(m_txt[1]->text());
-    m_blau = komponente(m_txt[2]->text());
+    m_red = componentValue(m_txt[0]->text());
+    m_green = componentValue(m_txt[1]->text());
+    m_blue = componentValue(m_txt[2]->text());
 
-    Farbeinstellung &e = m_scheme.einstellung();
-    const Auswahl auswahl = modusFuerAuswahl(m_optWS->isChecked(), selectedZyklusCode());
-    e.modus = auswahl.modus;
-    e.wechselart = auswahl.wechselart;
+    Farbeinstellung &e = m_scheme.settings();
+    const ModeChoice choice = modeForChoice(m_optWS->isChecked(), selectedCycleCode());
+    e.modus = choice.modus;
+    e.wechselart = choice.wechselart;
     if (e.modus == QLatin1String("WS")) {
         m_scheme.stopCycle();
-        m_scheme.FensterFaerben(Hintergrund::systemfarbe());
+        m_scheme.FensterFaerben(Background::systemfarbe());
     } else if (e.modus == QLatin1String("BF")) {
         m_scheme.stopCycle();
-        m_scheme.FensterFaerben(Hintergrund::aus({m_rot, m_gelb, m_blau}));
+        m_scheme.FensterFaerben(Background::of({m_red, m_green, m_blue}));
     } else {
         // The windows keep their colour until the first tick.
-        m_scheme.startCycle(wechselzeitMs(interval));
+        m_scheme.startCycle(timerInterval(interval));
     }
 
-    const std::optional<QString> error = Einstellungen::EinstellungenSchreiben(
-        m_settingsPath, e.modus, e.wechselart, interval, m_rot, m_gelb, m_blau);
+    const std::optional<QString> error = Settings::EinstellungenSchreiben(
+        m_settingsPath, e.modus, e.wechselart, interval, m_red, m_green, m_blue);
     if (error) {
         // The choice is in force but not stored: "Übernehmen" stays enabled so that it can be retried.
         busy.reset();
-        MessageBox::warning(this, QStringLiteral("Fehler!"), meldungSpeichernFehlgeschlagen(*error));
+        MessageBox::warning(this, QStringLiteral("Fehler!"), saveFailedMessage(*error));
         return false;
     }
     m_cmdUebernehmen->setEnabled(false);

@@ -24,7 +24,7 @@ class frmFarben : public QDialog
     Q_OBJECT
 public:
     // The cycle options top to bottom with their codes in zembrota.ini.
-    static constexpr int zyklusCount = 6;
+    static constexpr int cycleOptionCount = 6;
 
     // Fills the controls from the scheme's settings record, once; Apply writes to settingsPath.
     frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent = nullptr);
@@ -34,9 +34,9 @@ public:
     bool EinstellungenUebernehmen();
 
     // The dialog's own copies of the components, as last applied.
-    int rot() const { return m_rot; }
-    int gelb() const { return m_gelb; }
-    int blau() const { return m_blau; }
+    int red() const { return m_red; }
+    int green() const { return m_green; }
+    int blue() const { return m_blue; }
 
 public Q_SLOTS:
     void reject() override; // Esc: as "Abbrechen"
@@ -48,10 +48,10 @@ private:
     void buildControls();
     void loadSettings();
     void setCustomControlsEnabled(bool enabled);
-    QString selectedZyklusCode() const;
+    QString selectedCycleCode() const;
     void changed();
     void hsc_Change(int index);
-    void txtKomponente_Change(int index);
+    void txtComponent_Change(int index);
     void fillPreview();
 
     void optWS_Click();
@@ -62,9 +62,9 @@ private:
 
     ColourScheme &m_scheme;
     QString m_settingsPath;
-    int m_rot = 0;
-    int m_gelb = 0;
-    int m_blau = 0;
+    int m_red = 0;
+    int m_green = 0;
+    int m_blue = 0;
 
     QRadioButton *m_optWS = nullptr;
     QRadioButton *m_optBF = nullptr;
@@ -74,13 +74,13 @@ private:
     QFrame *m_fraFarben = nullptr;
     QGroupBox *m_fraFW = nullptr;
     QGroupBox *m_fraBF = nullptr;
-    std::array<QRadioButton *, zyklusCount> m_zyklen{};
-    QButtonGroup *m_zyklusGruppe = nullptr;
+    std::array<QRadioButton *, cycleOptionCount> m_cycleOptions{};
+    QButtonGroup *m_cycleGroup = nullptr;
     QLabel *m_lblWechsel = nullptr;
     QLineEdit *m_txtWechsel = nullptr;
-    std::array<QLabel *, 3> m_anteilLabels{};
+    std::array<QLabel *, 3> m_shareLabels{};
     std::array<QScrollBar *, 3> m_hsc{};
-    std::array<QLabel *, 3> m_komponentLabels{};
+    std::array<QLabel *, 3> m_componentLabels{};
     std::array<QLineEdit *, 3> m_txt{};
     QLabel *m_lblTest = nullptr;
     QFrame *m_picTest = nullptr;

@@ -23,7 +23,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Glossand: Info"));
-    ColourScheme::paint(this, Hintergrund::systemfarbe());
+    ColourScheme::paint(this, Background::systemfarbe());
 
     // The notices wrap, so the window takes its height from its contents and the font.
     auto label = [](QWidget *parent, const QString &name, const QString &text) {

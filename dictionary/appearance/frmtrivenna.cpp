@@ -29,7 +29,7 @@ frmTrivenna::frmTrivenna(std::function<void()> showAbout, QWidget *parent)
     setObjectName(QStringLiteral("frmTrivenna"));
     setWindowTitle(QStringLiteral("Trivenna"));
     setFixedSize(440, 236);
-    ColourScheme::paint(this, Hintergrund::systemfarbe());
+    ColourScheme::paint(this, Background::systemfarbe());
 
     auto *frame = place<QGroupBox>(this, QStringLiteral("fraTrivenna"), {8, 4, 424, 112});
     place<QLabel>(frame, QStringLiteral("Label1"), {12, 12, 400, 34},

@@ -131,7 +131,7 @@ frmFormen *FormsAssistant::formsWindow()
         ColourScheme &scheme = m_appearance.scheme();
         ColourScheme::paint(m_formen.get(), scheme.current());
         connect(&scheme, &ColourScheme::painted, m_formen.get(),
-                [w = m_formen.get()](const Hintergrund &h) { ColourScheme::paint(w, h); });
+                [w = m_formen.get()](const Background &h) { ColourScheme::paint(w, h); });
         if (m_ready && m_lastEntry) {
             const Forms::FormIndex::EntryInfo &e = m_index.entry(m_lastEntry);
             m_formen->showEntry(e.head, e.additions);

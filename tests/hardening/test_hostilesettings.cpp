@@ -1,7 +1,7 @@
 // zembrota.ini as an attacker or an accident leaves it: a named pipe, a device, a huge file, a link
 // in its place, temporaries of a killed save. Reading falls back at once; writing never goes
 // through a link or into a pipe or device.
-#include "dictionary/appearance/farbeinstellung.h"
+#include "dictionary/appearance/settings.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QDir>
@@ -35,7 +35,7 @@ bool loadsWithoutWaiting(const QString &path, bool *loaded)
 {
     Farbeinstellung e;
     std::future<bool> done =
-        std::async(std::launch::async, [&] { return Einstellungen::EinstellungenLaden(path, e); });
+        std::async(std::launch::async, [&] { return Settings::EinstellungenLaden(path, e); });
     if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
         *loaded = done.get();
         return true;
@@ -82,7 +82,7 @@ void TestHostileSettings::loadFallsBackAtOnce()
     QFETCH(QString, kind);
     QFETCH(bool, loaded);
     TestSupport::ProgramDir dir;
-    const QString path = Einstellungen::dateiPfad(dir.path());
+    const QString path = Settings::filePath(dir.path());
     if (kind == u"pipe"_s) {
         QCOMPARE(::mkfifo(local(path).constData(), 0600), 0);
     } else if (kind.startsWith(u'/')) {
@@ -125,7 +125,7 @@ void TestHostileSettings::writeRefusesLinkPipeAndDevice()
     TestSupport::ProgramDir dir;
     TestSupport::ProgramDir other;
     other.write(u"notizen.txt"_s, "fremd");
-    const QString path = Einstellungen::dateiPfad(dir.path());
+    const QString path = Settings::filePath(dir.path());
     if (kind == u"link"_s)
         QCOMPARE(::symlink(local(other.file(u"notizen.txt"_s)).constData(), local(path).constData()), 0);
     else if (kind == u"pipe"_s)
@@ -133,7 +133,7 @@ void TestHostileSettings::writeRefusesLinkPipeAndDevice()
     else if (::mknod(local(path).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
         QSKIP("only the administrator can make a device node");
 
-    const auto error = Einstellungen::EinstellungenSchreiben(path, u"FW"_s, u"SG"_s, u"50"_s, 1, 2, 3);
+    const auto error = Settings::EinstellungenSchreiben(path, u"FW"_s, u"SG"_s, u"50"_s, 1, 2, 3);
     QVERIFY(error);
     QCOMPARE(*error, u"Die Datei \"%1\" kann nicht geschrieben werden: %2."_s.arg(path, reason));
     QCOMPARE(other.read(u"notizen.txt"_s), QByteArray("fremd"));
@@ -155,8 +155,8 @@ void TestHostileSettings::writeRemovesStaleTemporaries()
     old[1] = old[0];
     QCOMPARE(::utimensat(AT_FDCWD, local(dir.file(u"zembrota.ini.q7RZ2a"_s)).constData(), old, 0), 0);
 
-    QVERIFY(!Einstellungen::EinstellungenSchreiben(Einstellungen::dateiPfad(dir.path()), u"WS"_s, u"Aus"_s,
-                                                   u"1000 ms"_s, 0, 128, 256));
+    QVERIFY(!Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), u"WS"_s, u"Aus"_s, u"1000 ms"_s,
+                                              0, 128, 256));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"zembrota.ini"_s});
     QCOMPARE(dir.read(u"zembrota.ini"_s), QByteArray("WS\r\nAus\r\n1000 ms\r\n0\r\n128\r\n256\r\n"));
 }

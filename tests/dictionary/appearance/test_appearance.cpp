@@ -36,7 +36,7 @@ struct Program
     void startUp()
     {
         if (!haupt) {
-            ++hauptLoads; // Form_Load
+            ++mainWindowLoads; // Form_Load
             haupt = std::make_unique<QWidget>();
             haupt->setObjectName(u"frmHaupt"_s);
             appearance.scheme().addWindow(ColourScheme::Window::Haupt, haupt.get());
@@ -59,7 +59,7 @@ struct Program
     Zembrota::Appearance appearance;
     QWidget anzeige;
     std::unique_ptr<QWidget> haupt;
-    int hauptLoads = 0;
+    int mainWindowLoads = 0;
 };
 
 QString systemName()
@@ -142,7 +142,7 @@ void TestAppearance::startUp()
     windows.startUp();
     ColourScheme &scheme = windows.appearance.scheme();
     QCOMPARE(scheme.cycleRunning(), cycle);
-    QCOMPARE(windows.hauptLoads, 1);
+    QCOMPARE(windows.mainWindowLoads, 1);
     // One timer, the scheme's, whether a cycle runs or not.
     QCOMPARE(scheme.findChildren<QTimer *>(u"tmeFarben"_s).size(), 1);
     QTimer *timer = scheme.findChild<QTimer *>(u"tmeFarben"_s);
@@ -176,7 +176,7 @@ void TestAppearance::startUpRunsOnce()
     windows.startUp();
     QCOMPARE(paints, 1);
     QCOMPARE(windows.haupt->palette().color(QPalette::Window), QColor(0, 255, 0));
-    QCOMPARE(windows.hauptLoads, 1);
+    QCOMPARE(windows.mainWindowLoads, 1);
 }
 
 void TestAppearance::dialogFilledFromTheFile_data()
@@ -265,7 +265,7 @@ void TestAppearance::advertRecreatedInStandardColour()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!first);
     QCOMPARE(appearance.advertWindow(), second);
-    appearance.scheme().FensterFaerben(Hintergrund::aus({0, 0, 255}));
+    appearance.scheme().FensterFaerben(Background::of({0, 0, 255}));
     QCOMPARE(second->palette().color(QPalette::Window), QColor(0, 0, 255));
     // Its link stands on the face colour, not straight on the blue.
     auto *link = second->findChild<QLabel *>(u"lblHomepage"_s);
@@ -273,7 +273,7 @@ void TestAppearance::advertRecreatedInStandardColour()
     QVERIFY(link->autoFillBackground());
     // Closed again and painted while it is gone: the next one shows what it missed.
     QVERIFY(second->close());
-    appearance.scheme().FensterFaerben(Hintergrund::aus({0, 255, 0}));
+    appearance.scheme().FensterFaerben(Background::of({0, 255, 0}));
     QCOMPARE(appearance.advertWindow()->palette().color(QPalette::Window), QColor(0, 255, 0));
 }
 

@@ -113,7 +113,7 @@ void TestColourScheme::paintsInOrderWithoutShowing()
     FakeWindows fake;
     fake.registerInto(scheme);
     QVERIFY(fake.painted.isEmpty()); // added before any painting: they keep their colour
-    scheme.FensterFaerben(Hintergrund::aus({255, 0, 0}));
+    scheme.FensterFaerben(Background::of({255, 0, 0}));
     QCOMPARE(fake.painted, windowNames);
     QCOMPARE(fake.backgrounds(), all(u"#ff0000"_s));
     for (const auto &w : fake.windows) {
@@ -124,9 +124,9 @@ void TestColourScheme::paintsInOrderWithoutShowing()
     fake.windows[3]->show();
     QCOMPARE(fake.windows[3]->palette().color(QPalette::Window), QColor(255, 0, 0));
     // 256 shows as 255; the desktop's face colour follows the application palette.
-    scheme.FensterFaerben(Hintergrund::aus({256, 0, 256}));
+    scheme.FensterFaerben(Background::of({256, 0, 256}));
     QCOMPARE(fake.backgrounds(), all(u"#ff00ff"_s));
-    scheme.FensterFaerben(Hintergrund::systemfarbe());
+    scheme.FensterFaerben(Background::systemfarbe());
     QCOMPARE(fake.backgrounds(), all(systemName()));
 }
 
@@ -139,7 +139,7 @@ void TestColourScheme::paintsOnlyTheWindowsOwnBackground()
     QPalette own = field->palette();
     own.setColor(QPalette::Window, QColor(255, 255, 192));
     field->setPalette(own);
-    scheme.FensterFaerben(Hintergrund::aus({0, 0, 255}));
+    scheme.FensterFaerben(Background::of({0, 0, 255}));
     QCOMPARE(field->palette().color(QPalette::Window), QColor(255, 255, 192));
     QCOMPARE(fake.windows[0]->palette().color(QPalette::Window), QColor(0, 0, 255));
 
@@ -152,8 +152,8 @@ void TestColourScheme::paintsOnlyTheWindowsOwnBackground()
     auto *client = new QWidget;
     main.setCentralWidget(client);
     auto *onClient = new QLabel(client);
-    ColourScheme::paint(&main, Hintergrund::aus({255, 0, 0}));
-    scheme.FensterFaerben(Hintergrund::aus({255, 0, 0}));
+    ColourScheme::paint(&main, Background::of({255, 0, 0}));
+    scheme.FensterFaerben(Background::of({255, 0, 0}));
     const QColor face = ColourScheme::systemfarbe();
     QVERIFY(face != QColor(255, 0, 0));
     QCOMPARE(fake.windows[1]->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -188,7 +188,7 @@ void TestColourScheme::textsStandOnTheFaceColour()
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     message->setPalette(red);
     ColourScheme::paint(&window,
-                        Hintergrund::aus({windowColour.red(), windowColour.green(), windowColour.blue()}));
+                        Background::of({windowColour.red(), windowColour.green(), windowColour.blue()}));
     QCOMPARE(window.palette().color(QPalette::Window), windowColour);
     const QColor face = ColourScheme::systemfarbe();
     for (QLabel *text : {static_cast<QLabel *>(link), message}) {
@@ -238,7 +238,7 @@ void TestColourScheme::einstellungenAnwenden()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.einstellung() = {modus, u"Alle"_s, 255, 128, 0, wechselzeit};
+    scheme.settings() = {modus, u"Alle"_s, 255, 128, 0, wechselzeit};
     scheme.EinstellungenAnwenden(loaded);
     if (backgrounds == u"-"_s) {
         // A cycle leaves the windows as they are until its first tick.
@@ -281,8 +281,8 @@ void TestColourScheme::tickByCycleCode()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.einstellung().modus = modus;
-    scheme.einstellung().wechselart = wechselart;
+    scheme.settings().modus = modus;
+    scheme.settings().wechselart = wechselart;
     int paints = 0;
     connect(&scheme, &ColourScheme::painted, this, [&paints] { ++paints; });
     for (int i = 0; i < ticks.size(); ++i) {
@@ -305,11 +305,11 @@ void TestColourScheme::tickDoesNothingInFixedModes()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.einstellung().modus = modus;
-    scheme.einstellung().wechselart = u"ST"_s;
+    scheme.settings().modus = modus;
+    scheme.settings().wechselart = u"ST"_s;
     scheme.tmeFarben_Timer();
     QVERIFY(fake.painted.isEmpty());
-    QCOMPARE(scheme.zustand().zaehlerST, qint16(0));
+    QCOMPARE(scheme.cycleState().zaehlerST, qint16(0));
 }
 
 void TestColourScheme::fixedColourPauseResumesTheCycle()
@@ -317,7 +317,7 @@ void TestColourScheme::fixedColourPauseResumesTheCycle()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    Farbeinstellung &e = scheme.einstellung();
+    Farbeinstellung &e = scheme.settings();
     e = {u"FW"_s, u"SW"_s, 0, 0, 0, 10};
     for (int t = 1; t <= 300; ++t)
         scheme.tmeFarben_Timer();
@@ -326,7 +326,7 @@ void TestColourScheme::fixedColourPauseResumesTheCycle()
     e.modus = u"BF"_s;
     e.wechselart = u"Aus"_s;
     scheme.stopCycle();
-    scheme.FensterFaerben(Hintergrund::aus({0, 0, 255}));
+    scheme.FensterFaerben(Background::of({0, 0, 255}));
     scheme.tmeFarben_Timer();
     QCOMPARE(fake.backgrounds(), all(u"#0000ff"_s));
     // Back to the same cycle: it goes on where it stopped.
@@ -342,7 +342,7 @@ void TestColourScheme::otherCycleStartsFromBlack()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    Farbeinstellung &e = scheme.einstellung();
+    Farbeinstellung &e = scheme.settings();
     e = {u"FW"_s, u"Alle"_s, 0, 0, 0, 10};
     for (int t = 1; t <= 600; ++t)
         scheme.tmeFarben_Timer();
@@ -385,9 +385,9 @@ void TestColourScheme::windowsAddedLater()
     QFETCH(QString, background);
     ColourScheme scheme;
     if (paintedBefore)
-        scheme.FensterFaerben(Hintergrund::aus({255, 0, 0}));
+        scheme.FensterFaerben(Background::of({255, 0, 0}));
     auto window = std::make_unique<QWidget>();
-    ColourScheme::paint(window.get(), Hintergrund::aus({0x12, 0x34, 0x56}));
+    ColourScheme::paint(window.get(), Background::of({0x12, 0x34, 0x56}));
     scheme.addWindow(ColourScheme::Window::Info, window.get());
     QCOMPARE(window->palette().color(QPalette::Window).name(), background);
     QCOMPARE(scheme.window(ColourScheme::Window::Info), window.get());
@@ -396,14 +396,14 @@ void TestColourScheme::windowsAddedLater()
     // A window that goes leaves its place empty; its successor takes the colour painted since.
     window.reset();
     QCOMPARE(scheme.window(ColourScheme::Window::Info), nullptr);
-    scheme.FensterFaerben(Hintergrund::aus({0, 0, 255})); // paints no dangling window
+    scheme.FensterFaerben(Background::of({0, 0, 255})); // paints no dangling window
     QWidget successor;
     scheme.addWindow(ColourScheme::Window::Info, &successor);
     QCOMPARE(successor.palette().color(QPalette::Window), QColor(0, 0, 255));
     // Added with no painting in between, a further window keeps its own colour.
     scheme.removeWindow(ColourScheme::Window::Info);
     QWidget third;
-    ColourScheme::paint(&third, Hintergrund::systemfarbe());
+    ColourScheme::paint(&third, Background::systemfarbe());
     scheme.addWindow(ColourScheme::Window::Info, &third);
     QCOMPARE(third.palette().color(QPalette::Window).name(), systemName());
 }
@@ -413,12 +413,12 @@ void TestColourScheme::intervalZeroNeverFires()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.einstellung() = {u"FW"_s, u"ST"_s, 0, 0, 0, 0};
+    scheme.settings() = {u"FW"_s, u"ST"_s, 0, 0, 0, 0};
     scheme.startCycle(0);
     QVERIFY(scheme.cycleRunning());
     QVERIFY(!scheme.tmeFarben()->isActive());
     QTest::qWait(50);
-    QCOMPARE(scheme.zustand().zaehlerST, qint16(0));
+    QCOMPARE(scheme.cycleState().zaehlerST, qint16(0));
     // A later interval takes over the running state.
     scheme.startCycle(5);
     QVERIFY(scheme.tmeFarben()->isActive());
@@ -432,9 +432,9 @@ void TestColourScheme::runningTimerTicks()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.einstellung() = {u"FW"_s, u"ST"_s, 0, 0, 0, 1};
+    scheme.settings() = {u"FW"_s, u"ST"_s, 0, 0, 0, 1};
     scheme.EinstellungenAnwenden(true);
-    QTRY_VERIFY(scheme.zustand().zaehlerST >= 2);
+    QTRY_VERIFY(scheme.cycleState().zaehlerST >= 2);
     scheme.stopCycle();
     QVERIFY(fake.painted.contains(u"frmAnzeige"_s));
 }
@@ -442,7 +442,7 @@ void TestColourScheme::runningTimerTicks()
 void TestColourScheme::resetCycleState()
 {
     ColourScheme scheme;
-    Farbwechselzustand &z = scheme.zustand();
+    Farbwechselzustand &z = scheme.cycleState();
     z.phase = 3;
     z.richtung = 2;
     z.r = 5;
@@ -452,7 +452,7 @@ void TestColourScheme::resetCycleState()
     scheme.resetCycleState();
     QCOMPARE(z.phase, qint16(1));
     QCOMPARE(z.richtung, qint16(1));
-    QCOMPARE(z.farbe(), (Farbe{0, 0, 0}));
+    QCOMPARE(z.colour(), (Colour{0, 0, 0}));
     QCOMPARE(z.zaehlerAlle, qint16(0));
     QCOMPARE(z.zaehlerSW, qint16(0));
     QCOMPARE(z.phasenzaehler, (std::array<qint16, 4>{0, 0, 0, 0}));

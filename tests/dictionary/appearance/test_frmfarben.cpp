@@ -27,9 +27,9 @@ namespace {
 // The dialog with four plain windows beside it as the other coloured windows.
 struct Fixture
 {
-    explicit Fixture(const Farbeinstellung &einstellung = {}, const QString &settingsPath = {})
+    explicit Fixture(const Farbeinstellung &record = {}, const QString &settingsPath = {})
     {
-        scheme.einstellung() = einstellung;
+        scheme.settings() = record;
         for (int i : {0, 2, 3, 4}) {
             others[i] = std::make_unique<QWidget>();
             scheme.addWindow(ColourScheme::Window(i), others[i].get());
@@ -491,7 +491,7 @@ void TestFrmFarben::intervalMessages()
     const QList<MessageBox::Shown> shown = MessageBox::recorded();
     if (message.isEmpty()) {
         QVERIFY(shown.isEmpty());
-        QCOMPARE(f.scheme.einstellung().wechselart, u"SW"_s);
+        QCOMPARE(f.scheme.settings().wechselart, u"SW"_s);
         QVERIFY(f.dir.exists(u"zembrota.ini"_s));
         QVERIFY(!f.button(u"cmdÜbernehmen"_s)->isEnabled());
         return;
@@ -500,8 +500,8 @@ void TestFrmFarben::intervalMessages()
     QCOMPARE(shown.at(0).title, u"Fehler!"_s);
     QCOMPARE(shown.at(0).text, message);
     QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
-    QCOMPARE(f.scheme.einstellung().modus, u"FW"_s);
-    QCOMPARE(f.scheme.einstellung().wechselart, u"ST"_s);
+    QCOMPARE(f.scheme.settings().modus, u"FW"_s);
+    QCOMPARE(f.scheme.settings().wechselart, u"ST"_s);
     QCOMPARE(f.scheme.cycleInterval(), 30);
     QVERIFY(f.scheme.tmeFarben()->isActive());
     QVERIFY(!f.dir.exists(u"zembrota.ini"_s));
@@ -512,7 +512,7 @@ void TestFrmFarben::intervalMessages()
     clickOption(f.option(u"optWS"_s));
     QTest::mouseClick(f.button(u"cmdÜbernehmen"_s), Qt::LeftButton);
     QCOMPARE(MessageBox::recorded().size(), 1);
-    QCOMPARE(f.scheme.einstellung().modus, u"FW"_s);
+    QCOMPARE(f.scheme.settings().modus, u"FW"_s);
 }
 
 void TestFrmFarben::applyModes_data()
@@ -564,7 +564,7 @@ void TestFrmFarben::applyModes()
     // Start from a running cycle with the windows in some cycle colour.
     Fixture f({u"FW"_s, u"SW"_s, 0, 0, 0, 30});
     f.scheme.startCycle(30);
-    f.scheme.FensterFaerben(Hintergrund::aus({9, 9, 9}));
+    f.scheme.FensterFaerben(Background::of({9, 9, 9}));
     f.dialog->show();
     clickOption(f.option(cycle));
     clickOption(f.option(mode));
@@ -577,8 +577,8 @@ void TestFrmFarben::applyModes()
     QTest::mouseClick(f.button(u"cmdÜbernehmen"_s), Qt::LeftButton);
     QVERIFY(MessageBox::recorded().isEmpty());
     QCOMPARE(f.fileLines(), file);
-    QCOMPARE(f.scheme.einstellung().modus, file.at(0));
-    QCOMPARE(f.scheme.einstellung().wechselart, file.at(1));
+    QCOMPARE(f.scheme.settings().modus, file.at(0));
+    QCOMPARE(f.scheme.settings().wechselart, file.at(1));
     const QString expectedColour = backgrounds == u"unchanged"_s ? u"#090909"_s
                                    : backgrounds == u"system"_s  ? systemName()
                                                                  : backgrounds;
@@ -597,8 +597,8 @@ void TestFrmFarben::applyKeepsLoadedNumbers()
     f.dialog->show();
     Fixture::paste(f.field(u"txtGelb"_s), u"200"_s);
     QVERIFY(f.dialog->EinstellungenUebernehmen());
-    QCOMPARE(f.dialog->gelb(), 200);
-    const Farbeinstellung &e = f.scheme.einstellung();
+    QCOMPARE(f.dialog->green(), 200);
+    const Farbeinstellung &e = f.scheme.settings();
     QCOMPARE(e.gelb, qint16(2));
     QCOMPARE(e.wechselzeit, 40);
     QCOMPARE(f.fileLines(), (QStringList{u"BF"_s, u"Aus"_s, u"40"_s, u"1"_s, u"200"_s, u"3"_s, QString()}));
@@ -655,7 +655,7 @@ void TestFrmFarben::abbrechenKeepsControls()
     QTest::mouseClick(f.button(u"cmdAbbrechen"_s), Qt::LeftButton);
     QVERIFY(!f.dialog->isVisible());
     QVERIFY(!f.dir.exists(u"zembrota.ini"_s));
-    QCOMPARE(f.scheme.einstellung().modus, u"BF"_s);
+    QCOMPARE(f.scheme.settings().modus, u"BF"_s);
     QCOMPARE(f.backgrounds().at(0), QApplication::palette().color(QPalette::Window).name());
     f.dialog->show();
     QCOMPARE(f.bar(u"hscAr"_s)->value(), 120);

@@ -128,7 +128,7 @@ void TestFormsWindow::formsWindow()
     QVERIFY(formen->findChild<QTextBrowser *>(u"txtFormen"_s)->toPlainText().contains(u"puellarum"_s));
 
     // The colour settings paint it like the other windows.
-    w.appearance.scheme().FensterFaerben(Hintergrund::aus(Farbe{200, 10, 30}));
+    w.appearance.scheme().FensterFaerben(Background::of(Colour{200, 10, 30}));
     QCOMPARE(formen->palette().color(QPalette::Window), QColor(200, 10, 30));
 
     // Escape closes it.

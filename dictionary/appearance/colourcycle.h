@@ -11,21 +11,21 @@
 namespace Zembrota {
 
 // A colour of the appearance: components 0 to 256, where 256 shows as 255.
-struct Farbe
+struct Colour
 {
-    int rot = 0;
-    int gelb = 0;
-    int blau = 0;
+    int red = 0;
+    int green = 0;
+    int blue = 0;
 
     QColor toQColor() const;
-    friend bool operator==(const Farbe &, const Farbe &) = default;
+    friend bool operator==(const Colour &, const Colour &) = default;
 };
 
 // The two-colour cycles, in the order the four-phase cycle runs them.
-enum class Zyklus { ST, SG, SV, SW };
+enum class TwoColourCycle { ST, SG, SV, SW };
 
 // "ST", "SG", "SV", "SW" name a two-colour cycle; any other text (normally "Alle") is none.
-std::optional<Zyklus> zyklusAusCode(const QString &wechselart);
+std::optional<TwoColourCycle> twoColourCycleFromCode(const QString &wechselart);
 
 // One record shared by all five cycles.
 struct Farbwechselzustand
@@ -42,17 +42,17 @@ struct Farbwechselzustand
     qint16 zaehlerSV = 0;
     qint16 zaehlerSW = 0;
 
-    Farbe farbe() const { return {r, g, b}; }
+    Colour colour() const { return {r, g, b}; }
 };
 
 // A counter only tells 0, 1 and 2-or-more apart; at its largest value it goes back to 2 before the
 // addition, so it never overflows and never returns to 0 or 1.
-void ZaehlerTicken(qint16 &zaehler);
+void tickCounter(qint16 &counter);
 
 // One step of a two-colour cycle; returns the colour to paint.
-Farbe WechselSchritt(Farbwechselzustand &zustand, Zyklus zyklus);
+Colour WechselSchritt(Farbwechselzustand &state, TwoColourCycle cycle);
 
 // One step of the four-phase cycle "Alle"; returns the colour to paint.
-Farbe WechselAlleSchritt(Farbwechselzustand &zustand);
+Colour WechselAlleSchritt(Farbwechselzustand &state);
 
 } // namespace Zembrota

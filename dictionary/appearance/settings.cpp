@@ -1,5 +1,5 @@
 // Reading and writing zembrota.ini.
-#include "dictionary/appearance/farbeinstellung.h"
+#include "dictionary/appearance/settings.h"
 
 #include "common/atomicwriter.h"
 #include "common/linefile.h"
@@ -16,7 +16,7 @@
 
 namespace Zembrota {
 
-namespace Einstellungen {
+namespace Settings {
 
 namespace {
 
@@ -55,23 +55,23 @@ bool storeComponent(const QString &line, qint16 &field)
 
 } // namespace
 
-QString dateiPfad(const QString &programDir)
+QString filePath(const QString &programDir)
 {
     return programDir + QStringLiteral("/zembrota.ini");
 }
 
-Einstellungsort einstellungsOrt(const QString &programDir, const QString &userConfigDir,
-                                const QString &installDir)
+SettingsLocation settingsLocation(const QString &programDir, const QString &userConfigDir,
+                                  const QString &installDir)
 {
-    const QString beside = dateiPfad(programDir);
+    const QString beside = filePath(programDir);
     if (userConfigDir.isEmpty() || !Installation::isInstalledProgramDir(programDir, installDir))
         return {beside, beside};
     QDir().mkpath(userConfigDir);
-    const QString own = dateiPfad(userConfigDir);
+    const QString own = filePath(userConfigDir);
     return {QFileInfo::exists(own) ? own : beside, own};
 }
 
-bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung)
+bool readSettings(QIODevice &device, Farbeinstellung &record)
 {
     QStringList lines;
     for (int i = 0; i < lineCount; ++i) {
@@ -79,22 +79,22 @@ bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung)
         if (!line)
             return false;
         if (i == 0)
-            einstellung.modus = *line;
+            record.modus = *line;
         else if (i == 1)
-            einstellung.wechselart = *line;
+            record.wechselart = *line;
         lines.append(*line);
     }
-    if (!storeComponent(lines.at(3), einstellung.rot) || !storeComponent(lines.at(4), einstellung.gelb) ||
-        !storeComponent(lines.at(5), einstellung.blau))
+    if (!storeComponent(lines.at(3), record.rot) || !storeComponent(lines.at(4), record.gelb) ||
+        !storeComponent(lines.at(5), record.blau))
         return false;
     const std::optional<int> interval = ZahlwertGanzzahl(lines.at(2), intervalMin, intervalMax);
     if (!interval)
         return false;
-    einstellung.wechselzeit = *interval;
+    record.wechselzeit = *interval;
     return true;
 }
 
-bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung)
+bool EinstellungenLaden(const QString &path, Farbeinstellung &record)
 {
     // Only the start of a plain file: a named pipe would hold the start-up for ever, a device or a
     // huge line would be read without end. Six lines never need more.
@@ -105,14 +105,14 @@ bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung)
         return false;
     QBuffer buffer(&*bytes);
     buffer.open(QIODevice::ReadOnly);
-    if (!EinstellungenLesen(buffer, einstellung))
+    if (!readSettings(buffer, record))
         return false;
     // The sixth line ran into the bound: it goes on beyond what was read.
     return !(more && buffer.atEnd() && !bytes->endsWith('\r'));
 }
 
-QStringList EinstellungenZeilen(const QString &modus, const QString &wechselart, const QString &intervalText,
-                                int rot, int gelb, int blau)
+QStringList settingsLines(const QString &modus, const QString &wechselart, const QString &intervalText,
+                          int rot, int gelb, int blau)
 {
     // The interval text is written as typed, but a pasted line break must not split the file.
     QString interval = intervalText;
@@ -124,10 +124,9 @@ std::optional<QString> EinstellungenSchreiben(const QString &path, const QString
                                               const QString &wechselart, const QString &intervalText, int rot,
                                               int gelb, int blau)
 {
-    return AtomicWriter::writeLines(path,
-                                    EinstellungenZeilen(modus, wechselart, intervalText, rot, gelb, blau));
+    return AtomicWriter::writeLines(path, settingsLines(modus, wechselart, intervalText, rot, gelb, blau));
 }
 
-} // namespace Einstellungen
+} // namespace Settings
 
 } // namespace Zembrota

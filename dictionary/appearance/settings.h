@@ -24,7 +24,7 @@ struct Farbeinstellung
     qint32 wechselzeit = 0; // step interval in ms, -32768 to 65535 once loaded
 };
 
-namespace Einstellungen {
+namespace Settings {
 
 inline constexpr int lineCount = 6;
 inline constexpr int componentMin = 0;
@@ -33,28 +33,28 @@ inline constexpr int intervalMin = -32768;
 inline constexpr int intervalMax = 65535;
 
 // The file beside the program.
-QString dateiPfad(const QString &programDir);
+QString filePath(const QString &programDir);
 
 // The file start-up reads and the file Apply writes.
-struct Einstellungsort
+struct SettingsLocation
 {
-    QString lesen;
-    QString schreiben;
+    QString readPath;
+    QString writePath;
 };
 
 // A program run from the folder it was installed to never writes there: its settings live in the
 // user's configuration folder (made on the way), and a zembrota.ini beside the program is read as
 // the default until the user has one. Anywhere else (the build tree, a portable copy), and
 // without a user folder, the file beside the program is both.
-Einstellungsort einstellungsOrt(const QString &programDir, const QString &userConfigDir,
-                                const QString &installDir = Installation::installedProgramDir());
+SettingsLocation settingsLocation(const QString &programDir, const QString &userConfigDir,
+                                  const QString &installDir = Installation::installedProgramDir());
 
 // Reads the six lines from the device into the record. A line ends at CR LF or a lone CR; lines
 // after the sixth are not read. Lines 1 and 2 are stored as read; then line 4 (red), 5 (green),
 // 6 (blue) and 3 (interval) are converted in this order, each stored before the next is tried.
 // A component must lie in -32768..32767 and is then limited to 0..256; the interval must lie in
 // -32768..65535. Returns false on the first missing line, read error or value out of range.
-bool EinstellungenLesen(QIODevice &device, Farbeinstellung &einstellung);
+bool readSettings(QIODevice &device, Farbeinstellung &record);
 
 // The settings file is read up to this size; six lines written by the dialog take a few dozen bytes.
 inline constexpr qint64 maxFileBytes = 8 * 1024;
@@ -62,12 +62,12 @@ inline constexpr qint64 maxFileBytes = 8 * 1024;
 // Reads the file as above, but only if it is a plain file (a link to one is followed), and only its
 // first maxFileBytes bytes: a named pipe, a device or a sixth line that has not ended within them
 // is a failure at once, as is a missing or unreadable file.
-bool EinstellungenLaden(const QString &path, Farbeinstellung &einstellung);
+bool EinstellungenLaden(const QString &path, Farbeinstellung &record);
 
 // The six lines as written: both codes verbatim, the interval text as typed, the components as
 // plain decimal numbers.
-QStringList EinstellungenZeilen(const QString &modus, const QString &wechselart, const QString &intervalText,
-                                int rot, int gelb, int blau);
+QStringList settingsLines(const QString &modus, const QString &wechselart, const QString &intervalText,
+                          int rot, int gelb, int blau);
 
 // Replaces the file whole (AtomicWriter): on failure the old file stays as it was and the German
 // reason comes back. A link, a named pipe or a device in the file's place is refused.
@@ -75,6 +75,6 @@ std::optional<QString> EinstellungenSchreiben(const QString &path, const QString
                                               const QString &wechselart, const QString &intervalText, int rot,
                                               int gelb, int blau);
 
-} // namespace Einstellungen
+} // namespace Settings
 
 } // namespace Zembrota

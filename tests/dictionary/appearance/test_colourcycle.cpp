@@ -1,6 +1,6 @@
 // The colour cycles tick by tick: the two-colour cycles over a full period, "Alle" over its first
 // pass and into the next, fresh starts against resumed cycles, and counters that never overflow.
-#include "dictionary/appearance/farbwechsel.h"
+#include "dictionary/appearance/colourcycle.h"
 
 #include <QTest>
 
@@ -41,48 +41,48 @@ QStringList expected(const QList<Stretch> &stretches)
     return lines;
 }
 
-QString line(int tick, const Farbe &f)
+QString line(int tick, const Colour &f)
 {
-    return u"tick %1: %2,%3,%4"_s.arg(tick).arg(f.rot).arg(f.gelb).arg(f.blau);
+    return u"tick %1: %2,%3,%4"_s.arg(tick).arg(f.red).arg(f.green).arg(f.blue);
 }
 
-Zyklus zyklus(const QString &code)
+TwoColourCycle cycleOf(const QString &code)
 {
-    return *zyklusAusCode(code);
+    return *twoColourCycleFromCode(code);
 }
 
 } // namespace
 
-class TestFarbwechsel : public QObject
+class TestColourCycle : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void zweifarbigZweiPerioden_data();
-    void zweifarbigZweiPerioden();
-    void zweifarbigEinzelneTicks_data();
-    void zweifarbigEinzelneTicks();
-    void alleErsterDurchlaufUndWeiter();
-    void alleEinzelneTicks_data();
-    void alleEinzelneTicks();
-    void wechselBeginntSchwarz_data();
-    void wechselBeginntSchwarz();
-    void nachPauseGehtEsWeiter();
-    void zaehlerTicken_data();
-    void zaehlerTicken();
-    void angezeigteFarbe_data();
-    void angezeigteFarbe();
+    void twoColourTwoPeriods_data();
+    void twoColourTwoPeriods();
+    void twoColourSingleTicks_data();
+    void twoColourSingleTicks();
+    void allFirstPassAndOn();
+    void allSingleTicks_data();
+    void allSingleTicks();
+    void cycleStartsBlack_data();
+    void cycleStartsBlack();
+    void resumesAfterPause();
+    void counterTicks_data();
+    void counterTicks();
+    void shownColour_data();
+    void shownColour();
     void codes_data();
     void codes();
 };
 
-void TestFarbwechsel::zweifarbigZweiPerioden_data()
+void TestColourCycle::twoColourTwoPeriods_data()
 {
     QTest::addColumn<QString>("cycle");
     for (const char *c : {"ST", "SG", "SV", "SW"})
         QTest::newRow(c) << QString::fromLatin1(c);
 }
 
-void TestFarbwechsel::zweifarbigZweiPerioden()
+void TestColourCycle::twoColourTwoPeriods()
 {
     QFETCH(QString, cycle);
     // Tick 1 black; 2..257 rising to 256; 258..513 falling to 0; then 512-tick periods, black once.
@@ -95,11 +95,11 @@ void TestFarbwechsel::zweifarbigZweiPerioden()
     Farbwechselzustand z;
     QStringList got;
     for (int t = 1; t <= 1030; ++t)
-        got.append(line(t, WechselSchritt(z, zyklus(cycle))));
+        got.append(line(t, WechselSchritt(z, cycleOf(cycle))));
     QCOMPARE(got, want);
 }
 
-void TestFarbwechsel::zweifarbigEinzelneTicks_data()
+void TestColourCycle::twoColourSingleTicks_data()
 {
     QTest::addColumn<QString>("cycle");
     QTest::addColumn<int>("tick");
@@ -125,20 +125,20 @@ void TestFarbwechsel::zweifarbigEinzelneTicks_data()
     QTest::newRow("SG 70000") << u"SG"_s << 70000 << u"145,145,0"_s;
 }
 
-void TestFarbwechsel::zweifarbigEinzelneTicks()
+void TestColourCycle::twoColourSingleTicks()
 {
     QFETCH(QString, cycle);
     QFETCH(int, tick);
     QFETCH(QString, colour);
     Farbwechselzustand z;
-    Farbe f;
+    Colour f;
     for (int t = 1; t <= tick; ++t)
-        f = WechselSchritt(z, zyklus(cycle));
+        f = WechselSchritt(z, cycleOf(cycle));
     QCOMPARE(line(tick, f), u"tick %1: %2"_s.arg(tick).arg(colour));
     QVERIFY(z.zaehlerST >= 0 && z.zaehlerSG >= 0);
 }
 
-void TestFarbwechsel::alleErsterDurchlaufUndWeiter()
+void TestColourCycle::allFirstPassAndOn()
 {
     // First pass: black twice, then each phase rises and falls, opening with one held black tick.
     // From tick 2054 every pass takes 2048 ticks, 512 per phase, with no held ticks.
@@ -164,7 +164,7 @@ void TestFarbwechsel::alleErsterDurchlaufUndWeiter()
     QCOMPARE(phases.at(2054 - 1), 1);
 }
 
-void TestFarbwechsel::alleEinzelneTicks_data()
+void TestColourCycle::allSingleTicks_data()
 {
     QTest::addColumn<int>("tick");
     QTest::addColumn<QString>("colour");
@@ -186,18 +186,18 @@ void TestFarbwechsel::alleEinzelneTicks_data()
     QTest::newRow("70000") << 70000 << u"0,149,149"_s;
 }
 
-void TestFarbwechsel::alleEinzelneTicks()
+void TestColourCycle::allSingleTicks()
 {
     QFETCH(int, tick);
     QFETCH(QString, colour);
     Farbwechselzustand z;
-    Farbe f;
+    Colour f;
     for (int t = 1; t <= tick; ++t)
         f = WechselAlleSchritt(z);
     QCOMPARE(line(tick, f), u"tick %1: %2"_s.arg(tick).arg(colour));
 }
 
-void TestFarbwechsel::wechselBeginntSchwarz_data()
+void TestColourCycle::cycleStartsBlack_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<int>("ticks");
@@ -213,7 +213,7 @@ void TestFarbwechsel::wechselBeginntSchwarz_data()
                                 << QStringList{u"0,0,0"_s, u"0,0,0"_s, u"0,1,1"_s};
 }
 
-void TestFarbwechsel::wechselBeginntSchwarz()
+void TestColourCycle::cycleStartsBlack()
 {
     QFETCH(QString, first);
     QFETCH(int, ticks);
@@ -221,8 +221,8 @@ void TestFarbwechsel::wechselBeginntSchwarz()
     QFETCH(QStringList, next);
     Farbwechselzustand z;
     auto step = [&z](const QString &code) {
-        const Farbe f = code == u"Alle"_s ? WechselAlleSchritt(z) : WechselSchritt(z, zyklus(code));
-        return u"%1,%2,%3"_s.arg(f.rot).arg(f.gelb).arg(f.blau);
+        const Colour f = code == u"Alle"_s ? WechselAlleSchritt(z) : WechselSchritt(z, cycleOf(code));
+        return u"%1,%2,%3"_s.arg(f.red).arg(f.green).arg(f.blue);
     };
     for (int t = 0; t < ticks; ++t)
         step(first);
@@ -232,21 +232,21 @@ void TestFarbwechsel::wechselBeginntSchwarz()
     QCOMPARE(got, next);
 }
 
-void TestFarbwechsel::nachPauseGehtEsWeiter()
+void TestColourCycle::resumesAfterPause()
 {
     Farbwechselzustand z;
     for (int t = 1; t <= 300; ++t)
-        WechselSchritt(z, Zyklus::SW);
-    QCOMPARE(z.farbe(), (Farbe{213, 213, 213}));
+        WechselSchritt(z, TwoColourCycle::SW);
+    QCOMPARE(z.colour(), (Colour{213, 213, 213}));
     // A fixed colour in between does not step the cycle: the same cycle goes on where it stopped.
-    QCOMPARE(WechselSchritt(z, Zyklus::SW), (Farbe{212, 212, 212}));
+    QCOMPARE(WechselSchritt(z, TwoColourCycle::SW), (Colour{212, 212, 212}));
     // Another cycle in between makes it start again from black.
-    WechselSchritt(z, Zyklus::SG);
-    QCOMPARE(WechselSchritt(z, Zyklus::SW), (Farbe{0, 0, 0}));
-    QCOMPARE(WechselSchritt(z, Zyklus::SW), (Farbe{1, 1, 1}));
+    WechselSchritt(z, TwoColourCycle::SG);
+    QCOMPARE(WechselSchritt(z, TwoColourCycle::SW), (Colour{0, 0, 0}));
+    QCOMPARE(WechselSchritt(z, TwoColourCycle::SW), (Colour{1, 1, 1}));
 }
 
-void TestFarbwechsel::zaehlerTicken_data()
+void TestColourCycle::counterTicks_data()
 {
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
@@ -257,16 +257,16 @@ void TestFarbwechsel::zaehlerTicken_data()
     QTest::newRow("largest goes back to 2 first") << 32767 << 3;
 }
 
-void TestFarbwechsel::zaehlerTicken()
+void TestColourCycle::counterTicks()
 {
     QFETCH(int, before);
     QFETCH(int, after);
-    qint16 zaehler = qint16(before);
-    ZaehlerTicken(zaehler);
-    QCOMPARE(int(zaehler), after);
+    qint16 counter = qint16(before);
+    tickCounter(counter);
+    QCOMPARE(int(counter), after);
 }
 
-void TestFarbwechsel::angezeigteFarbe_data()
+void TestColourCycle::shownColour_data()
 {
     QTest::addColumn<int>("component");
     QTest::addColumn<int>("shown");
@@ -276,36 +276,36 @@ void TestFarbwechsel::angezeigteFarbe_data()
     QTest::newRow("256 shows as 255") << 256 << 255;
 }
 
-void TestFarbwechsel::angezeigteFarbe()
+void TestColourCycle::shownColour()
 {
     QFETCH(int, component);
     QFETCH(int, shown);
-    QCOMPARE(Farbe({component, 0, 0}).toQColor(), QColor(shown, 0, 0));
-    QCOMPARE(Farbe({0, component, 0}).toQColor(), QColor(0, shown, 0));
-    QCOMPARE(Farbe({0, 0, component}).toQColor(), QColor(0, 0, shown));
+    QCOMPARE(Colour({component, 0, 0}).toQColor(), QColor(shown, 0, 0));
+    QCOMPARE(Colour({0, component, 0}).toQColor(), QColor(0, shown, 0));
+    QCOMPARE(Colour({0, 0, component}).toQColor(), QColor(0, 0, shown));
 }
 
-void TestFarbwechsel::codes_data()
+void TestColourCycle::codes_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("cycle"); // -1: none, the four-phase cycle runs
-    QTest::newRow("ST") << u"ST"_s << int(Zyklus::ST);
-    QTest::newRow("SG") << u"SG"_s << int(Zyklus::SG);
-    QTest::newRow("SV") << u"SV"_s << int(Zyklus::SV);
-    QTest::newRow("SW") << u"SW"_s << int(Zyklus::SW);
+    QTest::newRow("ST") << u"ST"_s << int(TwoColourCycle::ST);
+    QTest::newRow("SG") << u"SG"_s << int(TwoColourCycle::SG);
+    QTest::newRow("SV") << u"SV"_s << int(TwoColourCycle::SV);
+    QTest::newRow("SW") << u"SW"_s << int(TwoColourCycle::SW);
     QTest::newRow("Alle") << u"Alle"_s << -1;
     QTest::newRow("Aus") << u"Aus"_s << -1;
     QTest::newRow("empty") << QString() << -1;
     QTest::newRow("lower case") << u"st"_s << -1;
 }
 
-void TestFarbwechsel::codes()
+void TestColourCycle::codes()
 {
     QFETCH(QString, code);
     QFETCH(int, cycle);
-    const std::optional<Zyklus> z = zyklusAusCode(code);
+    const std::optional<TwoColourCycle> z = twoColourCycleFromCode(code);
     QCOMPARE(z ? int(*z) : -1, cycle);
 }
 
-QTEST_GUILESS_MAIN(TestFarbwechsel)
-#include "test_farbwechsel.moc"
+QTEST_GUILESS_MAIN(TestColourCycle)
+#include "test_colourcycle.moc"

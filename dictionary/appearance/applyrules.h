@@ -7,38 +7,38 @@
 namespace Zembrota {
 
 // The interval text as Apply checks it, in every mode.
-enum class WechselzeitPruefung {
-    Gueltig,
-    Ungueltig, // 0, empty, not a number, or negative (no timer takes a negative interval)
-    ZuGross    // above 65535
+enum class IntervalCheck {
+    Valid,
+    Invalid, // 0, empty, not a number, or negative (no timer takes a negative interval)
+    TooLarge // above 65535
 };
-WechselzeitPruefung pruefeWechselzeit(QStringView text);
+IntervalCheck checkInterval(QStringView text);
 
 // The timer interval of a checked text: its value rounded, halves to the even neighbour. A text
 // such as 0.4 passes the check but gives 0, a cycle that never steps.
-int wechselzeitMs(QStringView text);
+int timerInterval(QStringView text);
 
 // A component field's value as Apply stores it: rounded, halves to even, within 0..256.
-int komponente(QStringView text);
+int componentValue(QStringView text);
 
-struct Auswahl
+struct ModeChoice
 {
     QString modus;
     QString wechselart;
 };
 // optWS gives "WS" and keeps the cycle option as chosen; optBF with "Aus" gives the fixed colour
 // "BF"; optBF with a cycle gives "FW" with that cycle.
-Auswahl modusFuerAuswahl(bool standardFarben, const QString &zyklusCode);
+ModeChoice modeForChoice(bool standardColours, const QString &cycleCode);
 
-inline QString meldungWechselzeitUngueltig()
+inline QString invalidIntervalMessage()
 {
     return QStringLiteral("Geben sie bitte eine korrekte Wechsel - Zeit ein!");
 }
-inline QString meldungWechselzeitZuGross()
+inline QString intervalTooLargeMessage()
 {
     return QStringLiteral("Die Wechsel - Zeit darf 65535 Millisekunden nicht überschreiten!");
 }
-inline QString meldungSpeichernFehlgeschlagen(const QString &reason)
+inline QString saveFailedMessage(const QString &reason)
 {
     return QStringLiteral("Die Einstellungen konnten nicht gespeichert werden. Die Farben gelten nur bis "
                           "zum Ende des Programms.\n\n%1")

@@ -1,7 +1,7 @@
 // The settings file zembrota.ini: reading with its order of conversion and ranges, writing, and
 // the Apply rules of the colours dialog that decide what is written.
-#include "dictionary/appearance/farbeinstellung.h"
-#include "dictionary/appearance/uebernahme.h"
+#include "dictionary/appearance/applyrules.h"
+#include "dictionary/appearance/settings.h"
 #include "tests/dictionary/appearance/readonlydir.h"
 #include "tests/testsupport/testsupport.h"
 
@@ -26,31 +26,31 @@ QString dump(const Farbeinstellung &e)
 
 } // namespace
 
-class TestFarbeinstellung : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lesen_data();
-    void lesen();
-    void ladenFixture_data();
-    void ladenFixture();
-    void ladenOhneDatei();
-    void ladenBehaeltFruehereWerte();
-    void schreiben_data();
-    void schreiben();
-    void schreibenErsetztGanz();
-    void schreibenFehlgeschlagenLaesstAlteDatei();
-    void einstellungsOrt_data();
-    void einstellungsOrt();
-    void pruefeWechselzeit_data();
-    void pruefeWechselzeit();
-    void komponente_data();
-    void komponente();
-    void modusFuerAuswahl_data();
-    void modusFuerAuswahl();
+    void readRecord_data();
+    void readRecord();
+    void loadFixture_data();
+    void loadFixture();
+    void loadWithoutFile();
+    void loadKeepsEarlierValues();
+    void writeRecord_data();
+    void writeRecord();
+    void writeReplacesWhole();
+    void failedWriteKeepsOldFile();
+    void settingsLocation_data();
+    void settingsLocation();
+    void checkInterval_data();
+    void checkInterval();
+    void componentValue_data();
+    void componentValue();
+    void modeForChoice_data();
+    void modeForChoice();
 };
 
-void TestFarbeinstellung::lesen_data()
+void TestSettings::readRecord_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("ok");
@@ -131,7 +131,7 @@ void TestFarbeinstellung::lesen_data()
         u"modus=[B\u201e] wechselart=[A\u20ac] rot=1 gelb=2 blau=3 wechselzeit=10"_s);
 }
 
-void TestFarbeinstellung::lesen()
+void TestSettings::readRecord()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, ok);
@@ -139,11 +139,11 @@ void TestFarbeinstellung::lesen()
     QBuffer buffer(&bytes);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     Farbeinstellung e;
-    QCOMPARE(Einstellungen::EinstellungenLesen(buffer, e), ok);
+    QCOMPARE(Settings::readSettings(buffer, e), ok);
     QCOMPARE(dump(e), expected);
 }
 
-void TestFarbeinstellung::ladenFixture_data()
+void TestSettings::loadFixture_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("ok");
@@ -154,40 +154,40 @@ void TestFarbeinstellung::ladenFixture_data()
                                 << u"modus=[FW] wechselart=[SG] rot=0 gelb=0 blau=0 wechselzeit=0"_s;
 }
 
-void TestFarbeinstellung::ladenFixture()
+void TestSettings::loadFixture()
 {
     QFETCH(QString, file);
     QFETCH(bool, ok);
     QFETCH(QString, expected);
     Farbeinstellung e;
-    QCOMPARE(Einstellungen::EinstellungenLaden(TestSupport::dataPath(u"appearance/"_s + file), e), ok);
+    QCOMPARE(Settings::EinstellungenLaden(TestSupport::dataPath(u"appearance/"_s + file), e), ok);
     QCOMPARE(dump(e), expected);
 }
 
-void TestFarbeinstellung::ladenOhneDatei()
+void TestSettings::loadWithoutFile()
 {
     TestSupport::ProgramDir dir;
     Farbeinstellung e;
-    QVERIFY(!Einstellungen::EinstellungenLaden(Einstellungen::dateiPfad(dir.path()), e));
+    QVERIFY(!Settings::EinstellungenLaden(Settings::filePath(dir.path()), e));
     QCOMPARE(dump(e), u"modus=[] wechselart=[] rot=0 gelb=0 blau=0 wechselzeit=0"_s);
     // A directory of that name cannot be read as the file either.
     QVERIFY(QDir(dir.path()).mkdir(u"zembrota.ini"_s));
-    QVERIFY(!Einstellungen::EinstellungenLaden(Einstellungen::dateiPfad(dir.path()), e));
+    QVERIFY(!Settings::EinstellungenLaden(Settings::filePath(dir.path()), e));
     QCOMPARE(dump(e), u"modus=[] wechselart=[] rot=0 gelb=0 blau=0 wechselzeit=0"_s);
 }
 
-void TestFarbeinstellung::ladenBehaeltFruehereWerte()
+void TestSettings::loadKeepsEarlierValues()
 {
     // What the record held before stays where the file fails first.
     Farbeinstellung e{u"alt"_s, u"alt"_s, 1, 2, 3, 4};
     QByteArray bytes = TestSupport::crlf({u"BF"_s, u"SW"_s, u"100"_s, u"50"_s, u"99999"_s, u"60"_s});
     QBuffer buffer(&bytes);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
-    QVERIFY(!Einstellungen::EinstellungenLesen(buffer, e));
+    QVERIFY(!Settings::readSettings(buffer, e));
     QCOMPARE(dump(e), u"modus=[BF] wechselart=[SW] rot=50 gelb=2 blau=3 wechselzeit=4"_s);
 }
 
-void TestFarbeinstellung::schreiben_data()
+void TestSettings::writeRecord_data()
 {
     QTest::addColumn<QString>("modus");
     QTest::addColumn<QString>("wechselart");
@@ -208,7 +208,7 @@ void TestFarbeinstellung::schreiben_data()
                                                          << QByteArray("FW\r\nST\r\n5  6\r\n1\r\n2\r\n3\r\n");
 }
 
-void TestFarbeinstellung::schreiben()
+void TestSettings::writeRecord()
 {
     QFETCH(QString, modus);
     QFETCH(QString, wechselart);
@@ -218,27 +218,27 @@ void TestFarbeinstellung::schreiben()
     QFETCH(int, blau);
     QFETCH(QByteArray, bytes);
     TestSupport::ProgramDir dir;
-    const QString path = Einstellungen::dateiPfad(dir.path());
-    QCOMPARE(Einstellungen::EinstellungenSchreiben(path, modus, wechselart, interval, rot, gelb, blau),
+    const QString path = Settings::filePath(dir.path());
+    QCOMPARE(Settings::EinstellungenSchreiben(path, modus, wechselart, interval, rot, gelb, blau),
              std::nullopt);
     QCOMPARE(dir.read(u"zembrota.ini"_s), bytes);
 }
 
-void TestFarbeinstellung::schreibenErsetztGanz()
+void TestSettings::writeReplacesWhole()
 {
     TestSupport::ProgramDir dir;
     dir.write(u"zembrota.ini"_s, "FW\r\nAlle\r\n50\r\n0\r\n128\r\n255\r\nalte achte Zeile\r\n");
-    QCOMPARE(Einstellungen::EinstellungenSchreiben(Einstellungen::dateiPfad(dir.path()), u"WS"_s, u"Aus"_s,
-                                                   u"7"_s, 1, 2, 3),
-             std::nullopt);
+    QCOMPARE(
+        Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), u"WS"_s, u"Aus"_s, u"7"_s, 1, 2, 3),
+        std::nullopt);
     QCOMPARE(dir.read(u"zembrota.ini"_s), QByteArray("WS\r\nAus\r\n7\r\n1\r\n2\r\n3\r\n"));
     // Written and read back, the values come round unchanged.
     Farbeinstellung e;
-    QVERIFY(Einstellungen::EinstellungenLaden(Einstellungen::dateiPfad(dir.path()), e));
+    QVERIFY(Settings::EinstellungenLaden(Settings::filePath(dir.path()), e));
     QCOMPARE(dump(e), u"modus=[WS] wechselart=[Aus] rot=1 gelb=2 blau=3 wechselzeit=7"_s);
 }
 
-void TestFarbeinstellung::schreibenFehlgeschlagenLaesstAlteDatei()
+void TestSettings::failedWriteKeepsOldFile()
 {
     TestSupport::ProgramDir dir;
     const QByteArray old("BF\r\nAus\r\n100\r\n255\r\n0\r\n0\r\n");
@@ -248,8 +248,8 @@ void TestFarbeinstellung::schreibenFehlgeschlagenLaesstAlteDatei()
         ReadOnlyDir readOnly(dir.path());
         if (!readOnly.ok())
             QSKIP("No way to make a directory read-only on this machine");
-        error = Einstellungen::EinstellungenSchreiben(Einstellungen::dateiPfad(dir.path()), u"FW"_s, u"SG"_s,
-                                                      u"20"_s, 1, 2, 3);
+        error = Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), u"FW"_s, u"SG"_s, u"20"_s, 1,
+                                                 2, 3);
     }
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(u"zembrota.ini"_s), qPrintable(*error));
@@ -257,14 +257,14 @@ void TestFarbeinstellung::schreibenFehlgeschlagenLaesstAlteDatei()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"zembrota.ini"_s});
 }
 
-void TestFarbeinstellung::pruefeWechselzeit_data()
+void TestSettings::checkInterval_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pruefung");
+    QTest::addColumn<int>("check");
     QTest::addColumn<int>("ms");
-    const int ok = int(WechselzeitPruefung::Gueltig);
-    const int invalid = int(WechselzeitPruefung::Ungueltig);
-    const int tooLarge = int(WechselzeitPruefung::ZuGross);
+    const int ok = int(IntervalCheck::Valid);
+    const int invalid = int(IntervalCheck::Invalid);
+    const int tooLarge = int(IntervalCheck::TooLarge);
     QTest::newRow("0") << u"0"_s << invalid << 0;
     QTest::newRow("empty") << QString() << invalid << 0;
     QTest::newRow("not a number") << u"oft"_s << invalid << 0;
@@ -281,17 +281,17 @@ void TestFarbeinstellung::pruefeWechselzeit_data()
     QTest::newRow("exponent") << u"1e9"_s << tooLarge << 0;
 }
 
-void TestFarbeinstellung::pruefeWechselzeit()
+void TestSettings::checkInterval()
 {
     QFETCH(QString, text);
-    QFETCH(int, pruefung);
+    QFETCH(int, check);
     QFETCH(int, ms);
-    QCOMPARE(int(::pruefeWechselzeit(text)), pruefung);
-    if (pruefung == int(WechselzeitPruefung::Gueltig))
-        QCOMPARE(wechselzeitMs(text), ms);
+    QCOMPARE(int(::checkInterval(text)), check);
+    if (check == int(IntervalCheck::Valid))
+        QCOMPARE(timerInterval(text), ms);
 }
 
-void TestFarbeinstellung::komponente_data()
+void TestSettings::componentValue_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");
@@ -304,17 +304,17 @@ void TestFarbeinstellung::komponente_data()
     QTest::newRow("not a number") << u"rot"_s << 0;
 }
 
-void TestFarbeinstellung::komponente()
+void TestSettings::componentValue()
 {
     QFETCH(QString, text);
     QFETCH(int, value);
-    QCOMPARE(::komponente(text), value);
+    QCOMPARE(::componentValue(text), value);
 }
 
-void TestFarbeinstellung::modusFuerAuswahl_data()
+void TestSettings::modeForChoice_data()
 {
     QTest::addColumn<bool>("standard");
-    QTest::addColumn<QString>("zyklus");
+    QTest::addColumn<QString>("cycle");
     QTest::addColumn<QString>("modus");
     QTest::addColumn<QString>("wechselart");
     QTest::newRow("standard keeps a cycle option") << true << u"SG"_s << u"WS"_s << u"SG"_s;
@@ -324,26 +324,26 @@ void TestFarbeinstellung::modusFuerAuswahl_data()
     QTest::newRow("own colour with black-white") << false << u"SW"_s << u"FW"_s << u"SW"_s;
 }
 
-void TestFarbeinstellung::modusFuerAuswahl()
+void TestSettings::modeForChoice()
 {
     QFETCH(bool, standard);
-    QFETCH(QString, zyklus);
+    QFETCH(QString, cycle);
     QFETCH(QString, modus);
     QFETCH(QString, wechselart);
-    const Auswahl auswahl = ::modusFuerAuswahl(standard, zyklus);
-    QCOMPARE(auswahl.modus, modus);
-    QCOMPARE(auswahl.wechselart, wechselart);
+    const ModeChoice choice = ::modeForChoice(standard, cycle);
+    QCOMPARE(choice.modus, modus);
+    QCOMPARE(choice.wechselart, wechselart);
 }
 
 // Where: "program" the file beside the program, "user" the user's own file.
-void TestFarbeinstellung::einstellungsOrt_data()
+void TestSettings::settingsLocation_data()
 {
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("userHasFile");
     QTest::addColumn<bool>("viaLink");
     QTest::addColumn<bool>("userDirKnown");
-    QTest::addColumn<QString>("lesen");
-    QTest::addColumn<QString>("schreiben");
+    QTest::addColumn<QString>("readFrom");
+    QTest::addColumn<QString>("writeTo");
 
     QTest::newRow("build tree keeps the file beside the program")
         << false << false << false << true << u"program"_s << u"program"_s;
@@ -359,14 +359,14 @@ void TestFarbeinstellung::einstellungsOrt_data()
         << true << false << false << false << u"program"_s << u"program"_s;
 }
 
-void TestFarbeinstellung::einstellungsOrt()
+void TestSettings::settingsLocation()
 {
     QFETCH(bool, installed);
     QFETCH(bool, userHasFile);
     QFETCH(bool, viaLink);
     QFETCH(bool, userDirKnown);
-    QFETCH(QString, lesen);
-    QFETCH(QString, schreiben);
+    QFETCH(QString, readFrom);
+    QFETCH(QString, writeTo);
 
     TestSupport::ProgramDir program;
     TestSupport::ProgramDir user;
@@ -383,16 +383,16 @@ void TestFarbeinstellung::einstellungsOrt()
     }
     const QString installDir = installed ? program.path() : elsewhere.path();
 
-    const Einstellungen::Einstellungsort ort =
-        Einstellungen::einstellungsOrt(programDir, userDirKnown ? userConfig : QString(), installDir);
+    const Settings::SettingsLocation location =
+        Settings::settingsLocation(programDir, userDirKnown ? userConfig : QString(), installDir);
     auto expected = [&](const QString &where) {
         return where == u"user"_s ? userConfig + u"/zembrota.ini"_s : programDir + u"/zembrota.ini"_s;
     };
-    QCOMPARE(ort.lesen, expected(lesen));
-    QCOMPARE(ort.schreiben, expected(schreiben));
+    QCOMPARE(location.readPath, expected(readFrom));
+    QCOMPARE(location.writePath, expected(writeTo));
     // The user's folder is made only where the user's file is written.
-    QCOMPARE(QFileInfo(userConfig).isDir(), userHasFile || schreiben == u"user"_s);
+    QCOMPARE(QFileInfo(userConfig).isDir(), userHasFile || writeTo == u"user"_s);
 }
 
-QTEST_GUILESS_MAIN(TestFarbeinstellung)
-#include "test_farbeinstellung.moc"
+QTEST_GUILESS_MAIN(TestSettings)
+#include "test_settings.moc"

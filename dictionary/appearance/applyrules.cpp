@@ -1,0 +1,45 @@
+// The colours dialog's Apply rules, free of the dialog.
+#include "dictionary/appearance/applyrules.h"
+
+#include "common/zahlwert.h"
+#include "dictionary/appearance/settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Zembrota {
+
+IntervalCheck checkInterval(QStringView text)
+{
+    const double value = Zahlwert(text);
+    if (std::isnan(value) || value <= 0)
+        return IntervalCheck::Invalid;
+    if (value > Settings::intervalMax)
+        return IntervalCheck::TooLarge;
+    return IntervalCheck::Valid;
+}
+
+int timerInterval(QStringView text)
+{
+    return RundeGanzzahl(Zahlwert(text), 0, Settings::intervalMax).value_or(0);
+}
+
+int componentValue(QStringView text)
+{
+    const double value = Zahlwert(text);
+    if (std::isnan(value))
+        return 0;
+    const double limited = std::clamp(value, double(Settings::componentMin), double(Settings::componentMax));
+    return RundeGanzzahl(limited, Settings::componentMin, Settings::componentMax).value_or(0);
+}
+
+ModeChoice modeForChoice(bool standardColours, const QString &cycleCode)
+{
+    if (standardColours)
+        return {QStringLiteral("WS"), cycleCode};
+    if (cycleCode == QLatin1String("Aus"))
+        return {QStringLiteral("BF"), cycleCode};
+    return {QStringLiteral("FW"), cycleCode};
+}
+
+} // namespace Zembrota
