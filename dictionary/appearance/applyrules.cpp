@@ -33,13 +33,13 @@ int componentValue(QStringView text)
     return RundeGanzzahl(limited, Settings::componentMin, Settings::componentMax).value_or(0);
 }
 
-ModeChoice modeForChoice(bool standardColours, const QString &cycleCode)
+ModeChoice modeForChoice(bool standardColours, CycleChoice cycle)
 {
     if (standardColours)
-        return {QStringLiteral("WS"), cycleCode};
-    if (cycleCode == QLatin1String("Aus"))
-        return {QStringLiteral("BF"), cycleCode};
-    return {QStringLiteral("FW"), cycleCode};
+        return {ColourMode::Standard, cycle};
+    if (cycle == CycleChoice::Off)
+        return {ColourMode::Fixed, cycle};
+    return {ColourMode::Cycling, cycle};
 }
 
 } // namespace Zembrota

@@ -1,6 +1,8 @@
 // What the colours dialog's Apply decides: the interval check and the mode that comes into force.
 #pragma once
 
+#include "dictionary/appearance/settings.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -23,12 +25,12 @@ int componentValue(QStringView text);
 
 struct ModeChoice
 {
-    QString modus;
-    QString wechselart;
+    ColourMode mode;
+    CycleChoice cycle;
 };
-// optWS gives "WS" and keeps the cycle option as chosen; optBF with "Aus" gives the fixed colour
-// "BF"; optBF with a cycle gives "FW" with that cycle.
-ModeChoice modeForChoice(bool standardColours, const QString &cycleCode);
+// optWS gives the standard colours and keeps the cycle option as chosen; optBF with "Aus" gives the
+// fixed colour; optBF with a cycle gives that cycle.
+ModeChoice modeForChoice(bool standardColours, CycleChoice cycle);
 
 inline QString invalidIntervalMessage()
 {

@@ -12,16 +12,21 @@ QColor Colour::toQColor() const
     return QColor(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
 }
 
-std::optional<TwoColourCycle> twoColourCycleFromCode(const QString &wechselart)
+std::optional<TwoColourCycle> twoColourCycle(CycleChoice cycle)
 {
-    if (wechselart == QLatin1String("ST"))
+    switch (cycle) {
+    case CycleChoice::ST:
         return TwoColourCycle::ST;
-    if (wechselart == QLatin1String("SG"))
+    case CycleChoice::SG:
         return TwoColourCycle::SG;
-    if (wechselart == QLatin1String("SV"))
+    case CycleChoice::SV:
         return TwoColourCycle::SV;
-    if (wechselart == QLatin1String("SW"))
+    case CycleChoice::SW:
         return TwoColourCycle::SW;
+    case CycleChoice::Off:
+    case CycleChoice::All:
+        break;
+    }
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // The colour cycles: the shared cycle state and the steps of the two-colour and four-phase cycles.
 #pragma once
 
+#include "dictionary/appearance/settings.h"
+
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
@@ -24,8 +26,9 @@ struct Colour
 // The two-colour cycles, in the order the four-phase cycle runs them.
 enum class TwoColourCycle { ST, SG, SV, SW };
 
-// "ST", "SG", "SV", "SW" name a two-colour cycle; any other text (normally "Alle") is none.
-std::optional<TwoColourCycle> twoColourCycleFromCode(const QString &wechselart);
+// The cycle options "ST", "SG", "SV", "SW" are two-colour cycles; "Alle" and "Aus" are none (a
+// cycling mode then runs the four-phase cycle).
+std::optional<TwoColourCycle> twoColourCycle(CycleChoice cycle);
 
 // One record shared by all five cycles.
 struct Farbwechselzustand

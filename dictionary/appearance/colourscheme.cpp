@@ -94,9 +94,9 @@ void ColourScheme::FensterFaerben(const Background &background)
 void ColourScheme::EinstellungenAnwenden(bool loaded)
 {
     const Farbeinstellung &e = m_settings;
-    if (!loaded || e.modus == QLatin1String("WS")) {
+    if (!loaded || e.mode == ColourMode::Standard) {
         FensterFaerben(Background::systemfarbe());
-    } else if (e.modus == QLatin1String("BF")) {
+    } else if (e.mode == ColourMode::Fixed) {
         FensterFaerben(Background::of({e.rot, e.gelb, e.blau}));
     } else if (e.wechselzeit < 0) {
         // A negative interval drives no timer: the same as a failed load.
@@ -109,10 +109,9 @@ void ColourScheme::EinstellungenAnwenden(bool loaded)
 
 void ColourScheme::tmeFarben_Timer()
 {
-    const QString &modus = m_settings.modus;
-    if (modus == QLatin1String("BF") || modus == QLatin1String("WS"))
+    if (m_settings.mode != ColourMode::Cycling)
         return;
-    const std::optional<TwoColourCycle> cycle = twoColourCycleFromCode(m_settings.wechselart);
+    const std::optional<TwoColourCycle> cycle = twoColourCycle(m_settings.cycle);
     const Colour colour = cycle ? WechselSchritt(m_cycleState, *cycle) : WechselAlleSchritt(m_cycleState);
     FensterFaerben(Background::of(colour));
 }

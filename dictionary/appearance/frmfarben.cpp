@@ -28,12 +28,6 @@ using Controls::place;
 
 namespace Zembrota {
 
-namespace {
-
-const char *const cycleCodes[frmFarben::cycleOptionCount] = {"Aus", "Alle", "ST", "SG", "SV", "SW"};
-
-} // namespace
-
 frmFarben::frmFarben(ColourScheme &scheme, const QString &settingsPath, QWidget *parent)
     : QDialog(parent), m_scheme(scheme), m_settingsPath(settingsPath)
 {
@@ -200,11 +194,10 @@ void frmFarben::loadSettings()
     m_hsc[1]->setValue(e.gelb);
     m_hsc[2]->setValue(e.blau);
     m_txtWechsel->setText(QString::number(e.wechselzeit));
-    for (int i = 1; i < cycleOptionCount; ++i) {
-        if (e.wechselart == QLatin1String(cycleCodes[i]))
-            m_cycleOptions[i]->setChecked(true);
-    }
-    if (e.modus != QLatin1String("WS")) {
+    // "Aus" is selected already, and stays so for a text that names no option.
+    if (e.cycle != CycleChoice::Off)
+        m_cycleOptions[std::size_t(e.cycle)]->setChecked(true);
+    if (e.mode != ColourMode::Standard) {
         m_optBF->setChecked(true);
         m_cmdUebernehmen->setEnabled(false);
     }
@@ -228,10 +221,10 @@ void frmFarben::setCustomControlsEnabled(bool enabled)
     m_picTest->setEnabled(enabled);
 }
 
-QString frmFarben::selectedCycleCode() const
+CycleChoice frmFarben::selectedCycle() const
 {
     const int id = m_cycleGroup->checkedId();
-    return QString::fromLatin1(cycleCodes[id < 0 ? 0 : id]);
+    return id < 0 ? CycleChoice::Off : CycleChoice(id);
 }
 
 void frmFarben::changed()
@@ -303,13 +296,12 @@ bool frmFarben::EinstellungenUebernehmen()
     m_blue = componentValue(m_txt[2]->text());
 
     Farbeinstellung &e = m_scheme.settings();
-    const ModeChoice choice = modeForChoice(m_optWS->isChecked(), selectedCycleCode());
-    e.modus = choice.modus;
-    e.wechselart = choice.wechselart;
-    if (e.modus == QLatin1String("WS")) {
+    const ModeChoice choice = modeForChoice(m_optWS->isChecked(), selectedCycle());
+    e.choose(choice.mode, choice.cycle);
+    if (e.mode == ColourMode::Standard) {
         m_scheme.stopCycle();
         m_scheme.FensterFaerben(Background::systemfarbe());
-    } else if (e.modus == QLatin1String("BF")) {
+    } else if (e.mode == ColourMode::Fixed) {
         m_scheme.stopCycle();
         m_scheme.FensterFaerben(Background::of({m_red, m_green, m_blue}));
     } else {
@@ -317,8 +309,8 @@ bool frmFarben::EinstellungenUebernehmen()
         m_scheme.startCycle(timerInterval(interval));
     }
 
-    const std::optional<QString> error = Settings::EinstellungenSchreiben(
-        m_settingsPath, e.modus, e.wechselart, interval, m_red, m_green, m_blue);
+    const std::optional<QString> error =
+        Settings::EinstellungenSchreiben(m_settingsPath, e.mode, e.cycle, interval, m_red, m_green, m_blue);
     if (error) {
         // The choice is in force but not stored: "Übernehmen" stays enabled so that it can be retried.
         busy.reset();

@@ -18,12 +18,13 @@ class QScrollBar;
 namespace Zembrota {
 
 class ColourScheme;
+enum class CycleChoice;
 
 class frmFarben : public QDialog
 {
     Q_OBJECT
 public:
-    // The cycle options top to bottom with their codes in zembrota.ini.
+    // The cycle options top to bottom, in the order of CycleChoice.
     static constexpr int cycleOptionCount = 6;
 
     // Fills the controls from the scheme's settings record, once; Apply writes to settingsPath.
@@ -48,7 +49,7 @@ private:
     void buildControls();
     void loadSettings();
     void setCustomControlsEnabled(bool enabled);
-    QString selectedCycleCode() const;
+    CycleChoice selectedCycle() const;
     void changed();
     void hsc_Change(int index);
     void txtComponent_Change(int index);

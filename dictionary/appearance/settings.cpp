@@ -13,10 +13,76 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 namespace Zembrota {
 
+Farbeinstellung::Farbeinstellung(const QString &modus, const QString &wechselart, qint16 rot, qint16 gelb,
+                                 qint16 blau, qint32 wechselzeit)
+    : rot(rot), gelb(gelb), blau(blau), wechselzeit(wechselzeit)
+{
+    setModus(modus);
+    setWechselart(wechselart);
+}
+
+void Farbeinstellung::setModus(const QString &line)
+{
+    modus = line;
+    mode = Settings::modeFromCode(line);
+}
+
+void Farbeinstellung::setWechselart(const QString &line)
+{
+    wechselart = line;
+    cycle = Settings::cycleFromCode(line);
+}
+
+void Farbeinstellung::choose(ColourMode chosenMode, CycleChoice chosenCycle)
+{
+    mode = chosenMode;
+    cycle = chosenCycle;
+    modus = Settings::codeOf(mode);
+    wechselart = Settings::codeOf(cycle);
+}
+
 namespace Settings {
+
+namespace {
+
+constexpr std::array<QLatin1String, 3> modeCodes{QLatin1String("WS"), QLatin1String("BF"),
+                                                 QLatin1String("FW")};
+constexpr std::array<QLatin1String, 6> cycleCodes{QLatin1String("Aus"), QLatin1String("Alle"),
+                                                  QLatin1String("ST"),  QLatin1String("SG"),
+                                                  QLatin1String("SV"),  QLatin1String("SW")};
+
+} // namespace
+
+ColourMode modeFromCode(const QString &code)
+{
+    if (code == modeCodes[int(ColourMode::Standard)])
+        return ColourMode::Standard;
+    if (code == modeCodes[int(ColourMode::Fixed)])
+        return ColourMode::Fixed;
+    return ColourMode::Cycling;
+}
+
+QString codeOf(ColourMode mode)
+{
+    return modeCodes[std::size_t(mode)];
+}
+
+CycleChoice cycleFromCode(const QString &code)
+{
+    for (std::size_t i = 0; i < cycleCodes.size(); ++i)
+        if (code == cycleCodes[i])
+            return CycleChoice(i);
+    return CycleChoice::Off;
+}
+
+QString codeOf(CycleChoice cycle)
+{
+    return cycleCodes[std::size_t(cycle)];
+}
 
 namespace {
 
@@ -79,9 +145,9 @@ bool readSettings(QIODevice &device, Farbeinstellung &record)
         if (!line)
             return false;
         if (i == 0)
-            record.modus = *line;
+            record.setModus(*line);
         else if (i == 1)
-            record.wechselart = *line;
+            record.setWechselart(*line);
         lines.append(*line);
     }
     if (!storeComponent(lines.at(3), record.rot) || !storeComponent(lines.at(4), record.gelb) ||
@@ -120,11 +186,11 @@ QStringList settingsLines(const QString &modus, const QString &wechselart, const
     return {modus, wechselart, interval, QString::number(rot), QString::number(gelb), QString::number(blau)};
 }
 
-std::optional<QString> EinstellungenSchreiben(const QString &path, const QString &modus,
-                                              const QString &wechselart, const QString &intervalText, int rot,
-                                              int gelb, int blau)
+std::optional<QString> EinstellungenSchreiben(const QString &path, ColourMode mode, CycleChoice cycle,
+                                              const QString &intervalText, int rot, int gelb, int blau)
 {
-    return AtomicWriter::writeLines(path, settingsLines(modus, wechselart, intervalText, rot, gelb, blau));
+    return AtomicWriter::writeLines(
+        path, settingsLines(codeOf(mode), codeOf(cycle), intervalText, rot, gelb, blau));
 }
 
 } // namespace Settings

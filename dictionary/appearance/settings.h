@@ -12,13 +12,34 @@ class QIODevice;
 
 namespace Zembrota {
 
+// The colour mode, line 1 of the file: "WS" the desktop's face colour, "BF" the user colour, "FW"
+// the timed cycle. Codes compare exactly: any other text ("ws", an empty line) cycles too.
+enum class ColourMode { Standard, Fixed, Cycling };
+
+// The cycle option, line 2 of the file, in the dialog's order: "Aus", "Alle", "ST", "SG", "SV",
+// "SW". Any other text counts as "Aus"; a cycling mode then runs the four-phase cycle.
+enum class CycleChoice { Off, All, ST, SG, SV, SW };
+
 // The settings put into force at start-up. Texts start empty and numbers 0; loading fills them
 // field by field, so a failed load leaves what was stored before the failure.
 struct Farbeinstellung
 {
-    QString modus;      // "WS", "BF" or "FW"; any other text counts as a cycling mode
-    QString wechselart; // "Aus", "Alle", "ST", "SG", "SV" or "SW"
-    qint16 rot = 0;     // components of the user colour, 0 to 256 once loaded
+    Farbeinstellung() = default;
+    // The record a file with these lines loads into.
+    Farbeinstellung(const QString &modus, const QString &wechselart, qint16 rot, qint16 gelb, qint16 blau,
+                    qint32 wechselzeit);
+
+    // Lines 1 and 2 as read: the text kept verbatim, the mode or cycle parsed from it.
+    void setModus(const QString &line);
+    void setWechselart(const QString &line);
+    // What Apply puts into force: the mode and cycle, and the codes the file is written with.
+    void choose(ColourMode chosenMode, CycleChoice chosenCycle);
+
+    QString modus;                         // line 1 verbatim
+    QString wechselart;                    // line 2 verbatim
+    ColourMode mode = ColourMode::Cycling; // what modus means; an empty text cycles
+    CycleChoice cycle = CycleChoice::Off;  // what wechselart means
+    qint16 rot = 0;                        // components of the user colour, 0 to 256 once loaded
     qint16 gelb = 0;
     qint16 blau = 0;
     qint32 wechselzeit = 0; // step interval in ms, -32768 to 65535 once loaded
@@ -31,6 +52,11 @@ inline constexpr int componentMin = 0;
 inline constexpr int componentMax = 256;
 inline constexpr int intervalMin = -32768;
 inline constexpr int intervalMax = 65535;
+
+ColourMode modeFromCode(const QString &code);
+QString codeOf(ColourMode mode);
+CycleChoice cycleFromCode(const QString &code);
+QString codeOf(CycleChoice cycle);
 
 // The file beside the program.
 QString filePath(const QString &programDir);
@@ -69,11 +95,11 @@ bool EinstellungenLaden(const QString &path, Farbeinstellung &record);
 QStringList settingsLines(const QString &modus, const QString &wechselart, const QString &intervalText,
                           int rot, int gelb, int blau);
 
-// Replaces the file whole (AtomicWriter): on failure the old file stays as it was and the German
-// reason comes back. A link, a named pipe or a device in the file's place is refused.
-std::optional<QString> EinstellungenSchreiben(const QString &path, const QString &modus,
-                                              const QString &wechselart, const QString &intervalText, int rot,
-                                              int gelb, int blau);
+// Replaces the file whole (AtomicWriter) with the codes of mode and cycle and the values given: on
+// failure the old file stays as it was and the German reason comes back. A link, a named pipe or a
+// device in the file's place is refused.
+std::optional<QString> EinstellungenSchreiben(const QString &path, ColourMode mode, CycleChoice cycle,
+                                              const QString &intervalText, int rot, int gelb, int blau);
 
 } // namespace Settings
 

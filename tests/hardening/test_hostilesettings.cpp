@@ -133,7 +133,8 @@ void TestHostileSettings::writeRefusesLinkPipeAndDevice()
     else if (::mknod(local(path).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
         QSKIP("only the administrator can make a device node");
 
-    const auto error = Settings::EinstellungenSchreiben(path, u"FW"_s, u"SG"_s, u"50"_s, 1, 2, 3);
+    const auto error =
+        Settings::EinstellungenSchreiben(path, ColourMode::Cycling, CycleChoice::SG, u"50"_s, 1, 2, 3);
     QVERIFY(error);
     QCOMPARE(*error, u"Die Datei \"%1\" kann nicht geschrieben werden: %2."_s.arg(path, reason));
     QCOMPARE(other.read(u"notizen.txt"_s), QByteArray("fremd"));
@@ -155,8 +156,8 @@ void TestHostileSettings::writeRemovesStaleTemporaries()
     old[1] = old[0];
     QCOMPARE(::utimensat(AT_FDCWD, local(dir.file(u"zembrota.ini.q7RZ2a"_s)).constData(), old, 0), 0);
 
-    QVERIFY(!Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), u"WS"_s, u"Aus"_s, u"1000 ms"_s,
-                                              0, 128, 256));
+    QVERIFY(!Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), ColourMode::Standard,
+                                              CycleChoice::Off, u"1000 ms"_s, 0, 128, 256));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"zembrota.ini"_s});
     QCOMPARE(dir.read(u"zembrota.ini"_s), QByteArray("WS\r\nAus\r\n1000 ms\r\n0\r\n128\r\n256\r\n"));
 }

@@ -48,7 +48,7 @@ QString line(int tick, const Colour &f)
 
 TwoColourCycle cycleOf(const QString &code)
 {
-    return *twoColourCycleFromCode(code);
+    return *twoColourCycle(Settings::cycleFromCode(code));
 }
 
 } // namespace
@@ -303,7 +303,7 @@ void TestColourCycle::codes()
 {
     QFETCH(QString, code);
     QFETCH(int, cycle);
-    const std::optional<TwoColourCycle> z = twoColourCycleFromCode(code);
+    const std::optional<TwoColourCycle> z = twoColourCycle(Settings::cycleFromCode(code));
     QCOMPARE(z ? int(*z) : -1, cycle);
 }
 

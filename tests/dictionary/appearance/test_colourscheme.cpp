@@ -281,8 +281,8 @@ void TestColourScheme::tickByCycleCode()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.settings().modus = modus;
-    scheme.settings().wechselart = wechselart;
+    scheme.settings().setModus(modus);
+    scheme.settings().setWechselart(wechselart);
     int paints = 0;
     connect(&scheme, &ColourScheme::painted, this, [&paints] { ++paints; });
     for (int i = 0; i < ticks.size(); ++i) {
@@ -305,8 +305,8 @@ void TestColourScheme::tickDoesNothingInFixedModes()
     ColourScheme scheme;
     FakeWindows fake;
     fake.registerInto(scheme);
-    scheme.settings().modus = modus;
-    scheme.settings().wechselart = u"ST"_s;
+    scheme.settings().setModus(modus);
+    scheme.settings().setWechselart(u"ST"_s);
     scheme.tmeFarben_Timer();
     QVERIFY(fake.painted.isEmpty());
     QCOMPARE(scheme.cycleState().zaehlerST, qint16(0));
@@ -323,15 +323,15 @@ void TestColourScheme::fixedColourPauseResumesTheCycle()
         scheme.tmeFarben_Timer();
     QCOMPARE(fake.backgrounds(), all(u"#d5d5d5"_s)); // 213
     // The dialog applies a fixed colour: the timer stops and a stray tick changes nothing.
-    e.modus = u"BF"_s;
-    e.wechselart = u"Aus"_s;
+    e.setModus(u"BF"_s);
+    e.setWechselart(u"Aus"_s);
     scheme.stopCycle();
     scheme.FensterFaerben(Background::of({0, 0, 255}));
     scheme.tmeFarben_Timer();
     QCOMPARE(fake.backgrounds(), all(u"#0000ff"_s));
     // Back to the same cycle: it goes on where it stopped.
-    e.modus = u"FW"_s;
-    e.wechselart = u"SW"_s;
+    e.setModus(u"FW"_s);
+    e.setWechselart(u"SW"_s);
     scheme.startCycle(10);
     scheme.tmeFarben_Timer();
     QCOMPARE(fake.backgrounds(), all(u"#d4d4d4"_s)); // 212
@@ -347,7 +347,7 @@ void TestColourScheme::otherCycleStartsFromBlack()
     for (int t = 1; t <= 600; ++t)
         scheme.tmeFarben_Timer();
     QCOMPARE(fake.backgrounds(), all(u"#555500"_s)); // phase 2 at 85
-    e.wechselart = u"SG"_s;
+    e.setWechselart(u"SG"_s);
     scheme.tmeFarben_Timer();
     QCOMPARE(fake.backgrounds(), all(u"#000000"_s));
     scheme.tmeFarben_Timer();

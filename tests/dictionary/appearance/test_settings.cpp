@@ -48,6 +48,9 @@ private Q_SLOTS:
     void componentValue();
     void modeForChoice_data();
     void modeForChoice();
+    void modeAndCycleParsedOnLoad_data();
+    void modeAndCycleParsedOnLoad();
+    void chooseSetsTheCodes();
 };
 
 void TestSettings::readRecord_data()
@@ -219,7 +222,8 @@ void TestSettings::writeRecord()
     QFETCH(QByteArray, bytes);
     TestSupport::ProgramDir dir;
     const QString path = Settings::filePath(dir.path());
-    QCOMPARE(Settings::EinstellungenSchreiben(path, modus, wechselart, interval, rot, gelb, blau),
+    QCOMPARE(Settings::EinstellungenSchreiben(path, Settings::modeFromCode(modus),
+                                              Settings::cycleFromCode(wechselart), interval, rot, gelb, blau),
              std::nullopt);
     QCOMPARE(dir.read(u"zembrota.ini"_s), bytes);
 }
@@ -228,9 +232,9 @@ void TestSettings::writeReplacesWhole()
 {
     TestSupport::ProgramDir dir;
     dir.write(u"zembrota.ini"_s, "FW\r\nAlle\r\n50\r\n0\r\n128\r\n255\r\nalte achte Zeile\r\n");
-    QCOMPARE(
-        Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), u"WS"_s, u"Aus"_s, u"7"_s, 1, 2, 3),
-        std::nullopt);
+    QCOMPARE(Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), ColourMode::Standard,
+                                              CycleChoice::Off, u"7"_s, 1, 2, 3),
+             std::nullopt);
     QCOMPARE(dir.read(u"zembrota.ini"_s), QByteArray("WS\r\nAus\r\n7\r\n1\r\n2\r\n3\r\n"));
     // Written and read back, the values come round unchanged.
     Farbeinstellung e;
@@ -248,8 +252,8 @@ void TestSettings::failedWriteKeepsOldFile()
         ReadOnlyDir readOnly(dir.path());
         if (!readOnly.ok())
             QSKIP("No way to make a directory read-only on this machine");
-        error = Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), u"FW"_s, u"SG"_s, u"20"_s, 1,
-                                                 2, 3);
+        error = Settings::EinstellungenSchreiben(Settings::filePath(dir.path()), ColourMode::Cycling,
+                                                 CycleChoice::SG, u"20"_s, 1, 2, 3);
     }
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(u"zembrota.ini"_s), qPrintable(*error));
@@ -330,9 +334,9 @@ void TestSettings::modeForChoice()
     QFETCH(QString, cycle);
     QFETCH(QString, modus);
     QFETCH(QString, wechselart);
-    const ModeChoice choice = ::modeForChoice(standard, cycle);
-    QCOMPARE(choice.modus, modus);
-    QCOMPARE(choice.wechselart, wechselart);
+    const ModeChoice choice = ::modeForChoice(standard, Settings::cycleFromCode(cycle));
+    QCOMPARE(Settings::codeOf(choice.mode), modus);
+    QCOMPARE(Settings::codeOf(choice.cycle), wechselart);
 }
 
 // Where: "program" the file beside the program, "user" the user's own file.
@@ -392,6 +396,58 @@ void TestSettings::settingsLocation()
     QCOMPARE(location.writePath, expected(writeTo));
     // The user's folder is made only where the user's file is written.
     QCOMPARE(QFileInfo(userConfig).isDir(), userHasFile || writeTo == u"user"_s);
+}
+
+// Lines 1 and 2 compare exactly: a code with a blank or in lower case is no code.
+void TestSettings::modeAndCycleParsedOnLoad_data()
+{
+    QTest::addColumn<QString>("modus");
+    QTest::addColumn<QString>("wechselart");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("cycle");
+    const int standard = int(ColourMode::Standard), fixed = int(ColourMode::Fixed),
+              cycling = int(ColourMode::Cycling);
+    QTest::newRow("standard, four phases") << u"WS"_s << u"Alle"_s << standard << int(CycleChoice::All);
+    QTest::newRow("fixed, off") << u"BF"_s << u"Aus"_s << fixed << int(CycleChoice::Off);
+    QTest::newRow("cycle turquoise") << u"FW"_s << u"ST"_s << cycling << int(CycleChoice::ST);
+    QTest::newRow("cycle yellow") << u"FW"_s << u"SG"_s << cycling << int(CycleChoice::SG);
+    QTest::newRow("cycle violet") << u"FW"_s << u"SV"_s << cycling << int(CycleChoice::SV);
+    QTest::newRow("cycle white") << u"FW"_s << u"SW"_s << cycling << int(CycleChoice::SW);
+    QTest::newRow("lower case") << u"ws"_s << u"sw"_s << cycling << int(CycleChoice::Off);
+    QTest::newRow("blanks around") << u"BF "_s << u" SG"_s << cycling << int(CycleChoice::Off);
+    QTest::newRow("empty lines") << QString() << QString() << cycling << int(CycleChoice::Off);
+}
+
+void TestSettings::modeAndCycleParsedOnLoad()
+{
+    QFETCH(QString, modus);
+    QFETCH(QString, wechselart);
+    QFETCH(int, mode);
+    QFETCH(int, cycle);
+    QByteArray bytes = TestSupport::crlf({modus, wechselart, u"10"_s, u"1"_s, u"2"_s, u"3"_s});
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    Farbeinstellung e;
+    QVERIFY(Settings::readSettings(buffer, e));
+    QCOMPARE(int(e.mode), mode);
+    QCOMPARE(int(e.cycle), cycle);
+    QCOMPARE(e.modus, modus);
+    QCOMPARE(e.wechselart, wechselart);
+}
+
+void TestSettings::chooseSetsTheCodes()
+{
+    Farbeinstellung e(u"ws"_s, u"xy"_s, 1, 2, 3, 4);
+    e.choose(ColourMode::Fixed, CycleChoice::SW);
+    QCOMPARE(e.modus, u"BF"_s);
+    QCOMPARE(e.wechselart, u"SW"_s);
+    e.choose(ColourMode::Cycling, CycleChoice::All);
+    QCOMPARE(e.modus, u"FW"_s);
+    QCOMPARE(e.wechselart, u"Alle"_s);
+    e.choose(ColourMode::Standard, CycleChoice::Off);
+    QCOMPARE(e.modus, u"WS"_s);
+    QCOMPARE(e.wechselart, u"Aus"_s);
+    QCOMPARE(dump(e), u"modus=[WS] wechselart=[Aus] rot=1 gelb=2 blau=3 wechselzeit=4"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
