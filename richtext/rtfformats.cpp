@@ -44,6 +44,19 @@ QString genericFamily(QFont::StyleHint hint)
     }
 }
 
+// A format computes its hash on the first comparison and keeps it; its copies share it. Qt copies
+// the format on every insertion and looks it up by that hash, so a format that already knows its
+// hash saves computing it again for each run of text.
+void primeHash(const QTextFormat &format)
+{
+    static const QTextFormat other = [] {
+        QTextFormat f(QTextFormat::CharFormat);
+        f.setProperty(QTextFormat::UserProperty, 0);
+        return f;
+    }();
+    (void)(format == other);
+}
+
 } // namespace
 
 void Formats::setFont(int number, const FontEntry &entry)
@@ -160,6 +173,7 @@ const QTextCharFormat &Formats::charFormat(const CharState &chars)
     if (bg.isValid())
         format.setBackground(bg);
 
+    primeHash(format);
     if (m_formatCache.size() >= 64)
         m_formatCache.erase(m_formatCache.begin());
     m_formatCache.emplace_back(chars, format);
