@@ -26,10 +26,16 @@ QString roman(int number)
 DocumentBuilder::DocumentBuilder(QTextDocument *document)
     : m_document(document), m_cursor(document), m_body(m_cursor, m_formats, CursorWriter::Place::Body)
 {
+    // The whole document is one edit: its layout is told once, at the end. The builder's own
+    // cursor opens it, as every further cursor would be moved along with each insertion.
+    m_cursor.beginEditBlock();
     setDefaultTab(720); // half an inch, unless the document says otherwise
 }
 
-DocumentBuilder::~DocumentBuilder() = default;
+DocumentBuilder::~DocumentBuilder()
+{
+    m_cursor.endEditBlock();
+}
 
 void DocumentBuilder::setDefaultTab(int twips)
 {

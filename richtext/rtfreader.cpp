@@ -4,7 +4,6 @@
 #include "richtext/rtfdocumentbuilder.h"
 #include "richtext/rtfparser.h"
 
-#include <QTextCursor>
 #include <QTextDocument>
 
 namespace Rtf {
@@ -29,11 +28,8 @@ bool read(const QByteArray &bytes, QTextDocument *document)
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     {
-        DocumentBuilder builder(document);
-        QTextCursor block(document);
-        block.beginEditBlock();
+        DocumentBuilder builder(document); // one edit block while it lives
         Parser(bytes, builder).run();
-        block.endEditBlock();
     }
     document->setUndoRedoEnabled(undo);
     return true;
