@@ -5,9 +5,9 @@ class QTextDocument;
 
 namespace Rtf {
 
-// Gives each top-level table of the document that is wider than width (pixels) column widths in
-// proportion to its natural ones, filling the width; a table that fits again gets its natural
-// widths back.
+// Gives each table of the document that is wider than width (pixels) column widths in proportion
+// to its natural ones, filling the width; a table that fits again gets its natural widths back. A
+// table inside a cell fits into that cell's width as its table comes out.
 void fitTablesToWidth(QTextDocument *document, double width);
 
 } // namespace Rtf

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void nestedTable();
     void tablesFitTheArea_data();
     void tablesFitTheArea();
+    void nestedTablesFitTheirCell_data();
+    void nestedTablesFitTheirCell();
     void links_data();
     void links();
     void bookmarkIsAnAnchorName();
@@ -196,6 +198,51 @@ void TestRtfFeatures::tablesFitTheArea()
         QCOMPARE(widths.at(1), QTextLength(QTextLength::FixedLength, 320));
         QCOMPARE(format.width().type(), QTextLength::VariableLength);
     }
+}
+
+void TestRtfFeatures::nestedTablesFitTheirCell_data()
+{
+    // Outer columns of 300 px (padding 7.2 px, borders 1 px: 631.8 px in all), inner columns of
+    // 100 px (231.8 px in all) in the outer's first cell.
+    QTest::addColumn<double>("width");
+    QTest::addColumn<bool>("outerShrunk");
+    QTest::addColumn<bool>("innerShrunk");
+    QTest::newRow("wide area: both natural") << 1000.0 << false << false;
+    QTest::newRow("outer shrunk, its cell still holds the inner table") << 560.0 << true << false;
+    QTest::newRow("outer shrunk, the inner table shrinks into its cell") << 400.0 << true << true;
+}
+
+void TestRtfFeatures::nestedTablesFitTheirCell()
+{
+    QFETCH(double, width);
+    QFETCH(bool, outerShrunk);
+    QFETCH(bool, innerShrunk);
+    const QByteArray border = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
+                              "\\clbrdrr\\brdrs\\brdrw10";
+    const QByteArray innerRow = "{\\*\\nesttableprops\\trowd\\trgaph108" + border + "\\cellx1500" + border +
+                                "\\cellx3000\\nestrow}{\\nonesttables\\par}";
+    const QByteArray rtf = "{\\rtf1\\ansi\\trowd\\trgaph108" + border + "\\cellx4500" + border +
+                           "\\cellx9000\\pard\\intbl\\itap2 innen A\\nestcell innen B\\nestcell\n"
+                           "\\pard\\intbl\\itap2" +
+                           innerRow + "\\pard\\intbl\\cell rechts\\cell\\row\\pard Danach\\par}";
+    QTextDocument document;
+    QVERIFY(Rtf::read(rtf, &document));
+    QTextTable *outer = tableAt(document, u"rechts"_s);
+    QTextTable *inner = tableAt(document, u"innen A"_s);
+    QVERIFY(outer && inner && inner->parentFrame() == outer);
+    // Fitted twice, the second time from the first result: the natural widths are kept.
+    Rtf::fitTablesToWidth(&document, 200);
+    Rtf::fitTablesToWidth(&document, width);
+    const QList<QTextLength> outerWidths = outer->format().columnWidthConstraints();
+    const QList<QTextLength> innerWidths = inner->format().columnWidthConstraints();
+    QCOMPARE(outerWidths.size(), 2);
+    QCOMPARE(innerWidths.size(), 2);
+    QCOMPARE(outerWidths.at(0), outerShrunk ? QTextLength(QTextLength::PercentageLength, 50)
+                                            : QTextLength(QTextLength::FixedLength, 300));
+    QCOMPARE(innerWidths.at(1), innerShrunk ? QTextLength(QTextLength::PercentageLength, 50)
+                                            : QTextLength(QTextLength::FixedLength, 100));
+    QCOMPARE(inner->format().width().type(),
+             innerShrunk ? QTextLength::PercentageLength : QTextLength::VariableLength);
 }
 
 void TestRtfFeatures::links_data()
