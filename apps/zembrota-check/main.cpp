@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -29,22 +30,9 @@ CommandLine::Description description()
             u"zembrota-check %1.%2"_s.arg(Version::dictionaryMajor).arg(Version::dictionaryMinor)};
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Reads and checks the list; the exit status as described in the help text.
+int check(const QString &path)
 {
-    QCoreApplication app(argc, argv);
-    CommandLine::Parsed parsed = CommandLine::parse(app.arguments(), 1, 1);
-    if (parsed.request == CommandLine::Request::Run && parsed.positional.first().isEmpty())
-        parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
-    if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
-        return *exitCode;
-    const QStringList arguments = parsed.positional;
-
-    // A directory stands for the word list in it, as the dictionary finds it in its own directory.
-    QString path = arguments.first();
-    if (QFileInfo(path).isDir())
-        path += u'/' + QLatin1StringView(wordListFileName);
     // The dictionary's own reading: a plain file of bounded size, so that a pipe, a device or a
     // huge file is refused instead of hanging or exhausting the memory.
     const WordListBytes file = readWordListFile(path);
@@ -74,4 +62,29 @@ int main(int argc, char *argv[])
     for (const QString &warning : Forms::formWarnings(report.list.words))
         print(stdout, u"Warnung: "_s + warning);
     return report.ok() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    CommandLine::Parsed parsed = CommandLine::parse(app.arguments(), 1, 1);
+    if (parsed.request == CommandLine::Request::Run && parsed.positional.first().isEmpty())
+        parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
+    if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
+        return *exitCode;
+
+    // A directory stands for the word list in it, as the dictionary finds it in its own directory.
+    QString path = parsed.positional.first();
+    if (QFileInfo(path).isDir())
+        path += u'/' + QLatin1StringView(wordListFileName);
+    try {
+        return check(path);
+    } catch (const std::bad_alloc &) {
+        // The list lies within its size limit, but the machine may still have too little memory.
+        print(stderr, u"zembrota-check: Für die Prüfung der Wortliste „%1“ reicht der Arbeitsspeicher nicht "
+                      "aus."_s.arg(path));
+        return 2;
+    }
 }
