@@ -99,7 +99,7 @@ double Zahlwert(QStringView text)
     return negative ? -HUGE_VAL : HUGE_VAL;
 }
 
-std::optional<int> RundeGanzzahl(double value, int min, int max)
+std::optional<int> roundHalfEven(double value, int min, int max)
 {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -112,7 +112,7 @@ std::optional<int> RundeGanzzahl(double value, int min, int max)
     return int(rounded);
 }
 
-std::optional<int> ZahlwertGanzzahl(QStringView text, int min, int max)
+std::optional<int> roundedZahlwert(QStringView text, int min, int max)
 {
-    return RundeGanzzahl(Zahlwert(text), min, max);
+    return roundHalfEven(Zahlwert(text), min, max);
 }

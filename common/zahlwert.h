@@ -13,7 +13,7 @@ double Zahlwert(QStringView text);
 
 // The value rounded to the nearest integer, a half going to the even neighbour (2.5 gives 2, 3.5
 // gives 4); nothing when the rounded value lies outside min..max or is not finite.
-std::optional<int> ZahlwertGanzzahl(QStringView text, int min, int max);
+std::optional<int> roundedZahlwert(QStringView text, int min, int max);
 
 // The rounding rule alone, for values that are already numbers.
-std::optional<int> RundeGanzzahl(double value, int min, int max);
+std::optional<int> roundHalfEven(double value, int min, int max);

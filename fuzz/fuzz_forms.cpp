@@ -4,7 +4,7 @@
 // entries per input keep the fuzzer fast; the mutations reach every inflection through them. An odd first
 // byte makes the rest a text: it is decoded as zembrota-formen decodes it, cut into words, and the first
 // words are analysed against the index of the shipped word list, built once.
-#include "apps/zembrota-formen/formentool.h"
+#include "apps/zembrota-formen/formstool.h"
 #include "dictionary/core/wordlist.h"
 #include "dictionary/forms/formindex.h"
 #include "fuzz/fuzzsupport.h"
@@ -54,8 +54,8 @@ void fuzzWordList(const QByteArray &bytes)
 
 void fuzzText(const QByteArray &bytes)
 {
-    const QString text = FormenTool::decodeText(bytes);
-    const QStringList words = FormenTool::wordsOf(text);
+    const QString text = FormsTool::decodeText(bytes);
+    const QStringList words = FormsTool::wordsOf(text);
     int analysed = 0;
     for (const QString &word : words) {
         if (word.isEmpty())
@@ -69,7 +69,7 @@ void fuzzText(const QByteArray &bytes)
     }
     int book = 0;
     int lesson = 0;
-    FormenTool::parseLesson(text.left(16), book, lesson);
+    FormsTool::parseLesson(text.left(16), book, lesson);
 }
 
 } // namespace

@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const double value = Zahlwert(text);
     if (std::isnan(value))
         std::abort(); // a scanned number is never NaN
-    if (const auto whole = ZahlwertGanzzahl(text, 0, 256); whole && (*whole < 0 || *whole > 256))
+    if (const auto whole = roundedZahlwert(text, 0, 256); whole && (*whole < 0 || *whole > 256))
         std::abort();
-    ZahlwertGanzzahl(text, -32768, 32767);
+    roundedZahlwert(text, -32768, 32767);
     return 0;
 }

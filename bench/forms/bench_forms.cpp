@@ -1,6 +1,6 @@
 // Speed of the form index (built from the shipped list and from a maximal one, one word analysed)
 // and of zembrota-formen --tsv on 100,000 words, with the memory the index takes.
-#include "apps/zembrota-formen/formentool.h"
+#include "apps/zembrota-formen/formstool.h"
 #include "dictionary/core/wordlist.h"
 #include "dictionary/forms/formindex.h"
 
@@ -73,7 +73,7 @@ QByteArray longText()
         if (f.open(QIODevice::ReadOnly))
             all += f.readAll() + '\n';
     }
-    const qsizetype words = FormenTool::wordsOf(QString::fromUtf8(all)).size();
+    const qsizetype words = FormsTool::wordsOf(QString::fromUtf8(all)).size();
     for (qsizetype n = 0; words > 0 && n < 100000; n += words)
         text += all;
     return text;
@@ -143,7 +143,7 @@ void BM_FormenTsv100k(benchmark::State &state)
     }
     text.close();
     for (auto _ : state) {
-        const FormenTool::Outcome o = FormenTool::run(
+        const FormsTool::Outcome o = FormsTool::run(
             {u"--liste"_s, QStringLiteral(SHIPPED_WORD_LIST), u"--tsv"_s, text.fileName()}, {}, {});
         if (o.exitCode != 0)
             state.SkipWithError("zembrota-formen failed");

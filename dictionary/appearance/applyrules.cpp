@@ -21,7 +21,7 @@ IntervalCheck checkInterval(QStringView text)
 
 int timerInterval(QStringView text)
 {
-    return RundeGanzzahl(Zahlwert(text), 0, Settings::intervalMax).value_or(0);
+    return roundHalfEven(Zahlwert(text), 0, Settings::intervalMax).value_or(0);
 }
 
 int componentValue(QStringView text)
@@ -30,7 +30,7 @@ int componentValue(QStringView text)
     if (std::isnan(value))
         return 0;
     const double limited = std::clamp(value, double(Settings::componentMin), double(Settings::componentMax));
-    return RundeGanzzahl(limited, Settings::componentMin, Settings::componentMax).value_or(0);
+    return roundHalfEven(limited, Settings::componentMin, Settings::componentMax).value_or(0);
 }
 
 ModeChoice modeForChoice(bool standardColours, CycleChoice cycle)

@@ -111,7 +111,7 @@ std::optional<QString> readLine(QIODevice &device)
 
 bool storeComponent(const QString &line, qint16 &field)
 {
-    const std::optional<int> value = ZahlwertGanzzahl(line, -32768, 32767);
+    const std::optional<int> value = roundedZahlwert(line, -32768, 32767);
     if (!value)
         return false;
     // Values outside 0..256 reach the file only by hand; the scroll bars and colours take 0..256.
@@ -153,7 +153,7 @@ bool readSettings(QIODevice &device, Farbeinstellung &record)
     if (!storeComponent(lines.at(3), record.rot) || !storeComponent(lines.at(4), record.gelb) ||
         !storeComponent(lines.at(5), record.blau))
         return false;
-    const std::optional<int> interval = ZahlwertGanzzahl(lines.at(2), intervalMin, intervalMax);
+    const std::optional<int> interval = roundedZahlwert(lines.at(2), intervalMin, intervalMax);
     if (!interval)
         return false;
     record.wechselzeit = *interval;

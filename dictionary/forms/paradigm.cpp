@@ -20,14 +20,15 @@ public:
     void add(std::string_view form, Analysis analysis) override
     {
         if (form == m_head)
-            seen = true;
+            m_seen = true;
         m_sink.add(form, analysis);
     }
-    bool seen = false;
+    bool seen() const { return m_seen; }
 
 private:
     FormSink &m_sink;
     std::string_view m_head;
+    bool m_seen = false;
 };
 
 // Additions that belong to uninflected words: a preposition's case, a remark on the word.
@@ -87,7 +88,7 @@ ParadigmInfo generateParadigm(QStringView headText, const QStringList &additionT
         info.wordClass = WordClass::Uninflected;
         info.inflection = Inflection::NotUnderstood;
     }
-    if (!watch.seen)
+    if (!watch.seen())
         sink.add(head, Analysis::uninflected());
     return info;
 }

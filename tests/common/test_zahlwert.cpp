@@ -84,7 +84,7 @@ void TestZahlwert::whole()
     QFETCH(int, max);
     QFETCH(bool, ok);
     QFETCH(int, value);
-    const auto result = ZahlwertGanzzahl(text, min, max);
+    const auto result = roundedZahlwert(text, min, max);
     QCOMPARE(result.has_value(), ok);
     if (ok)
         QCOMPARE(*result, value);

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace FormenTool {
+namespace FormsTool {
 
 struct Outcome
 {
@@ -32,4 +32,4 @@ QStringList wordsOf(const QString &text);
 // "1.12" gives book 1, lesson 12; "3.4.1" gives book 3, lesson code 7. False when it is no lesson.
 bool parseLesson(const QString &text, int &book, int &lesson);
 
-} // namespace FormenTool
+} // namespace FormsTool

@@ -1,6 +1,6 @@
 // zembrota-formen: the vocabulary and the tab-separated forms of a small text, options, encodings,
 // errors and exit codes; the real program end to end.
-#include "apps/zembrota-formen/formentool.h"
+#include "apps/zembrota-formen/formstool.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QProcess>
@@ -89,7 +89,7 @@ const QString untilLesson =
 
 } // namespace
 
-class TestFormenTool : public QObject
+class TestFormsTool : public QObject
 {
     Q_OBJECT
 
@@ -105,7 +105,7 @@ private slots:
     void program();
 };
 
-void TestFormenTool::outputs_data()
+void TestFormsTool::outputs_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("expected");
@@ -114,7 +114,7 @@ void TestFormenTool::outputs_data()
     QTest::newRow("--bis") << QStringList{u"--bis"_s, u"1.5"_s} << untilLesson;
 }
 
-void TestFormenTool::outputs()
+void TestFormsTool::outputs()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, expected);
@@ -122,29 +122,29 @@ void TestFormenTool::outputs()
     dir.write(u"latein.lst"_s, smallList());
     dir.write(u"text.txt"_s, text);
     // The word list beside the program, the text from a file.
-    const FormenTool::Outcome fromFile =
-        FormenTool::run(options + QStringList{dir.file(u"text.txt"_s)}, dir.path(), {});
+    const FormsTool::Outcome fromFile =
+        FormsTool::run(options + QStringList{dir.file(u"text.txt"_s)}, dir.path(), {});
     QCOMPARE(fromFile.exitCode, 0);
     QCOMPARE(QString::fromUtf8(fromFile.err), QString());
     QCOMPARE(QString::fromUtf8(fromFile.out), expected);
     // --liste names the list; without a file the text comes from standard input.
-    const FormenTool::Outcome fromInput = FormenTool::run(
+    const FormsTool::Outcome fromInput = FormsTool::run(
         options + QStringList{u"--liste"_s, dir.file(u"latein.lst"_s)}, u"/nonexistent"_s, text);
     QCOMPARE(QString::fromUtf8(fromInput.out), expected);
 }
 
-void TestFormenTool::windows1252Text()
+void TestFormsTool::windows1252Text()
 {
-    QCOMPARE(FormenTool::decodeText("amat \x96 am\xe2t"), u"amat – amât"_s);
-    QCOMPARE(FormenTool::decodeText("am\xc4\x81t"), u"amāt"_s);
+    QCOMPARE(FormsTool::decodeText("amat \x96 am\xe2t"), u"amat – amât"_s);
+    QCOMPARE(FormsTool::decodeText("am\xc4\x81t"), u"amāt"_s);
     TestSupport::ProgramDir dir;
     dir.write(u"latein.lst"_s, smallList());
-    const FormenTool::Outcome o = FormenTool::run({u"--tsv"_s}, dir.path(), "Puell\xe2 \x96 am\xe2t");
+    const FormsTool::Outcome o = FormsTool::run({u"--tsv"_s}, dir.path(), "Puell\xe2 \x96 am\xe2t");
     QCOMPARE(QString::fromUtf8(o.out),
              u"Puellâ\tpuella\tNom. Sg. / Abl. Sg.\namât\tamare\t3. Pers. Sg. Präs. Ind. Akt.\n"_s);
 }
 
-void TestFormenTool::failures_data()
+void TestFormsTool::failures_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -163,14 +163,14 @@ void TestFormenTool::failures_data()
         << u"zembrota-formen: „4.1“ ist keine Lektion: BUCH.LEKTION, etwa 1.12 oder 3.4.1.\n"_s;
 }
 
-void TestFormenTool::failures()
+void TestFormsTool::failures()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, error);
     TestSupport::ProgramDir dir;
     dir.write(u"latein.lst"_s, smallList());
-    const FormenTool::Outcome o = FormenTool::run(arguments, dir.path(), "amat");
+    const FormsTool::Outcome o = FormsTool::run(arguments, dir.path(), "amat");
     QCOMPARE(o.exitCode, exitCode);
     QVERIFY2(QString::fromUtf8(o.err).startsWith(error), o.err.constData());
     QCOMPARE(o.out, QByteArray());
@@ -178,7 +178,7 @@ void TestFormenTool::failures()
         QVERIFY(QString::fromUtf8(o.err).contains(u"Aufruf: zembrota-formen"_s));
 }
 
-void TestFormenTool::lessons_data()
+void TestFormsTool::lessons_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("book");
@@ -193,13 +193,13 @@ void TestFormenTool::lessons_data()
     QTest::newRow("ohne Punkt") << u"12"_s << 0 << 0;
 }
 
-void TestFormenTool::lessons()
+void TestFormsTool::lessons()
 {
     QFETCH(QString, text);
     QFETCH(int, book);
     QFETCH(int, lesson);
     int b = 0, l = 0;
-    const bool ok = FormenTool::parseLesson(text, b, l);
+    const bool ok = FormsTool::parseLesson(text, b, l);
     QCOMPARE(ok, book != 0);
     if (ok) {
         QCOMPARE(b, book);
@@ -207,16 +207,16 @@ void TestFormenTool::lessons()
     }
 }
 
-void TestFormenTool::words()
+void TestFormsTool::words()
 {
-    QCOMPARE(FormenTool::wordsOf(u"Gallia est omnis divisa in partes tres, quarum-unam 12 incolunt."_s),
+    QCOMPARE(FormsTool::wordsOf(u"Gallia est omnis divisa in partes tres, quarum-unam 12 incolunt."_s),
              QStringList({u"Gallia"_s, u"est"_s, u"omnis"_s, u"divisa"_s, u"in"_s, u"partes"_s, u"tres"_s,
                           u"quarum"_s, u"unam"_s, u"incolunt"_s}));
-    QCOMPARE(FormenTool::wordsOf(u"ămō, Rōma"_s), QStringList({u"ămō"_s, u"Rōma"_s}));
+    QCOMPARE(FormsTool::wordsOf(u"ămō, Rōma"_s), QStringList({u"ămō"_s, u"Rōma"_s}));
 }
 
 // The installed program: arguments, standard input, exit codes.
-void TestFormenTool::program()
+void TestFormsTool::program()
 {
     const QString binary = qEnvironmentVariable("GLOSSAND_PROGRAM_DIR") + u"/zembrota-formen"_s;
     QVERIFY2(QFile::exists(binary), qPrintable(binary));
@@ -250,5 +250,5 @@ void TestFormenTool::program()
     QCOMPARE(out, QByteArray("zembrota-formen 2.5\n"));
 }
 
-QTEST_GUILESS_MAIN(TestFormenTool)
-#include "test_formentool.moc"
+QTEST_GUILESS_MAIN(TestFormsTool)
+#include "test_formstool.moc"

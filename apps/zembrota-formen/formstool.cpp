@@ -1,6 +1,6 @@
 // zembrota-formen: reads a Latin text and the word list, prints the vocabulary or every word's
 // analyses.
-#include "apps/zembrota-formen/formentool.h"
+#include "apps/zembrota-formen/formstool.h"
 
 #include "common/lessoncode.h"
 #include "common/version.h"
@@ -18,7 +18,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace FormenTool {
+namespace FormsTool {
 
 namespace {
 
@@ -330,4 +330,4 @@ Outcome run(const QStringList &arguments, const QString &programDir, const QByte
     return outcome;
 }
 
-} // namespace FormenTool
+} // namespace FormsTool
