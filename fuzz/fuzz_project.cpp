@@ -8,7 +8,6 @@
 #include "helpauthor/helpcompiler.h"
 #include "helpauthor/helpproject.h"
 
-#include "common/linefile.h"
 #include "helpfile/helpfile.h"
 
 #include <QDir>
@@ -148,8 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList after = HelpProject::deleteTopic(added, QStringLiteral("Fuzzthema"));
     if (after.contains(QStringLiteral("[Fuzzthema]")) || after.contains(QStringLiteral("Fuzzthema")))
         std::abort();
-    if (HelpProject::checkProject(LineFile::joinLines(after)).status != HelpProject::OpenStatus::Opened)
-        std::abort();
+    if (after.value(0) != before.value(0))
+        std::abort(); // the signature stays
 
     if (onDisk) {
         // The file operations write what the line operations give.
