@@ -1,5 +1,6 @@
 // zembrota-check: checks a word list (latein.lst) and prints its problems and figures.
 #include "common/commandline.h"
+#include "common/plainfile.h"
 #include "common/version.h"
 #include "dictionary/core/wordlistcheck.h"
 #include "dictionary/forms/formwarnings.h"
@@ -74,6 +75,12 @@ int main(int argc, char *argv[])
         parsed = {CommandLine::Request::Error, u"Ein leerer Dateiname ist kein Argument."_s, {}};
     if (const std::optional<int> exitCode = CommandLine::answer(parsed, description()))
         return *exitCode;
+    // A name whose bytes are no UTF-8 would arrive with U+FFFD in their place and name nothing.
+    if (const QByteArray name(argv[argc - 1]); !PlainFile::nameIsReadable(name)) {
+        print(stderr, u"zembrota-check: Die Wortliste kann nicht verwendet werden: "_s +
+                          PlainFile::unreadableNameReason(name) + u"."_s);
+        return 2;
+    }
 
     // A directory stands for the word list in it, as the dictionary finds it in its own directory.
     QString path = parsed.positional.first();
