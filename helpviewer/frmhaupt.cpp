@@ -79,18 +79,19 @@ void frmHaupt::buildControls()
         " background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #1c3f8c, stop:0.6 #4a78c8,"
         " stop:1 #9cc0ee); }"_s);
 
-    const QStyle *style = central->style();
     auto *cmdInhalt = addPageButton(central, u"cmdInhalt"_s, u"Inhalt"_s, 0,
-                                    style->standardIcon(QStyle::SP_FileDialogContentsView));
+                                    pagePicture(central, QStyle::SP_FileDialogContentsView));
     auto *cmdIndex = addPageButton(central, u"cmdIndex"_s, u"Index"_s, 1,
-                                   style->standardIcon(QStyle::SP_FileDialogDetailedView));
+                                   pagePicture(central, QStyle::SP_FileDialogDetailedView));
     auto *cmdInfo = addPageButton(central, u"cmdInfo"_s, u"Info"_s, 2,
-                                  style->standardIcon(QStyle::SP_MessageBoxInformation));
+                                  pagePicture(central, QStyle::SP_FileDialogInfoView));
     auto *cmdVerwendung = addPageButton(central, u"cmdVerwendung"_s, u"Verwendung"_s, 3,
-                                        style->standardIcon(QStyle::SP_FileIcon));
+                                        pagePicture(central, QStyle::SP_FileIcon));
 
     m_listeInhalt = place<QListWidget>(central, u"ListeInhalt"_s, pageRect);
     m_listeInhalt->installEventFilter(this);
+    // One line of one font per entry: the list need not measure every row to show a few.
+    m_listeInhalt->setUniformItemSizes(true);
 
     m_listeIndex = new IndexList(central);
     m_listeIndex->setGeometry(pageRect);
@@ -165,14 +166,27 @@ void frmHaupt::setHelp(const HelpFile::Document &document)
     m_document = document;
     setWindowTitle(u"Hilfe: "_s + document.title);
     m_listeInhalt->clear();
-    m_listeInhalt->addItems(document.contents);
+    m_contentsFilled = false;
+    if (m_listeInhalt->isVisible())
+        fillContents();
     m_listeIndex->setEntries(document.index);
+}
+
+void frmHaupt::fillContents()
+{
+    // The rows are made when the contents page is first shown: a viewer started on a topic of a
+    // large help does not wait for a list it does not show.
+    if (m_contentsFilled)
+        return;
+    m_contentsFilled = true;
+    m_listeInhalt->addItems(m_document.contents);
 }
 
 void frmHaupt::InhaltZeigen()
 {
     m_text->hide();
     m_listeIndex->hide();
+    fillContents();
     m_listeInhalt->show();
     m_command0->setText(u"Inhalt"_s);
     m_page = Page::Contents;

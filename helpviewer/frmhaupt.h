@@ -55,6 +55,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void fillContents();
     // A topic chosen from a list after start-up: a failure warns and returns to that list.
     void showChosenTopic(const QString &topic, Page cameFrom);
     // A rich topic read from the bytes of the help file (temp.tmp may hold another viewer's topic).
@@ -63,6 +64,7 @@ private:
     QString m_programDir;
     HelpFile::Document m_document;
     Page m_page = Page::Contents;
+    bool m_contentsFilled = true;
 
     QPushButton *m_command0 = nullptr;
     QListWidget *m_listeInhalt = nullptr;

@@ -30,6 +30,8 @@ IndexList::IndexList(QWidget *parent)
     m_list->setAccessibleName(QStringLiteral("Index"));
     m_edit->installEventFilter(this);
     m_list->installEventFilter(this);
+    // One line of one font per entry: the list need not measure 10,000 rows to show a few.
+    m_list->setUniformItemSizes(true);
     setFocusProxy(m_edit);
 
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { choose(item->text()); });
@@ -40,7 +42,31 @@ void IndexList::setEntries(const QStringList &entries)
 {
     m_entries = entries;
     m_list->clear();
-    m_list->addItems(entries);
+    m_listFilled = false;
+    if (isVisible())
+        fillList();
+}
+
+QListWidget *IndexList::list() const
+{
+    fillList();
+    return m_list;
+}
+
+void IndexList::fillList() const
+{
+    // The rows are made when the list is first needed: a viewer started on a topic never pays
+    // for an index of thousands of entries it does not show.
+    if (m_listFilled)
+        return;
+    m_listFilled = true;
+    m_list->addItems(m_entries);
+}
+
+void IndexList::showEvent(QShowEvent *event)
+{
+    fillList();
+    QWidget::showEvent(event);
 }
 
 void IndexList::resizeEvent(QResizeEvent *)
@@ -74,6 +100,7 @@ void IndexList::followTyping(const QString &text)
     // The list follows what is typed, without choosing anything.
     if (text.isEmpty())
         return;
+    fillList();
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem *item = m_list->item(row);
         if (item->text().startsWith(text, Qt::CaseInsensitive)) {

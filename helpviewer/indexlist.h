@@ -20,7 +20,8 @@ public:
     QStringList entries() const { return m_entries; }
 
     QLineEdit *edit() const { return m_edit; }
-    QListWidget *list() const { return m_list; }
+    // The list with its rows (made on first need).
+    QListWidget *list() const;
 
 Q_SIGNALS:
     // An entry was clicked (or chosen with Enter in the list); its text went into the edit field.
@@ -30,15 +31,18 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void fillList() const;
     void choose(const QString &entry);
     void followTyping(const QString &text);
 
     QStringList m_entries;
     QLineEdit *m_edit;
     QListWidget *m_list;
+    mutable bool m_listFilled = true;
 };
 
 } // namespace Tessavor

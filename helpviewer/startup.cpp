@@ -31,7 +31,8 @@ Message startMessage(StartOutcome outcome)
     return {};
 }
 
-StartOutcome start(const QString &programDir, const QString &argument, Pages &pages)
+StartOutcome start(const QString &programDir, const QString &argument, Pages &pages,
+                   const HelpReader &readFile)
 {
     // Opening, not merely looking: a file that exists but cannot be read counts as missing. Only
     // a plain file is opened; a named pipe would block the start.
@@ -46,7 +47,7 @@ StartOutcome start(const QString &programDir, const QString &argument, Pages &pa
     if (!request)
         return StartOutcome::NoHelpFile;
 
-    const HelpFile::ReadResult file = HelpFile::readFile(request->helpPath);
+    const HelpFile::ReadResult file = readFile(request->helpPath);
     switch (file.status) {
     case HelpFile::ReadStatus::Ok:
         break;

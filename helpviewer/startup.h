@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace Viewer {
 
 // The display operations every page change goes through.
@@ -43,7 +45,10 @@ Message startMessage(StartOutcome outcome);
 inline constexpr QLatin1StringView ownHelpFile{"tessavor.vry"};
 
 // Runs the checks in order (own help file, argument, opening the file, signature, topic); the
-// first failure ends the sequence. On success the pages show the requested page.
-StartOutcome start(const QString &programDir, const QString &argument, Pages &pages);
+// first failure ends the sequence. On success the pages show the requested page. `readFile` reads
+// the help file (a caller may hand in a file read ahead).
+using HelpReader = std::function<HelpFile::ReadResult(const QString &path)>;
+StartOutcome start(const QString &programDir, const QString &argument, Pages &pages,
+                   const HelpReader &readFile = HelpFile::readFile);
 
 } // namespace Viewer

@@ -8,13 +8,16 @@
 
 namespace Viewer {
 
-Started startViewer(const QStringList &arguments)
+Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch)
 {
     Started started;
     {
         BusyCursor busy;
         started.window = std::make_unique<Tessavor::frmHaupt>();
-        started.outcome = start(HelpLaunch::programDir(), joinArguments(arguments), *started.window);
+        const HelpReader read =
+            prefetch ? HelpReader([prefetch](const QString &path) { return prefetch->read(path); })
+                     : HelpReader(HelpFile::readFile);
+        started.outcome = start(HelpLaunch::programDir(), joinArguments(arguments), *started.window, read);
     }
     if (started.outcome != StartOutcome::Shown) {
         started.window.reset();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "helpviewer/frmhaupt.h"
+#include "helpviewer/helpprefetch.h"
 #include "helpviewer/startup.h"
 
 #include <QStringList>
@@ -20,6 +21,7 @@ struct Started
 // `arguments` are the process arguments after the program name. The busy pointer shows while the
 // checks run; a failure shows its error box (after the pointer is back to normal) and returns no
 // window, and the caller ends the process without any closing steps.
-Started startViewer(const QStringList &arguments);
+// `prefetch`, when given, holds the help file read ahead from the same arguments.
+Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch = nullptr);
 
 } // namespace Viewer

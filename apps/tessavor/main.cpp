@@ -3,6 +3,7 @@
 #include "common/ui/germantexts.h"
 #include "common/ui/helplaunch.h"
 #include "common/version.h"
+#include "helpviewer/viewerargument.h"
 #include "helpviewer/viewerstart.h"
 
 #include <QApplication>
@@ -28,6 +29,10 @@ int main(int argc, char *argv[])
                                     description);
     }
 
+    // The help file is read on a second thread while the application and its window are made;
+    // the start-up sequence takes the result at its place, so its checks and messages stay in order.
+    Viewer::HelpPrefetch prefetch(Viewer::joinArguments(arguments));
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
@@ -35,7 +40,7 @@ int main(int argc, char *argv[])
     GermanTexts::install();
     if (!HelpLaunch::programDirReadable())
         return 1;
-    Viewer::Started started = Viewer::startViewer(arguments);
+    Viewer::Started started = Viewer::startViewer(arguments, &prefetch);
     if (!started.window)
         return 1;
     started.window->show();

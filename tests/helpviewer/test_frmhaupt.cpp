@@ -33,6 +33,8 @@ private Q_SLOTS:
     void startPage_data();
     void startPage();
     void lists();
+    void listsOfATopicStart();
+    void helpReplacedOnShownContents();
     void contentsClickShowsTrimmedName();
     void indexClickShowsTopic();
     void indexEnter_data();
@@ -220,6 +222,40 @@ void TestFrmHaupt::lists()
     QCOMPARE(entries, (QStringList{u"  Farben  "_s, u"Anfang"_s, u"Tom & Jerry"_s}));
     QCOMPARE(window->findChild<IndexList *>(u"ListeIndex"_s)->entries(),
              (QStringList{u"Anfang"_s, u"Farben"_s, u"Tom & Jerry"_s}));
+}
+
+void TestFrmHaupt::listsOfATopicStart()
+{
+    // Started on a topic, the lists get their rows when their page is shown.
+    const auto window = startShown(u"%1/plain.vry, Anfang"_s);
+    QVERIFY(window);
+    window->InhaltZeigen();
+    const auto *contents = window->findChild<QListWidget *>(u"ListeInhalt"_s);
+    QCOMPARE(contents->count(), 3);
+    QCOMPARE(contents->item(2)->text(), u"Tom & Jerry"_s);
+    window->IndexZeigen();
+    auto *index = window->findChild<IndexList *>(u"ListeIndex"_s);
+    const QListWidget *list = index->findChild<QListWidget *>(u"ListeIndexListe"_s);
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(0)->text(), u"Anfang"_s);
+    // Typing finds its entry in the list.
+    QTest::keyClicks(index->edit(), u"to"_s);
+    QCOMPARE(list->currentRow(), 2);
+}
+
+void TestFrmHaupt::helpReplacedOnShownContents()
+{
+    const auto window = startShown(u"%1/plain.vry"_s);
+    QVERIFY(window);
+    const HelpFile::ReadResult other = HelpFile::read(TestSupport::crlf(
+        {u"TESSAVOR"_s, u"TXT"_s, u"Andere"_s, QString(), u"Zwei"_s, u"Eins"_s, QString()}));
+    window->setHelp(other.document);
+    const auto *contents = window->findChild<QListWidget *>(u"ListeInhalt"_s);
+    QCOMPARE(contents->count(), 2);
+    QCOMPARE(contents->item(0)->text(), u"Zwei"_s);
+    QCOMPARE(window->findChild<IndexList *>(u"ListeIndex"_s)->entries(), (QStringList{u"Eins"_s, u"Zwei"_s}));
+    window->IndexZeigen();
+    QCOMPARE(window->findChild<IndexList *>(u"ListeIndex"_s)->list()->count(), 2);
 }
 
 void TestFrmHaupt::contentsClickShowsTrimmedName()

@@ -1,4 +1,5 @@
 // The viewer's logic without a window: the argument, the start-up sequence, the topic source.
+#include "helpviewer/helpprefetch.h"
 #include "helpviewer/startup.h"
 #include "helpviewer/topicsource.h"
 #include "helpviewer/viewerargument.h"
@@ -46,6 +47,9 @@ private Q_SLOTS:
     void joinArguments();
     void startSequence_data();
     void startSequence();
+    void startSequenceReadAhead_data();
+    void startSequenceReadAhead();
+    void readAheadForAnotherPath();
     void startMessages_data();
     void startMessages();
     void ownHelpIsCheckedFirst();
@@ -173,6 +177,60 @@ void TestViewerCore::startSequence()
         Viewer::start(dir.path(), argument.contains(u"%1"_s) ? argument.arg(dir.path()) : argument, pages);
     QCOMPARE(int(result), outcome);
     QCOMPARE(pages.calls, calls);
+}
+
+void TestViewerCore::startSequenceReadAhead_data()
+{
+    startSequence_data();
+}
+
+void TestViewerCore::startSequenceReadAhead()
+{
+    // The file read ahead from the same argument gives the same checks, calls and document.
+    QFETCH(QString, argument);
+    QFETCH(bool, topicShows);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, calls);
+
+    TestSupport::ProgramDir dir;
+    dir.write(u"tessavor.vry"_s, plainHelp());
+    dir.write(u"hilfe.vry"_s, plainHelp());
+    dir.write(u"falsch.vry"_s, "TESSAVOR!\r\nTXT\r\nFalsch\r\n");
+    dir.write(u"kurz.vry"_s, "TESSAVOR\r\nTXT");
+    dir.write(u"blank.vry"_s, " TESSAVOR \r\nRTF\r\nBlank\r\n");
+    const QString text = argument.contains(u"%1"_s) ? argument.arg(dir.path()) : argument;
+    Viewer::HelpPrefetch prefetch(text);
+    RecordingPages pages;
+    pages.topicShows = topicShows;
+    int reads = 0;
+    const auto result = Viewer::start(dir.path(), text, pages, [&](const QString &path) {
+        ++reads;
+        return prefetch.read(path);
+    });
+    QCOMPARE(int(result), outcome);
+    QCOMPARE(pages.calls, calls);
+    QVERIFY(reads <= 1);
+}
+
+void TestViewerCore::readAheadForAnotherPath()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"hilfe.vry"_s, plainHelp());
+    dir.write(u"andere.vry"_s,
+              TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Andere"_s, QString(), u"B"_s, QString()}));
+    Viewer::HelpPrefetch prefetch(dir.path() + u"/hilfe.vry, A"_s);
+    // Another path is read anew; the result read ahead is handed out once, then the file is read again.
+    QCOMPARE(prefetch.read(dir.path() + u"/andere.vry"_s).document.title, u"Andere"_s);
+    const HelpFile::ReadResult first = prefetch.read(dir.path() + u"/hilfe.vry"_s);
+    QCOMPARE(int(first.status), int(HelpFile::ReadStatus::Ok));
+    QCOMPARE(first.document.title, u"Testhilfe"_s);
+    QCOMPARE(first.document.contents, QStringList{u"A"_s});
+    QCOMPARE(first.document.plainText(u"A"_s), u"Text"_s);
+    QCOMPARE(prefetch.read(dir.path() + u"/hilfe.vry"_s).document.index, QStringList{u"A"_s});
+    // A missing file reads as readFile reads it.
+    Viewer::HelpPrefetch missing(dir.path() + u"/fehlt.vry"_s);
+    QCOMPARE(int(missing.read(dir.path() + u"/fehlt.vry"_s).status),
+             int(HelpFile::readFile(dir.path() + u"/fehlt.vry"_s).status));
 }
 
 void TestViewerCore::startMessages_data()

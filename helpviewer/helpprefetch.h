@@ -1,0 +1,33 @@
+// The help file named on the command line, read on a second thread while the windows are built.
+#pragma once
+
+#include "helpfile/helpfile.h"
+
+#include <QString>
+
+#include <future>
+
+namespace Viewer {
+
+class HelpPrefetch
+{
+public:
+    HelpPrefetch() = default;
+    // Starts reading the help file the argument names; an argument that names no file starts
+    // nothing. Made on the main thread, also before the application object exists.
+    explicit HelpPrefetch(const QString &argument);
+    ~HelpPrefetch();
+    HelpPrefetch(const HelpPrefetch &) = delete;
+    HelpPrefetch &operator=(const HelpPrefetch &) = delete;
+
+    // The file read as HelpFile::readFile reads it: the result read ahead when it was read from
+    // this path (waiting for it if need be), otherwise read now. The result read ahead is handed
+    // out once.
+    HelpFile::ReadResult read(const QString &path);
+
+private:
+    QString m_path;
+    std::future<HelpFile::ReadResult> m_result;
+};
+
+} // namespace Viewer
