@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace ListFigures {
@@ -39,25 +41,56 @@ QString dateText(const QDate &date, const QLocale &locale)
     return locale.toString(date, dateFormat(locale));
 }
 
+void LineCounter::add(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    if (p == end)
+        return;
+    // The LF of a CR LF split between two pieces belongs to the break already counted.
+    if (m_afterCr && *p == '\n')
+        ++p;
+    m_afterCr = false;
+    // The next CR and the next LF, each searched again only once passed (a file with one kind of
+    // break only is not searched to its end for the other kind at every line).
+    const auto next = [end](const char *from, char c) {
+        const void *hit = std::memchr(from, c, size_t(end - from));
+        return hit ? static_cast<const char *>(hit) : end;
+    };
+    const char *cr = next(p, '\r');
+    const char *lf = next(p, '\n');
+    while (p < end) {
+        if (cr < p)
+            cr = next(p, '\r');
+        if (lf < p)
+            lf = next(p, '\n');
+        const char *brk = cr < lf ? cr : lf;
+        if (brk == end) {
+            m_open = true;
+            return;
+        }
+        ++m_lines;
+        m_open = false;
+        p = brk + 1;
+        if (*brk == '\r') {
+            if (p == end)
+                m_afterCr = true;
+            else if (*p == '\n')
+                ++p;
+        }
+    }
+}
+
+int LineCounter::lines() const
+{
+    return m_lines + (m_open ? 1 : 0);
+}
+
 int countLines(const QByteArray &bytes)
 {
-    int lines = 0;
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype pos = 0; pos < size; ++pos) {
-        const char c = bytes[pos];
-        if (c == '\r') {
-            if (pos + 1 < size && bytes[pos + 1] == '\n')
-                ++pos;
-        } else if (c != '\n') {
-            continue;
-        }
-        ++lines;
-        start = pos + 1;
-    }
-    if (start < size)
-        ++lines;
-    return lines;
+    LineCounter counter;
+    counter.add(bytes);
+    return counter.lines();
 }
 
 QString lastChangeText(const QDateTime &modified, const QLocale &locale)
@@ -77,13 +110,23 @@ FileFigures readFileFigures(const QString &path, const QLocale &locale)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return figures;
-    const QByteArray bytes = file.readAll();
+    // Read piece by piece: the file is counted, not kept.
+    LineCounter counter;
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), piece.size());
+        if (got < 0)
+            return figures;
+        if (got == 0)
+            break;
+        counter.add(QByteArrayView(piece.constData(), got));
+    }
     if (file.error() != QFileDevice::NoError)
         return figures;
     const QFileInfo info(path);
     figures.ok = true;
     figures.size = info.size();
-    figures.lineCount = countLines(bytes);
+    figures.lineCount = counter.lines();
     figures.lastChange = lastChangeText(info.lastModified(), locale);
     return figures;
 }

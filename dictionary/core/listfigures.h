@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -13,6 +14,19 @@ namespace ListFigures {
 // Lines as the word list loader splits them: CR LF, a lone CR and a lone LF each end a line; a
 // last line without a break counts, a final break adds no empty line.
 int countLines(const QByteArray &bytes);
+
+// The same count over a file given piece by piece.
+class LineCounter
+{
+public:
+    void add(QByteArrayView bytes);
+    int lines() const;
+
+private:
+    int m_lines = 0;
+    bool m_open = false;    // bytes after the last break
+    bool m_afterCr = false; // the last piece ended with CR
+};
 
 // The date in the locale's short format with a four-digit year (as the status bar shows it).
 QString dateText(const QDate &date, const QLocale &locale);

@@ -1,13 +1,50 @@
 // The dictionary's drop-down lists on top of an editable QComboBox.
 #include "dictionary/windows/dropdownlist.h"
 
+#include <QAbstractListModel>
 #include <QLineEdit>
+#include <QListView>
 
 namespace Zembrota {
 
-DropDownList::DropDownList(QWidget *parent, const QString &name, const QRect &rect, const QString &toolTip)
-    : QComboBox(parent)
+// The texts of a drop-down list, read-only: the combo box shows and edits by text only.
+class WordItems : public QAbstractListModel
 {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setTexts(const QStringList &texts)
+    {
+        beginResetModel();
+        m_texts = texts;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_texts.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_texts.size())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return m_texts.at(index.row());
+        return {};
+    }
+
+private:
+    QStringList m_texts;
+};
+
+DropDownList::DropDownList(QWidget *parent, const QString &name, const QRect &rect, const QString &toolTip)
+    : QComboBox(parent), m_items(new WordItems(this))
+{
+    setModel(m_items);
+    // Every row is one line of the list's font: the open list need not measure all rows.
+    if (auto *rows = qobject_cast<QListView *>(view()))
+        rows->setUniformItemSizes(true);
     setObjectName(name);
     setGeometry(rect);
     setToolTip(toolTip);
@@ -26,15 +63,14 @@ DropDownList::DropDownList(QWidget *parent, const QString &name, const QRect &re
 
 void DropDownList::clearAll()
 {
-    clear();
+    m_items->setTexts({});
     clearEditText();
     m_listIndex = -1;
 }
 
 void DropDownList::setItems(const QStringList &items)
 {
-    clear();
-    addItems(items);
+    m_items->setTexts(items);
     setCurrentIndex(-1);
     clearEditText();
     m_listIndex = -1;

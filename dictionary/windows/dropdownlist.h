@@ -6,6 +6,8 @@
 
 namespace Zembrota {
 
+class WordItems;
+
 class DropDownList : public QComboBox
 {
     Q_OBJECT
@@ -30,6 +32,9 @@ Q_SIGNALS:
 private:
     void itemActivated(int index);
 
+    // The items as one list of texts: tens of thousands of words go in without an item object
+    // each.
+    WordItems *m_items;
     int m_listIndex = -1;
 };
 

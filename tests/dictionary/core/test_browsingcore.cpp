@@ -5,6 +5,7 @@
 #include "tests/testsupport/testsupport.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void listOrder();
     void countLines_data();
     void countLines();
+    void countLinesInPieces();
     void lastChangeText_data();
     void lastChangeText();
     void fileFigures();
@@ -167,6 +169,48 @@ void TestBrowsingCore::countLines()
     QFETCH(QByteArray, bytes);
     QFETCH(int, lines);
     QCOMPARE(ListFigures::countLines(bytes), lines);
+    // Given in two pieces, split anywhere (a CR LF too), the count is the same.
+    for (qsizetype split = 0; split <= bytes.size(); ++split) {
+        ListFigures::LineCounter counter;
+        counter.add(QByteArrayView(bytes).first(split));
+        counter.add(QByteArrayView(bytes).sliced(split));
+        QCOMPARE(counter.lines(), lines);
+    }
+}
+
+void TestBrowsingCore::countLinesInPieces()
+{
+    // Random texts of breaks and letters against the byte-by-byte definition, fed in random pieces.
+    const auto reference = [](const QByteArray &bytes) {
+        int lines = 0;
+        qsizetype start = 0;
+        for (qsizetype pos = 0; pos < bytes.size(); ++pos) {
+            if (bytes[pos] == '\r') {
+                if (pos + 1 < bytes.size() && bytes[pos + 1] == '\n')
+                    ++pos;
+            } else if (bytes[pos] != '\n') {
+                continue;
+            }
+            ++lines;
+            start = pos + 1;
+        }
+        return lines + (start < bytes.size() ? 1 : 0);
+    };
+    QRandomGenerator random(14);
+    for (int round = 0; round < 500; ++round) {
+        QByteArray bytes;
+        const int length = random.bounded(200);
+        for (int i = 0; i < length; ++i)
+            bytes.append("\r\nab"[random.bounded(4)]);
+        ListFigures::LineCounter counter;
+        for (qsizetype at = 0; at < bytes.size();) {
+            const qsizetype piece = qMin<qsizetype>(random.bounded(1, 8), bytes.size() - at);
+            counter.add(QByteArrayView(bytes).sliced(at, piece));
+            at += piece;
+        }
+        QCOMPARE(counter.lines(), reference(bytes));
+        QCOMPARE(ListFigures::countLines(bytes), reference(bytes));
+    }
 }
 
 void TestBrowsingCore::lastChangeText_data()
@@ -208,6 +252,13 @@ void TestBrowsingCore::fileFigures()
     QCOMPARE(figures.size, qint64(19));
     QCOMPARE(figures.lineCount, 5);
     QCOMPARE(figures.lastChange, u"24.12.2001 10:3"_s);
+
+    // A file read in several pieces, one CR LF across the border of two.
+    dir.write(u"latein.lst"_s, QByteArray(65535, 'a') + "\r\n" + QByteArray(70000, 'b') + "\r\nc");
+    const ListFigures::FileFigures large = ListFigures::readFileFigures(dir.file(u"latein.lst"_s), QLocale());
+    QVERIFY(large.ok);
+    QCOMPARE(large.size, qint64(65535 + 2 + 70000 + 3));
+    QCOMPARE(large.lineCount, 3);
 }
 
 void TestBrowsingCore::fileFiguresOfMissingFile()
