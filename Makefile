@@ -69,8 +69,10 @@ FUZZ_SECONDS ?= 60
 fuzz: deps-test
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_ONLY="$(FUZZ_ONLY)" scripts/fuzz
 
-# Benchmarks: speed and memory figures (not part of the pass/fail suite).
+# Benchmarks: speed and memory figures (not part of the pass/fail suite); Qt Assistant and
+# qhelpgenerator are installed for the viewer's comparison only.
 bench: deps-test build
+	GLOSSAND_EXTRA_PACKAGES="assistant-qt6 qt6-documentation-tools" scripts/install-deps run
 	@if [ -x scripts/run-benchmarks ]; then scripts/run-benchmarks $(BUILD); \
 	else for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; fi
 
