@@ -121,6 +121,7 @@ QStringList indexOfContents(const QStringList &contents)
 {
     QStringList entries;
     QSet<QString> seen;
+    seen.reserve(contents.size());
     for (const QString &entry : contents) {
         const QString name = trimSpaces(entry);
         if (!seen.contains(name)) {

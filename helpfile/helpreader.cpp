@@ -229,14 +229,26 @@ ReadResult readSource(std::shared_ptr<const ByteSource> source)
         result.status = ReadStatus::TooShort;
         return result;
     }
+    // The head lines lie together at the start of the file: one read for all of them, not one
+    // per line (a contents list of 10,000 topics is 10,000 lines).
+    const qint64 headStart = scan.head.front().start;
+    QByteArray headBuffer;
+    const QByteArrayView head = layout->source->read(headStart, scan.head.back().end - headStart, headBuffer);
+    const auto headText = [&](Range range) {
+        if (range.end <= range.start)
+            return QString();
+        if (range.end - headStart > head.size())
+            return readText(*layout->source, range);
+        return decodeLine(head.sliced(range.start - headStart, range.end - range.start));
+    };
     Document &document = result.document;
     document.lines = Layout::linesOf(layout);
-    document.typeLine = readText(*layout->source, scan.head[1]);
+    document.typeLine = headText(scan.head[1]);
     document.kind = kindOf(document.typeLine);
-    document.title = readText(*layout->source, scan.head[2]);
+    document.title = headText(scan.head[2]);
     document.contents.reserve(qsizetype(scan.head.size()) - 3);
     for (size_t i = 3; i < scan.head.size(); ++i)
-        document.contents.append(readText(*layout->source, scan.head[i]));
+        document.contents.append(headText(scan.head[i]));
     document.index = indexOfContents(document.contents);
     document.m_layout = layout;
     result.status = ReadStatus::Ok;
