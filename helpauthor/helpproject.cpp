@@ -3,6 +3,7 @@
 
 #include "common/atomicwriter.h"
 #include "common/plainfile.h"
+#include "helpfile/helpwriter.h"
 
 #include <QDir>
 
@@ -38,7 +39,7 @@ QString targetPath(const QString &projectPath)
 
 QStringList newProjectLines(Type type, const QString &title)
 {
-    return {QString(HelpFile::signature), HelpFile::typeLineFor(type), title, QString(), QString()};
+    return HelpFile::composeLines({type, title, {}, {}});
 }
 
 OpenResult checkProject(const QByteArray &bytes)

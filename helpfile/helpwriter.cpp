@@ -1,8 +1,6 @@
 // Composing help files in the layout the viewer reads.
 #include "helpfile/helpwriter.h"
 
-#include "common/linefile.h"
-
 namespace HelpFile {
 
 QStringList composeLines(const Content &content)
@@ -20,11 +18,6 @@ QStringList composeLines(const Content &content)
         lines << QString();
     }
     return lines;
-}
-
-QByteArray composeBytes(const Content &content)
-{
-    return LineFile::joinLines(composeLines(content));
 }
 
 } // namespace HelpFile

@@ -1,5 +1,5 @@
-// Composing help files and new help projects in the layout the viewer reads, with CR LF line ends
-// (written through AtomicWriter by their callers).
+// Composing help files and new help projects in the layout the viewer reads (written with CR LF line
+// ends through AtomicWriter by their callers).
 #pragma once
 
 #include "helpfile/helpfile.h"
@@ -29,7 +29,5 @@ struct Content
 // without lines is written as one empty line, so that the block still has its body line. An
 // empty content gives the five lines of a new project.
 QStringList composeLines(const Content &content);
-// The same lines as Windows-1252 bytes, each followed by CR LF.
-QByteArray composeBytes(const Content &content);
 
 } // namespace HelpFile

@@ -1,7 +1,6 @@
 // The rich-text display control: file loading and saving on top of QTextEdit and the RTF reader.
 #include "richtext/richtextbox.h"
 
-#include "common/atomicwriter.h"
 #include "common/linefile.h"
 #include "common/plainfile.h"
 #include "richtext/picturenote.h"
@@ -75,15 +74,6 @@ bool RichTextBox::loadPlainFile(const QString &path)
     const QStringList lines = LineFile::splitLines(*bytes, LineFile::Breaks::AnyBreak);
     setPlainText(lines.join(QLatin1Char('\n')));
     return true;
-}
-
-bool RichTextBox::savePlainFile(const QString &path)
-{
-    // Each line of the control followed by CR LF, so a file loaded from disk is written back as it
-    // was (a last line without a break gains one); an empty control writes an empty file.
-    const QString text = plainText();
-    const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    return !AtomicWriter::writeLines(path, lines).has_value();
 }
 
 namespace {

@@ -23,9 +23,6 @@ public:
     // Windows-1252 text; CR LF, a lone CR and a lone LF each end a line. False if unreadable
     // (the content is then empty).
     bool loadPlainFile(const QString &path);
-    // Writes each line of the text as Windows-1252 followed by CR LF, through AtomicWriter; false on
-    // failure, and the old file stays as it was.
-    bool savePlainFile(const QString &path);
 
     QString plainText() const;
     using QTextEdit::setPlainText;

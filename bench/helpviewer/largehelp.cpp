@@ -1,6 +1,7 @@
 // Generating a large help file through the writer the authoring program uses.
 #include "bench/helpviewer/largehelp.h"
 
+#include "common/linefile.h"
 #include "helpfile/helpwriter.h"
 
 namespace LargeHelp {
@@ -44,7 +45,7 @@ QByteArray compose(HelpFile::Kind kind, int topics)
         }
         content.topics.append({name, body});
     }
-    return HelpFile::composeBytes(content);
+    return LineFile::joinLines(HelpFile::composeLines(content));
 }
 
 } // namespace LargeHelp

@@ -28,10 +28,6 @@ inline void critical(QWidget *parent, const QString &title, const QString &text)
 {
     show(parent, QMessageBox::Critical, title, text);
 }
-inline void information(QWidget *parent, const QString &title, const QString &text)
-{
-    show(parent, QMessageBox::Information, title, text);
-}
 
 // Test seam: once recording, no box is shown; every call is recorded and answered from the queue
 // (OK, or the first offered button, when the queue is empty).

@@ -31,7 +31,6 @@ public:
 
     // Starts building the form index (once).
     void buildIndex();
-    bool indexReady() const { return m_ready; }
     // Blocks until the index is built (for tests and for a lookup that comes very early).
     void waitForIndex();
 

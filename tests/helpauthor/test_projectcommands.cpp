@@ -8,6 +8,7 @@
 #include "common/ui/filedialog.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
+#include "helpauthor/helpproject.h"
 #include "helpauthor/ui/frmhaupt.h"
 #include "helpauthor/ui/frminfo.h"
 #include "helpauthor/ui/startup.h"
@@ -52,6 +53,13 @@ private Q_SLOTS:
     void unwritableProjectKeepsText();
     void warningsShowTheNormalPointer_data();
     void warningsShowTheNormalPointer();
+    // The text area's plain text as the project file is saved from it.
+    void savePlainText_data();
+    void savePlainText();
+    void plainRoundTripKeepsBytes_data();
+    void plainRoundTripKeepsBytes();
+    void lastLineWithoutBreakGainsOne();
+    void saveFailureKeepsOldFile();
 
 private:
     std::optional<TestSupport::RecordedDialogs> m_seams;
@@ -389,6 +397,81 @@ void TestProjectCommands::warningsShowTheNormalPointer()
     QVERIFY(!busyWhileShown);
     // After the command the pointer is the normal one again.
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestProjectCommands::savePlainText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("lines") << u"a\nb"_s << QByteArray("a\r\nb\r\n");
+    QTest::newRow("empty last line") << u"a\n"_s << QByteArray("a\r\n\r\n");
+    QTest::newRow("umlauts") << u"Grüße €"_s
+                             << QByteArray("Gr\xfc\xdf"
+                                           "e \x80\r\n");
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TestProjectCommands::savePlainText()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    TestSupport::ProgramDir dir;
+    RichTextBox box;
+    box.setPlainText(text);
+    QVERIFY(!HelpProject::saveText(dir.file(u"p.vrp"_s), box.plainText()).has_value());
+    QCOMPARE(dir.read(u"p.vrp"_s), bytes);
+}
+
+void TestProjectCommands::plainRoundTripKeepsBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("project") << TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Hilfe"_s, u"Thema"_s, QString(),
+                                                   u"[Thema]"_s, u"Text mit Ä und\u00A0Leerzeichen"_s,
+                                                   QString()});
+    QTest::newRow("empty lines at end") << QByteArray("a\r\nb\r\n\r\n\r\n");
+    QTest::newRow("tabs and blanks") << QByteArray("\ta  b \r\n  \r\n");
+}
+
+void TestProjectCommands::plainRoundTripKeepsBytes()
+{
+    QFETCH(QByteArray, bytes);
+    TestSupport::ProgramDir dir;
+    dir.write(u"p.vrp"_s, bytes);
+    RichTextBox box;
+    QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
+    QVERIFY(!HelpProject::saveText(dir.file(u"p.vrp"_s), box.plainText()).has_value());
+    QCOMPARE(dir.read(u"p.vrp"_s), bytes);
+}
+
+void TestProjectCommands::lastLineWithoutBreakGainsOne()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"p.vrp"_s, "a\r\nb");
+    RichTextBox box;
+    QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
+    QVERIFY(!HelpProject::saveText(dir.file(u"p.vrp"_s), box.plainText()).has_value());
+    QCOMPARE(dir.read(u"p.vrp"_s), QByteArray("a\r\nb\r\n"));
+}
+
+void TestProjectCommands::saveFailureKeepsOldFile()
+{
+    TestSupport::ProgramDir dir;
+    RichTextBox box;
+    box.setPlainText(u"neu"_s);
+    // The target's directory does not exist.
+    QVERIFY(HelpProject::saveText(dir.file(u"fehlt/p.vrp"_s), box.plainText()).has_value());
+    // The target is a directory.
+    QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
+    QVERIFY(HelpProject::saveText(dir.file(u"ordner"_s), box.plainText()).has_value());
+    // A read-only directory keeps the old file as it was.
+    QDir(dir.path()).mkdir(u"schutz"_s);
+    dir.write(u"schutz/p.vrp"_s, "alt\r\n");
+    QFile::setPermissions(dir.file(u"schutz"_s), QFile::ReadOwner | QFile::ExeOwner);
+    const bool written = !HelpProject::saveText(dir.file(u"schutz/p.vrp"_s), box.plainText()).has_value();
+    QFile::setPermissions(dir.file(u"schutz"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (written)
+        QSKIP("running with rights that ignore directory permissions");
+    QCOMPARE(dir.read(u"schutz/p.vrp"_s), QByteArray("alt\r\n"));
 }
 
 QTEST_MAIN(TestProjectCommands)

@@ -1,5 +1,6 @@
 // The help file writer: the exact bytes it produces and that the reader takes them back.
 #include "common/atomicwriter.h"
+#include "common/linefile.h"
 #include "helpfile/helpfile.h"
 #include "helpfile/helpwriter.h"
 #include "tests/testsupport/testsupport.h"
@@ -13,13 +14,13 @@ class TestHelpWriter : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void composeBytes_data();
-    void composeBytes();
+    void composeLines_data();
+    void composeLines();
     void writtenFileReadsBack();
     void failedWriteReportsPath();
 };
 
-void TestHelpWriter::composeBytes_data()
+void TestHelpWriter::composeLines_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
@@ -50,7 +51,7 @@ void TestHelpWriter::composeBytes_data()
         << QByteArray("TESSAVOR\r\nTXT\r\nT\r\n\r\nA\r\n\r\n[A]\r\n\r\n\r\n");
 }
 
-void TestHelpWriter::composeBytes()
+void TestHelpWriter::composeLines()
 {
     QFETCH(int, kind);
     QFETCH(QString, title);
@@ -67,7 +68,7 @@ void TestHelpWriter::composeBytes()
         const QString body = bodies.at(i);
         content.topics.append({names.at(i), body.isEmpty() ? QStringList{} : body.split(u'|')});
     }
-    QCOMPARE(HelpFile::composeBytes(content), bytes);
+    QCOMPARE(LineFile::joinLines(HelpFile::composeLines(content)), bytes);
 }
 
 void TestHelpWriter::writtenFileReadsBack()
@@ -79,7 +80,8 @@ void TestHelpWriter::writtenFileReadsBack()
     content.topicList = {u"Zweites"_s, u" Erstes "_s};
     content.topics = {{u"Erstes"_s, {u"eins"_s, u"€ 5"_s}}, {u"Zweites"_s, {u"zwei"_s}}};
     const QString path = dir.file(u"neu.vry"_s);
-    QCOMPARE(AtomicWriter::writeBytes(path, HelpFile::composeBytes(content)), std::nullopt);
+    QCOMPARE(AtomicWriter::writeBytes(path, LineFile::joinLines(HelpFile::composeLines(content))),
+             std::nullopt);
 
     const auto result = HelpFile::readFile(path);
     QVERIFY(result.ok());
@@ -95,7 +97,8 @@ void TestHelpWriter::failedWriteReportsPath()
 {
     TestSupport::ProgramDir dir;
     const QString path = dir.file(u"fehlt/neu.vry"_s);
-    const auto error = AtomicWriter::writeBytes(path, HelpFile::composeBytes(HelpFile::Content{}));
+    const auto error =
+        AtomicWriter::writeBytes(path, LineFile::joinLines(HelpFile::composeLines(HelpFile::Content{})));
     QVERIFY(error.has_value());
     QVERIFY(error->contains(path));
     QVERIFY(!QFile::exists(path));

@@ -20,12 +20,6 @@ private Q_SLOTS:
     void loadPlainFile_data();
     void loadPlainFile();
     void loadPlainFileMissing();
-    void savePlainFile_data();
-    void savePlainFile();
-    void plainRoundTripKeepsBytes_data();
-    void plainRoundTripKeepsBytes();
-    void lastLineWithoutBreakGainsOne();
-    void saveFailureKeepsOldFile();
     void plainTextOfRtfTable();
     void selectedText();
 };
@@ -108,81 +102,6 @@ void TestRichTextBox::loadPlainFileMissing()
     box.setPlainText(u"vorher"_s);
     QVERIFY(!box.loadPlainFile(dir.file(u"fehlt.txt"_s)));
     QCOMPARE(box.plainText(), QString());
-}
-
-void TestRichTextBox::savePlainFile_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("lines") << u"a\nb"_s << QByteArray("a\r\nb\r\n");
-    QTest::newRow("empty last line") << u"a\n"_s << QByteArray("a\r\n\r\n");
-    QTest::newRow("umlauts") << u"Grüße €"_s
-                             << QByteArray("Gr\xfc\xdf"
-                                           "e \x80\r\n");
-    QTest::newRow("empty") << QString() << QByteArray();
-}
-
-void TestRichTextBox::savePlainFile()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    TestSupport::ProgramDir dir;
-    RichTextBox box;
-    box.setPlainText(text);
-    QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
-    QCOMPARE(dir.read(u"p.vrp"_s), bytes);
-}
-
-void TestRichTextBox::plainRoundTripKeepsBytes_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("project") << TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Hilfe"_s, u"Thema"_s, QString(),
-                                                   u"[Thema]"_s, u"Text mit Ä und\u00A0Leerzeichen"_s,
-                                                   QString()});
-    QTest::newRow("empty lines at end") << QByteArray("a\r\nb\r\n\r\n\r\n");
-    QTest::newRow("tabs and blanks") << QByteArray("\ta  b \r\n  \r\n");
-}
-
-void TestRichTextBox::plainRoundTripKeepsBytes()
-{
-    QFETCH(QByteArray, bytes);
-    TestSupport::ProgramDir dir;
-    dir.write(u"p.vrp"_s, bytes);
-    RichTextBox box;
-    QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
-    QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
-    QCOMPARE(dir.read(u"p.vrp"_s), bytes);
-}
-
-void TestRichTextBox::lastLineWithoutBreakGainsOne()
-{
-    TestSupport::ProgramDir dir;
-    dir.write(u"p.vrp"_s, "a\r\nb");
-    RichTextBox box;
-    QVERIFY(box.loadPlainFile(dir.file(u"p.vrp"_s)));
-    QVERIFY(box.savePlainFile(dir.file(u"p.vrp"_s)));
-    QCOMPARE(dir.read(u"p.vrp"_s), QByteArray("a\r\nb\r\n"));
-}
-
-void TestRichTextBox::saveFailureKeepsOldFile()
-{
-    TestSupport::ProgramDir dir;
-    RichTextBox box;
-    box.setPlainText(u"neu"_s);
-    // The target's directory does not exist.
-    QVERIFY(!box.savePlainFile(dir.file(u"fehlt/p.vrp"_s)));
-    // The target is a directory.
-    QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
-    QVERIFY(!box.savePlainFile(dir.file(u"ordner"_s)));
-    // A read-only directory keeps the old file as it was.
-    QDir(dir.path()).mkdir(u"schutz"_s);
-    dir.write(u"schutz/p.vrp"_s, "alt\r\n");
-    QFile::setPermissions(dir.file(u"schutz"_s), QFile::ReadOwner | QFile::ExeOwner);
-    const bool written = box.savePlainFile(dir.file(u"schutz/p.vrp"_s));
-    QFile::setPermissions(dir.file(u"schutz"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (written)
-        QSKIP("running with rights that ignore directory permissions");
-    QCOMPARE(dir.read(u"schutz/p.vrp"_s), QByteArray("alt\r\n"));
 }
 
 void TestRichTextBox::plainTextOfRtfTable()
