@@ -15,15 +15,20 @@ namespace {
 const QString helpDescription = u"Zeigt diese Hilfe und endet."_s;
 const QString versionDescription = u"Zeigt die Versionsnummer und endet."_s;
 
+// The help and error texts end in one line end, whether or not they bring their own.
 void print(FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    if (!text.endsWith(u'\n'))
-        std::fputc('\n', stream);
+    printLine(stream, text.endsWith(u'\n') ? text.chopped(1) : text);
     std::fflush(stream);
 }
 
 } // namespace
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
 
 Parsed parse(const QStringList &arguments, int minPositional, int maxPositional)
 {

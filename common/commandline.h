@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <optional>
 
 namespace CommandLine {
@@ -46,5 +47,8 @@ QString versionText(const Description &description);
 // Prints the help or version to standard output (exit code 0), or the error and the usage to
 // standard error (exit code 2). Nothing for Request::Run: the program goes on.
 std::optional<int> answer(const Parsed &parsed, const Description &description);
+
+// Writes the text in the local encoding, then a line end (for the command-line tools' output).
+void printLine(FILE *stream, const QString &text);
 
 } // namespace CommandLine

@@ -16,12 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-}
-
 CommandLine::Description description()
 {
     return {u"quorantc PROJEKT.vrp [ZIEL.vry]"_s,
@@ -53,32 +47,35 @@ int run(const QStringList &arguments)
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() && projectInfo.exists() &&
         targetInfo.canonicalFilePath() == projectInfo.canonicalFilePath()) {
-        print(stderr, u"quorantc: Die Hilfedatei \"%1\" wäre die Projektdatei selbst; bitte ein anderes Ziel "
-                      "angeben."_s.arg(target));
+        CommandLine::printLine(
+            stderr, u"quorantc: Die Hilfedatei \"%1\" wäre die Projektdatei selbst; bitte ein anderes Ziel "
+                    "angeben."_s.arg(target));
         return 1;
     }
 
     const HelpProject::OpenResult opened = HelpProject::openProject(project);
     if (opened.status == HelpProject::OpenStatus::Unreadable) {
-        print(stderr, u"quorantc: "_s + opened.error);
+        CommandLine::printLine(stderr, u"quorantc: "_s + opened.error);
         return 1;
     }
     if (opened.status == HelpProject::OpenStatus::NotAProject) {
-        print(stderr, u"quorantc: \"%1\" ist keine gültige Quorant - Datei: die erste Zeile ist nicht "
-                      "genau \"TESSAVOR\"."_s.arg(project));
+        CommandLine::printLine(
+            stderr, u"quorantc: \"%1\" ist keine gültige Quorant - Datei: die erste Zeile ist nicht "
+                    "genau \"TESSAVOR\"."_s.arg(project));
         return 1;
     }
 
     const HelpCompiler::Result result = HelpCompiler::compile(project, opened.type, target);
     if (!result.ok()) {
-        print(stderr, u"quorantc: "_s + HelpCompiler::message(result));
+        CommandLine::printLine(stderr, u"quorantc: "_s + HelpCompiler::message(result));
         return 1;
     }
     const bool plain = opened.type == HelpProject::Type::PlainText;
-    print(stdout, plain ? u"quorantc: %1 geschrieben (TXT, %2 Bytes)"_s.arg(target).arg(result.bytes)
-                        : u"quorantc: %1 geschrieben (RTF, %2 RTF - Dateien, %3 Bytes)"_s.arg(target)
-                              .arg(result.sourceCount)
-                              .arg(result.bytes));
+    CommandLine::printLine(stdout,
+                           plain ? u"quorantc: %1 geschrieben (TXT, %2 Bytes)"_s.arg(target).arg(result.bytes)
+                                 : u"quorantc: %1 geschrieben (RTF, %2 RTF - Dateien, %3 Bytes)"_s.arg(target)
+                                       .arg(result.sourceCount)
+                                       .arg(result.bytes));
     return 0;
 }
 
@@ -95,8 +92,8 @@ int main(int argc, char *argv[])
     // A name whose bytes are no UTF-8 would arrive with U+FFFD in their place and name nothing.
     for (int i = 1; i < argc; ++i) {
         if (!PlainFile::nameIsReadable(QByteArray(argv[i]))) {
-            print(stderr, u"quorantc: Die Datei kann nicht verwendet werden: "_s +
-                              PlainFile::unreadableNameReason(QByteArray(argv[i])) + u"."_s);
+            CommandLine::printLine(stderr, u"quorantc: Die Datei kann nicht verwendet werden: "_s +
+                                               PlainFile::unreadableNameReason(QByteArray(argv[i])) + u"."_s);
             return 1;
         }
     }
@@ -104,7 +101,7 @@ int main(int argc, char *argv[])
         return run(parsed.positional);
     } catch (const std::bad_alloc &) {
         // Every file is read within its limit, but the machine may still have too little memory.
-        print(stderr, u"quorantc: "_s + HelpCompiler::outOfMemoryMessage());
+        CommandLine::printLine(stderr, u"quorantc: "_s + HelpCompiler::outOfMemoryMessage());
         return 1;
     }
 }

@@ -15,12 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-}
-
 CommandLine::Description description()
 {
     return {u"zembrota-check WORTLISTE"_s,
@@ -41,27 +35,29 @@ int check(const QString &path)
     case WordListBytes::Status::Ok:
         break;
     case WordListBytes::Status::TooLarge:
-        print(stderr, u"zembrota-check: "_s + file.error);
+        CommandLine::printLine(stderr, u"zembrota-check: "_s + file.error);
         return 2;
     case WordListBytes::Status::CannotOpen:
         if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
-            print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden: keine gewöhnliche "
-                          u"Datei."_s.arg(path));
+            CommandLine::printLine(
+                stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden: keine gewöhnliche "
+                        u"Datei."_s.arg(path));
             return 2;
         }
         [[fallthrough]];
     default:
-        print(stderr, u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));
+        CommandLine::printLine(stderr,
+                               u"zembrota-check: Die Wortliste „%1“ kann nicht gelesen werden."_s.arg(path));
         return 2;
     }
     const QByteArray &bytes = file.bytes;
 
     const WordListCheck::Report report = WordListCheck::check(bytes);
     for (const QString &line : WordListCheck::reportText(report, path))
-        print(stdout, line);
+        CommandLine::printLine(stdout, line);
     // Entries without a paradigm are warnings only: they leave the exit status alone.
     for (const QString &warning : Forms::formWarnings(report.list.words))
-        print(stdout, u"Warnung: "_s + warning);
+        CommandLine::printLine(stdout, u"Warnung: "_s + warning);
     return report.ok() ? 0 : 1;
 }
 
@@ -77,8 +73,8 @@ int main(int argc, char *argv[])
         return *exitCode;
     // A name whose bytes are no UTF-8 would arrive with U+FFFD in their place and name nothing.
     if (const QByteArray name(argv[argc - 1]); !PlainFile::nameIsReadable(name)) {
-        print(stderr, u"zembrota-check: Die Wortliste kann nicht verwendet werden: "_s +
-                          PlainFile::unreadableNameReason(name) + u"."_s);
+        CommandLine::printLine(stderr, u"zembrota-check: Die Wortliste kann nicht verwendet werden: "_s +
+                                           PlainFile::unreadableNameReason(name) + u"."_s);
         return 2;
     }
 
@@ -90,8 +86,9 @@ int main(int argc, char *argv[])
         return check(path);
     } catch (const std::bad_alloc &) {
         // The list lies within its size limit, but the machine may still have too little memory.
-        print(stderr, u"zembrota-check: Für die Prüfung der Wortliste „%1“ reicht der Arbeitsspeicher nicht "
-                      "aus."_s.arg(path));
+        CommandLine::printLine(
+            stderr, u"zembrota-check: Für die Prüfung der Wortliste „%1“ reicht der Arbeitsspeicher nicht "
+                    "aus."_s.arg(path));
         return 2;
     }
 }

@@ -1,18 +1,17 @@
 // The file dialog and its recording test seam.
 #include "common/ui/filedialog.h"
 
+#include "common/ui/recordingseam.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QQueue>
 
 using namespace Qt::StringLiterals;
 
 namespace FileDialog {
 
 namespace {
-bool recordingOn = false;
-QQueue<QString> answers;
-QList<Request> requests;
+RecordingSeam<Request, QString> seam;
 QString lastFolder;
 
 // "description|pattern|description|pattern" becomes Qt's "description (pattern);;...".
@@ -27,10 +26,8 @@ QString qtFilter(const QString &filter)
 
 QString ask(QWidget *parent, Mode mode, const QString &filter)
 {
-    if (recordingOn) {
-        requests.append({mode, filter});
-        return answers.isEmpty() ? QString() : answers.dequeue();
-    }
+    if (seam.recording())
+        return seam.answer({mode, filter});
     const QString path =
         mode == Mode::Save
             ? QFileDialog::getSaveFileName(parent, u"Speichern unter"_s, lastFolder, qtFilter(filter))
@@ -53,25 +50,22 @@ QString getOpenFileName(QWidget *parent, const QString &filter)
 
 void startRecording()
 {
-    recordingOn = true;
-    answers.clear();
-    requests.clear();
+    seam.start();
 }
 
 void stopRecording()
 {
-    recordingOn = false;
-    answers.clear();
+    seam.stop();
 }
 
 void setNextAnswer(const QString &path)
 {
-    answers.enqueue(path);
+    seam.queue(path);
 }
 
 QList<Request> recorded()
 {
-    return requests;
+    return seam.requests();
 }
 
 } // namespace FileDialog

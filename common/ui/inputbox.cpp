@@ -1,23 +1,20 @@
 // The input box and its recording test seam.
 #include "common/ui/inputbox.h"
 
+#include "common/ui/recordingseam.h"
+
 #include <QInputDialog>
-#include <QQueue>
 
 namespace InputBox {
 
 namespace {
-bool recordingOn = false;
-QQueue<std::optional<QString>> answers;
-QList<Request> requests;
+RecordingSeam<Request, std::optional<QString>> seam;
 } // namespace
 
 std::optional<QString> getText(QWidget *parent, const QString &title, const QString &prompt)
 {
-    if (recordingOn) {
-        requests.append({title, prompt});
-        return answers.isEmpty() ? std::nullopt : answers.dequeue();
-    }
+    if (seam.recording())
+        return seam.answer({title, prompt});
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
     if (!ok)
@@ -27,25 +24,22 @@ std::optional<QString> getText(QWidget *parent, const QString &title, const QStr
 
 void startRecording()
 {
-    recordingOn = true;
-    answers.clear();
-    requests.clear();
+    seam.start();
 }
 
 void stopRecording()
 {
-    recordingOn = false;
-    answers.clear();
+    seam.stop();
 }
 
 void setNextAnswer(const std::optional<QString> &text)
 {
-    answers.enqueue(text);
+    seam.queue(text);
 }
 
 QList<Request> recorded()
 {
-    return requests;
+    return seam.requests();
 }
 
 } // namespace InputBox

@@ -1,16 +1,15 @@
 // Message boxes and their test seam.
 #include "common/ui/messagebox.h"
 
+#include "common/ui/recordingseam.h"
+
 #include <QCursor>
 #include <QGuiApplication>
-#include <QQueue>
 
 namespace MessageBox {
 
 namespace {
-bool isRecording = false;
-QList<Shown> shown;
-QQueue<QMessageBox::StandardButton> answers;
+RecordingSeam<Shown, QMessageBox::StandardButton> seam;
 
 QMessageBox::StandardButton firstButton(QMessageBox::StandardButtons buttons)
 {
@@ -26,12 +25,9 @@ QMessageBox::StandardButton firstButton(QMessageBox::StandardButtons buttons)
 QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                  const QString &text, QMessageBox::StandardButtons buttons)
 {
-    if (isRecording) {
-        shown.append({icon, title, text});
-        if (!answers.isEmpty())
-            return answers.dequeue();
-        return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : firstButton(buttons);
-    }
+    if (seam.recording())
+        return seam.answer({icon, title, text},
+                           buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : firstButton(buttons));
     // A box waits for the user, so it shows the normal pointer even inside a busy handler.
     const bool busy = QGuiApplication::overrideCursor() != nullptr;
     if (busy)
@@ -45,34 +41,32 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
 
 void startRecording()
 {
-    isRecording = true;
-    shown.clear();
-    answers.clear();
+    seam.start();
 }
 
 void stopRecording()
 {
-    isRecording = false;
+    seam.stop();
 }
 
 bool recording()
 {
-    return isRecording;
+    return seam.recording();
 }
 
 void setNextAnswer(QMessageBox::StandardButton answer)
 {
-    answers.enqueue(answer);
+    seam.queue(answer);
 }
 
 QList<Shown> recorded()
 {
-    return shown;
+    return seam.requests();
 }
 
 void clearRecorded()
 {
-    shown.clear();
+    seam.clearRequests();
 }
 
 } // namespace MessageBox
