@@ -82,8 +82,8 @@ void TestAccessibleNames::assign()
     };
     QLabel *rotLabel = place(new QLabel(u"&Rot:"_s), QRect(10, 12, 40, 16));
     auto *rot = place(new QLineEdit, QRect(56, 10, 60, 20));
-    QLabel *buchLabel = place(new QLabel(u"Buch:"_s), QRect(10, 50, 60, 16));
-    auto *buch = place(new QTextEdit, QRect(10, 70, 160, 40));
+    QLabel *bookLabel = place(new QLabel(u"Buch:"_s), QRect(10, 50, 60, 16));
+    auto *bookField = place(new QTextEdit, QRect(10, 70, 160, 40));
     auto *lektionen = place(new QComboBox, QRect(10, 120, 160, 20));
     lektionen->setEditable(true);
     lektionen->setToolTip(u"Wählen sie hier die Lektion aus."_s);
@@ -101,8 +101,8 @@ void TestAccessibleNames::assign()
     auto name = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     QCOMPARE(name(rot), u"Rot"_s);
     QCOMPARE(rotLabel->buddy(), rot);
-    QCOMPARE(name(buch), u"Buch"_s);
-    QCOMPARE(buchLabel->buddy(), buch);
+    QCOMPARE(name(bookField), u"Buch"_s);
+    QCOMPARE(bookLabel->buddy(), bookField);
     QCOMPARE(name(lektionen), u"Wählen sie hier die Lektion aus."_s);
     QCOMPARE(name(named), u"Eigener Name"_s);
     QCOMPARE(elsewhere->buddy(), blauFeld); // kept

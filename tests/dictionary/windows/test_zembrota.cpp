@@ -65,7 +65,7 @@ private Q_SLOTS:
     void keysWithoutCharacterDoNothing();
     void characterKeyStartsOnce_data();
     void characterKeyStartsOnce();
-    void weiterSuchenAfterStartUp();
+    void continueSearchAfterStartUp();
     void settingsColourBothWindows();
     void programOwnsItsWindows();
     void unreadableWordList_data();
@@ -174,7 +174,7 @@ void TestZembrota::characterKeyStartsOnce()
     QCOMPARE(finished.size(), 1);
 }
 
-void TestZembrota::weiterSuchenAfterStartUp()
+void TestZembrota::continueSearchAfterStartUp()
 {
     Program p(WindowTest::wordListDir());
     QTest::keyClick(p.program.openingWindow(), Qt::Key_X);
