@@ -1,9 +1,10 @@
 // startup_probe: times a program's start-up as the user sees it, from outside the process: from
 // the process start until its first window is mapped and painted (the X server reports the first
 // damage of the mapped window, that is the first frame drawn into it). With --key it then types a
-// key into that window and times until a further window is mapped and painted.
+// key into that window and times until a further window is mapped and painted (with --key-window,
+// the window of that title: a program may show another window on the way).
 //
-//   startup_probe [--key <keysym>] [--timeout <s>] -- <program> [<argument>...]
+//   startup_probe [--key <keysym> [--key-window <title>]] [--timeout <s>] -- <program> [<argument>...]
 //
 // Prints one line: "window <ms> key <ms|-> cpu <ms> rss <KiB>", where cpu is the program's user
 // and system time and rss its peak resident memory, both read when it has been ended after the
@@ -50,8 +51,9 @@ struct Watcher
     std::set<Window> known;  // top-level windows that existed before, or were already painted
     std::set<Window> mapped; // mapped since the last step, waiting for their first frame
 
-    // Waits until a top-level window not in `known` is mapped and painted; its id, or 0 on timeout.
-    Window waitForPaintedWindow(double deadline)
+    // Waits until a top-level window not in `known` is mapped and painted (with `title`, one with
+    // that title; other windows painted meanwhile are passed over); its id, or 0 on timeout.
+    Window waitForPaintedWindow(double deadline, const char *title = nullptr)
     {
         const int fd = ConnectionNumber(display);
         for (;;) {
@@ -68,7 +70,9 @@ struct Watcher
                     if (mapped.count(damage.drawable)) {
                         known.insert(damage.drawable);
                         mapped.erase(damage.drawable);
-                        return damage.drawable;
+                        if (!title || hasTitle(damage.drawable, title))
+                            return damage.drawable;
+                        continue;
                     }
                     XDamageSubtract(display, damage.damage, None, None);
                 }
@@ -80,6 +84,15 @@ struct Watcher
             poll(&pfd, 1, int(left) + 1);
         }
     }
+
+    bool hasTitle(Window window, const char *title) const
+    {
+        char *name = nullptr;
+        const bool same = XFetchName(display, window, &name) && name && std::strcmp(name, title) == 0;
+        if (name)
+            XFree(name);
+        return same;
+    }
 };
 
 } // namespace
@@ -87,11 +100,14 @@ struct Watcher
 int main(int argc, char *argv[])
 {
     const char *key = nullptr;
+    const char *keyWindow = nullptr;
     double timeoutSeconds = 30;
     int first = 1;
     for (; first < argc; ++first) {
         if (std::strcmp(argv[first], "--key") == 0 && first + 1 < argc)
             key = argv[++first];
+        else if (std::strcmp(argv[first], "--key-window") == 0 && first + 1 < argc)
+            keyWindow = argv[++first];
         else if (std::strcmp(argv[first], "--timeout") == 0 && first + 1 < argc)
             timeoutSeconds = std::atof(argv[++first]);
         else if (std::strcmp(argv[first], "--") == 0) {
@@ -99,7 +115,8 @@ int main(int argc, char *argv[])
             break;
         } else {
             std::fprintf(stderr,
-                         "usage: startup_probe [--key <keysym>] [--timeout <s>] -- <program> [args]\n");
+                         "usage: startup_probe [--key <keysym> [--key-window <title>]] [--timeout <s>] -- "
+                         "<program> [args]\n");
             return 2;
         }
     }
@@ -153,7 +170,7 @@ int main(int argc, char *argv[])
         XTestFakeKeyEvent(watcher.display, code, True, CurrentTime);
         XTestFakeKeyEvent(watcher.display, code, False, CurrentTime);
         XFlush(watcher.display);
-        if (watcher.waitForPaintedWindow(deadline))
+        if (watcher.waitForPaintedWindow(deadline, keyWindow))
             keyMs = nowMs() - pressed;
     }
 
