@@ -55,8 +55,9 @@ frmHaupt::frmHaupt(const WordTable &words, const LessonTable &lessons, frmAnzeig
     m_txtL->setFocus();
     Form_Load();
     m_time->start();
-    // The form index is built on its own thread once the window is up.
-    QTimer::singleShot(0, m_forms, &FormsAssistant::buildIndex);
+    // The form index is built on its own thread once the window has drawn its first frame (see
+    // paintEvent); a window that is not drawn builds it a second later.
+    QTimer::singleShot(1000, m_forms, &FormsAssistant::buildIndex);
 }
 
 frmHaupt::~frmHaupt() = default;
@@ -154,6 +155,17 @@ void frmHaupt::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Form_Unload();
+}
+
+void frmHaupt::paintEvent(QPaintEvent *event)
+{
+    // Started before the first frame, the form index competed with it for the processors: on the
+    // maximal list the main window came about a sixth later.
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, m_forms, &FormsAssistant::buildIndex);
+    }
+    QMainWindow::paintEvent(event);
 }
 
 namespace {

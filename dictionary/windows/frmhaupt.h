@@ -66,6 +66,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -143,6 +144,7 @@ private:
 
     QTimer *m_time = nullptr;
     FormsAssistant *m_forms = nullptr;
+    bool m_painted = false;
     IconAnimation *m_iconAnimation = nullptr;
 
     StatusFigures m_figures;

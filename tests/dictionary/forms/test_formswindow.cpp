@@ -49,6 +49,7 @@ private slots:
     void hints();
     void followHintByKeyboard();
     void formsWindow();
+    void indexBuiltOnceTheWindowIsDrawn();
 };
 
 void TestFormsWindow::hints_data()
@@ -134,6 +135,18 @@ void TestFormsWindow::formsWindow()
     // Escape closes it.
     QTest::keyClick(formen, Qt::Key_Escape);
     QVERIFY(!formen->isVisible());
+}
+
+void TestFormsWindow::indexBuiltOnceTheWindowIsDrawn()
+{
+    // Nobody waits for the index: the shown main window starts it after its first frame, and the
+    // hints come once it is ready.
+    WindowTest::MainWindows shown(false);
+    shown.main.findChild<QLineEdit *>(u"txtL"_s)->setText(u"amat"_s);
+    QTest::mouseClick(shown.main.findChild<QPushButton *>(u"cmdSuchen"_s), Qt::LeftButton);
+    QLabel *label = shown.main.findChild<QLabel *>(u"lblFormen"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(label->isVisible(), 10000);
+    QCOMPARE(label->toolTip(), u"Form von amare: 3. Pers. Sg. Präs. Ind. Akt."_s);
 }
 
 QTEST_MAIN(TestFormsWindow)
