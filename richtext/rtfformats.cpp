@@ -181,7 +181,19 @@ const QTextCharFormat &Formats::charFormat(const CharState &chars)
     return m_formatCache.back().second;
 }
 
-QTextBlockFormat Formats::blockFormat(const ParaState &para) const
+const QTextBlockFormat &Formats::blockFormat(const ParaState &para)
+{
+    for (const auto &[state, format] : m_blockFormatCache)
+        if (state == para)
+            return format;
+    if (m_blockFormatCache.size() >= 32)
+        m_blockFormatCache.erase(m_blockFormatCache.begin());
+    m_blockFormatCache.emplace_back(para, makeBlockFormat(para));
+    primeHash(m_blockFormatCache.back().second);
+    return m_blockFormatCache.back().second;
+}
+
+QTextBlockFormat Formats::makeBlockFormat(const ParaState &para) const
 {
     QTextBlockFormat format;
     switch (para.alignment) {

@@ -37,7 +37,7 @@ public:
 
     // Cached: the same state gives the same format without building it again.
     const QTextCharFormat &charFormat(const CharState &chars);
-    QTextBlockFormat blockFormat(const ParaState &para) const;
+    const QTextBlockFormat &blockFormat(const ParaState &para);
 
     static double twipsToPixels(int twips) { return twips / 15.0; } // 1440 twips per inch, 96 dpi
     static QColor linkColor() { return QColor(0, 0, 255); }
@@ -54,8 +54,11 @@ private:
     QStringList m_links;
     int m_pictureCount = 0;
 
+    QTextBlockFormat makeBlockFormat(const ParaState &para) const;
+
     std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
     std::size_t m_lastFormat = 0; // the cache entry found last
+    std::vector<std::pair<ParaState, QTextBlockFormat>> m_blockFormatCache;
 };
 
 } // namespace Rtf
