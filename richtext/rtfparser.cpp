@@ -4,6 +4,7 @@
 #include "richtext/rtfsymbolfonts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace Rtf {
@@ -34,6 +35,19 @@ int hexValue(char c)
 bool isSpecial(char c)
 {
     return c == '\\' || c == '{' || c == '}';
+}
+
+// A byte of text that stands for its character: printable and not special.
+constexpr auto plainTextBytes = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x20; c < 256; ++c)
+        table[std::size_t(c)] = c != '\\' && c != '{' && c != '}';
+    return table;
+}();
+
+bool isPlainTextByte(unsigned char c)
+{
+    return plainTextBytes[c];
 }
 
 } // namespace
@@ -372,6 +386,13 @@ void Parser::plainText()
     char16_t *out = first;
     const char *const limit = m_pos + std::min<std::ptrdiff_t>(m_end - m_pos, std::ptrdiff_t(m_units.size()));
     while (m_pos < limit) {
+        // Plain characters, most of the text, in a loop of their own.
+        const char *p = m_pos;
+        while (p < limit && isPlainTextByte(static_cast<unsigned char>(*p)))
+            *out++ = page.unit(static_cast<unsigned char>(*p++));
+        m_pos = p;
+        if (m_pos >= limit)
+            break;
         const auto c = static_cast<unsigned char>(*m_pos);
         if (c == '\\') {
             if (m_end - m_pos >= 4 && m_pos[1] == '\'') {
