@@ -29,9 +29,16 @@ void CursorWriter::text(QStringView text, const CharState &chars)
 void CursorWriter::place(const CharState &chars)
 {
     flushRun();
-    // The new paragraph starts with its predecessor's format, as a word processor's does; its
-    // mark takes the character format now in force, so that an empty paragraph has its height.
+    // The new paragraph starts with the format of the paragraph state in force, or else with its
+    // predecessor's, as a word processor's does; its mark takes the character format now in
+    // force, so that an empty paragraph has its height.
+    if (m_paraHint && (!m_haveLastPara || !(*m_paraHint == m_lastPara))) {
+        m_lastBlockFormat = m_formats.blockFormat(*m_paraHint);
+        m_lastPara = *m_paraHint;
+        m_haveLastPara = true;
+    }
     m_cursor.insertBlock(m_lastBlockFormat, m_formats.charFormat(chars));
+    m_blockHasLastFormat = true;
     m_pendingBlock = false;
     m_blockEmpty = true;
     m_blockCharFormatSet = true;

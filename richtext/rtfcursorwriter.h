@@ -31,6 +31,14 @@ public:
     CursorWriter(QTextCursor &cursor, Formats &formats, Place place);
 
     void text(QStringView text, const CharState &chars) override;
+    // Text whose paragraph state is known already: a paragraph it starts takes that state's format
+    // at once, and its end then rarely has to change it.
+    void text(QStringView text, const CharState &chars, const ParaState &para)
+    {
+        m_paraHint = &para;
+        this->text(text, chars);
+        m_paraHint = nullptr;
+    }
     void paragraph(const CharState &chars, const ParaState &para) override;
     void picture(const Picture &picture, const CharState &chars) override;
     void anchorName(const QString &name) override;
@@ -60,7 +68,8 @@ private:
     bool m_blockCharFormatSet = false; // the cursor's block got its paragraph mark's format
     bool m_cellFormatBlock = false;    // the cursor's block is a cell's first: its format is the cell's
 
-    ParaState m_lastPara; // the paragraph state m_lastBlockFormat was made from
+    const ParaState *m_paraHint = nullptr; // the state of the text being written, when known
+    ParaState m_lastPara;                  // the paragraph state m_lastBlockFormat was made from
     QTextBlockFormat m_lastBlockFormat;
     bool m_haveLastPara = false;
     // The cursor's block has m_lastBlockFormat (a new block inherits its predecessor's format).

@@ -33,7 +33,7 @@ public:
     void appendText(QStringView text, const CharState &chars, const ParaState &para)
     {
         if (m_direct && !para.inTable && !m_mark.active) {
-            m_body.text(text, chars);
+            m_body.text(text, chars, para);
             return;
         }
         sinkFor(para).text(text, chars);
