@@ -59,12 +59,18 @@ QStringList splitLines(const QByteArray &bytes, Breaks breaks)
 
 QByteArray joinLines(const QStringList &lines)
 {
-    QByteArray bytes;
+    // Encoded as one text: CR LF are themselves in Windows-1252, and a converter opened for every
+    // line that is not plain ASCII cost more than the encoding.
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    QString text;
+    text.reserve(size);
     for (const QString &line : lines) {
-        bytes += encode(line);
-        bytes += "\r\n";
+        text += line;
+        text += u"\r\n";
     }
-    return bytes;
+    return encode(text);
 }
 
 } // namespace LineFile

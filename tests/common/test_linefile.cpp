@@ -79,6 +79,12 @@ void TestLineFile::joinLinesEndsEveryLineWithCrLf()
 {
     QCOMPARE(LineFile::joinLines({u"Über"_s, QString(), u"x"_s}), QByteArray("\xdc"
                                                                              "ber\r\n\r\nx\r\n"));
+    // A character the code page lacks becomes the encoder's replacement and leaves the lines alone.
+    QStringEncoder encoder("windows-1252");
+    const QByteArray alpha = encoder.encode(u"α"_s);
+    QCOMPARE(alpha.size(), 1);
+    QCOMPARE(LineFile::joinLines({u"€α"_s, u"ä"_s, u"b"_s}),
+             QByteArray("\x80") + alpha + "\r\n\xe4\r\nb\r\n");
 }
 
 void TestLineFile::everyByteDecodesAsTheCodecDoes()
