@@ -36,6 +36,16 @@ QByteArray plainHelp()
     return TestSupport::crlf({u"TESSAVOR"_s, u"TXT"_s, u"Testhilfe"_s, QString(), u"A"_s, QString(), u"[A]"_s,
                               u"Text"_s, QString()});
 }
+
+// The help files the start sequence's rows name: a good one, a bad signature, a short one, blanks.
+void writeStartHelps(TestSupport::ProgramDir &dir)
+{
+    dir.write(u"tessavor.vry"_s, plainHelp());
+    dir.write(u"hilfe.vry"_s, plainHelp());
+    dir.write(u"falsch.vry"_s, "TESSAVOR!\r\nTXT\r\nFalsch\r\n");
+    dir.write(u"kurz.vry"_s, "TESSAVOR\r\nTXT");
+    dir.write(u"blank.vry"_s, " TESSAVOR \r\nRTF\r\nBlank\r\n");
+}
 } // namespace
 
 class TestViewerCore : public QObject
@@ -166,11 +176,7 @@ void TestViewerCore::startSequence()
     QFETCH(QStringList, calls);
 
     TestSupport::ProgramDir dir;
-    dir.write(u"tessavor.vry"_s, plainHelp());
-    dir.write(u"hilfe.vry"_s, plainHelp());
-    dir.write(u"falsch.vry"_s, "TESSAVOR!\r\nTXT\r\nFalsch\r\n");
-    dir.write(u"kurz.vry"_s, "TESSAVOR\r\nTXT");
-    dir.write(u"blank.vry"_s, " TESSAVOR \r\nRTF\r\nBlank\r\n");
+    writeStartHelps(dir);
     RecordingPages pages;
     pages.topicShows = topicShows;
     const auto result =
@@ -193,11 +199,7 @@ void TestViewerCore::startSequenceReadAhead()
     QFETCH(QStringList, calls);
 
     TestSupport::ProgramDir dir;
-    dir.write(u"tessavor.vry"_s, plainHelp());
-    dir.write(u"hilfe.vry"_s, plainHelp());
-    dir.write(u"falsch.vry"_s, "TESSAVOR!\r\nTXT\r\nFalsch\r\n");
-    dir.write(u"kurz.vry"_s, "TESSAVOR\r\nTXT");
-    dir.write(u"blank.vry"_s, " TESSAVOR \r\nRTF\r\nBlank\r\n");
+    writeStartHelps(dir);
     const QString text = argument.contains(u"%1"_s) ? argument.arg(dir.path()) : argument;
     Viewer::HelpPrefetch prefetch(text);
     RecordingPages pages;
