@@ -69,11 +69,14 @@ std::optional<int> elementNumber(QStringView element)
     const QStringView digits = blankTrimmed(element);
     if (digits.isEmpty())
         return std::nullopt;
+    int value = 0;
     for (QChar c : digits) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
+        if (value < 10000) // more digits make it -1 below; the value stops growing
+            value = value * 10 + (c.unicode() - u'0');
     }
-    return digits.size() > 4 ? -1 : digits.toInt();
+    return digits.size() > 4 ? -1 : value;
 }
 
 QString countText(qsizetype n, const QString &one, const QString &many)
@@ -136,7 +139,8 @@ using Placements = QVarLengthArray<Placement, 8>;
 // The books and lessons of one entry, or nothing when it is faulty (the fault is reported).
 std::optional<Placements> placements(WordList &list, int bookLine, int lessonLine)
 {
-    EntryPlacements parsed = ParsePlacements(list.words.content(bookLine), list.words.content(lessonLine));
+    EntryPlacements parsed =
+        ParsePlacements(list.words.trimmedContent(bookLine), list.words.trimmedContent(lessonLine));
     if (parsed.fault == PlacementFault::None)
         return std::move(parsed.placements);
     report(list, parsed.fault == PlacementFault::BookLine ? bookLine : lessonLine, parsed.description);
@@ -162,7 +166,7 @@ void BuildLessonTable(WordList &list)
         while (bookLine <= count && words.marker(bookLine) != Marker::books &&
                words.marker(bookLine) != Marker::head)
             ++bookLine;
-        const QString word = blankTrimmed(words.content(i)).toString();
+        const QString word = blankTrimmed(words.trimmedContent(i)).toString();
         if (bookLine > count || words.marker(bookLine) != Marker::books) {
             report(list, i, u"Zum Eintrag „%1“ fehlt die Buchzeile (Zeile mit „$“)"_s.arg(word));
             i = bookLine;

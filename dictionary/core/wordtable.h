@@ -58,6 +58,14 @@ public:
     // Characters 2 to 46 of line i: the line's content without its marker, fill blanks included.
     QStringView content(int i) const { return field(i).sliced(1); }
 
+    // Line i's content without its trailing blanks: content(i) right-trimmed, without scanning the
+    // fill blanks again.
+    QStringView trimmedContent(int i) const
+    {
+        const int length = textLength(i);
+        return length > 1 ? field(i).sliced(1, length - 1) : QStringView();
+    }
+
     // Length of line i's text without its trailing blanks (0 to 46); 0 outside the table.
     int textLength(int i) const { return i >= 1 && i <= m_textLengths.size() ? m_textLengths[i - 1] : 0; }
 

@@ -229,6 +229,12 @@ void TestWordList::faultyFile_data()
         << withGood({u"#amare"_s, u"="_s, u"$1"_s, u"L99999999999"_s})
         << QStringList{u"Zeile 4: Lektion 99999999999 gibt es nicht (erlaubt: 1 bis 60)"_s}
         << QStringList{u"1/2: bonus"_s};
+    QTest::newRow("leading zeros within four digits")
+        << withGood({u"#amare"_s, u"="_s, u"$0003"_s, u"L0060"_s}) << QStringList{}
+        << QStringList{u"1/2: bonus"_s, u"3/60: amare"_s};
+    QTest::newRow("lesson 9999") << withGood({u"#amare"_s, u"="_s, u"$1"_s, u"L9999"_s})
+                                 << QStringList{u"Zeile 4: Lektion 9999 gibt es nicht (erlaubt: 1 bis 60)"_s}
+                                 << QStringList{u"1/2: bonus"_s};
     QTest::newRow("book not a number")
         << withGood({u"#amare"_s, u"="_s, u"$x"_s, u"L3"_s})
         << QStringList{u"Zeile 3: „x“ ist keine Buchnummer"_s} << QStringList{u"1/2: bonus"_s};

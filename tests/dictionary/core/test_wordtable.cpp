@@ -64,6 +64,7 @@ void TestWordTable::line()
     QCOMPARE(table.marker(2), marker);
     QCOMPARE(table.text(2), text);
     QCOMPARE(table.text(2).size(), 46);
+    QCOMPARE(table.trimmedContent(2), rightTrimmed(table.content(2)));
     QCOMPARE(table.text(1), u"first"_s + QString(41, u' '));
     QCOMPARE(table.text(3), u"last"_s + QString(42, u' '));
 }
@@ -84,6 +85,7 @@ void TestWordTable::outOfRangeLinesAreBlank()
     table.setLines({u"#a"_s, u"="_s});
     QCOMPARE(table.marker(index), QChar(u' '));
     QCOMPARE(table.text(index), QString(46, u' '));
+    QVERIFY(table.trimmedContent(index).isEmpty());
 }
 
 void TestWordTable::contentSkipsMarker()
