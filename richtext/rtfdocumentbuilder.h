@@ -85,7 +85,6 @@ private:
     void openTable();
     void closeTable();
     void commitRow(OpenTable &open, int level);
-    void writeMark(const QString &label, const QString &anchor);
     void resolveMark();
     void writeNotes(bool endnotes);
     void updateDirect() { m_direct = m_tables.empty() && m_noteDepth == 0; }
