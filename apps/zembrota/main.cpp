@@ -1,7 +1,9 @@
 // Zembrota, the Latin dictionary: shows the opening window and waits for a key.
 #include "common/commandline.h"
+#include "common/programfolder.h"
 #include "common/ui/helplaunch.h"
 #include "common/version.h"
+#include "dictionary/core/wordlistprefetch.h"
 #include "dictionary/windows/program.h"
 
 #include <QApplication>
@@ -28,6 +30,14 @@ int main(int argc, char *argv[])
     if (const std::optional<int> exitCode =
             CommandLine::answerHelpOrVersion(CommandLine::rawArguments(argc, argv), description()))
         return *exitCode;
+    // The word list is loaded on a second thread while the application and the opening window are
+    // made and the opening window waits for its key; the start-up takes the result where it loads
+    // the list, so everything it shows keeps its order. Qt cannot name the program folder before
+    // the application object exists; the process's own path can. A folder whose name cannot be
+    // read is reported below, and nothing is read ahead from it.
+    bool folderUnreadable = false;
+    const QString folder = ProgramFolder::fromProcess(&folderUnreadable);
+    WordListPrefetch prefetch(folderUnreadable ? QString() : folder);
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(u"org.glossand.Zembrota"_s);
     // Qt's own options (-platform, -style ...) are gone by now; anything else is a mistake.
@@ -41,7 +51,7 @@ int main(int argc, char *argv[])
     DictionaryProgram::useGermanStandardTexts();
     if (!HelpLaunch::programDirReadable())
         return 1;
-    DictionaryProgram program(HelpLaunch::programDir());
+    DictionaryProgram program(HelpLaunch::programDir(), &prefetch);
     program.start();
     // The program and every window it owns go before the application object.
     return app.exec();

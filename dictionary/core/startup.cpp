@@ -37,12 +37,12 @@ QString faultyText(const QString &path, const QList<WordListProblem> &problems)
 
 } // namespace StartUp
 
-StartUpOutcome StartUpLoad(StartUpWindows &windows, const QString &programDir)
+StartUpOutcome StartUpLoad(StartUpWindows &windows, const QString &programDir, WordListPrefetch *prefetch)
 {
     windows.setBusyPointer(true);
     windows.showStatusWindow();
 
-    LoadResult loaded = LoadWordList(programDir);
+    LoadResult loaded = prefetch ? prefetch->take(programDir) : LoadWordList(programDir);
     if (!loaded.ok) {
         windows.setBusyPointer(false);
         windows.showError(StartUp::unreadableTitle(), StartUp::unreadableText(loaded.error));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dictionary/core/wordlist.h"
+#include "dictionary/core/wordlistprefetch.h"
 
 #include <QList>
 #include <QString>
@@ -46,5 +47,6 @@ QString faultyText(const QString &path, const QList<WordListProblem> &problems);
 // Busy pointer, status window, word list, settings, main window, default pointer, opening window
 // closed, in this order. A word list that cannot be read ends the program with an error and no
 // main window; a list with faulty entries is used, and a warning follows once the main window is
-// shown.
-StartUpOutcome StartUpLoad(StartUpWindows &windows, const QString &programDir);
+// shown. The list comes from `prefetch` when it was read ahead (the same list, only sooner).
+StartUpOutcome StartUpLoad(StartUpWindows &windows, const QString &programDir,
+                           WordListPrefetch *prefetch = nullptr);

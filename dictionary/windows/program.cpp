@@ -15,8 +15,8 @@
 
 namespace Zembrota {
 
-DictionaryProgram::DictionaryProgram(const QString &programDir, QObject *parent)
-    : QObject(parent), m_programDir(programDir), m_appearance(programDir),
+DictionaryProgram::DictionaryProgram(const QString &programDir, WordListPrefetch *prefetch, QObject *parent)
+    : QObject(parent), m_programDir(programDir), m_prefetch(prefetch), m_appearance(programDir),
       m_exit([](int code) { QCoreApplication::exit(code); })
 {
     Controls::installFontSubstitutes();
@@ -39,7 +39,7 @@ void DictionaryProgram::start()
 
 void DictionaryProgram::StartUpLoad()
 {
-    const StartUpOutcome outcome = ::StartUpLoad(*this, m_programDir);
+    const StartUpOutcome outcome = ::StartUpLoad(*this, m_programDir, m_prefetch);
     Q_EMIT startUpFinished(outcome);
 }
 

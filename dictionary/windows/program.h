@@ -24,8 +24,10 @@ class DictionaryProgram : public QObject, public StartUpWindows
 {
     Q_OBJECT
 public:
-    // The program directory holds latein.lst, zembrota.ini and the help files.
-    explicit DictionaryProgram(const QString &programDir, QObject *parent = nullptr);
+    // The program directory holds latein.lst, zembrota.ini and the help files. The start-up takes
+    // the word list from `prefetch` when one is given (it must outlive the program).
+    explicit DictionaryProgram(const QString &programDir, WordListPrefetch *prefetch = nullptr,
+                               QObject *parent = nullptr);
     ~DictionaryProgram() override;
 
     // Qt's own texts (the text fields' context menus, standard buttons) in German, like the rest
@@ -66,6 +68,7 @@ private:
     void StartUpLoad();
 
     QString m_programDir;
+    WordListPrefetch *m_prefetch = nullptr;
     WordList m_list;
     // Declared before the windows: the main window uses it to its end.
     Appearance m_appearance;

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void startUpOrder();
     void startUpWithUnreadableList();
     void startUpWithFaultyList();
+    void startUpWithListReadAhead_data();
+    void startUpWithListReadAhead();
     void faultyTextNamesFirstProblems_data();
     void faultyTextNamesFirstProblems();
 };
@@ -278,6 +280,7 @@ class RecordingWindows : public StartUpWindows
 public:
     QStringList steps;
     WordList list;
+    QStringList texts; // of the messages, in order
 
     void setBusyPointer(bool busy) override { steps << (busy ? u"busy"_s : u"default pointer"_s); }
     void showStatusWindow() override { steps << u"status window"_s; }
@@ -289,8 +292,16 @@ public:
     void applySettings() override { steps << u"settings"_s; }
     void showMainWindow() override { steps << u"main window"_s; }
     void closeOpeningWindow() override { steps << u"opening window closed"_s; }
-    void showError(const QString &title, const QString &) override { steps << u"error "_s + title; }
-    void showWarning(const QString &title, const QString &) override { steps << u"warning "_s + title; }
+    void showError(const QString &title, const QString &text) override
+    {
+        steps << u"error "_s + title;
+        texts << text;
+    }
+    void showWarning(const QString &title, const QString &text) override
+    {
+        steps << u"warning "_s + title;
+        texts << text;
+    }
     void endProgram(int exitCode) override { steps << u"end %1"_s.arg(exitCode); }
 };
 
@@ -329,6 +340,38 @@ void TestBrowsingCore::startUpWithFaultyList()
                                          u"settings"_s, u"main window"_s, u"default pointer"_s,
                                          u"opening window closed"_s, u"warning Fehlerhafte Wortliste!"_s}));
     QCOMPARE(windows.list.lessons.lessonWord(1, 1, 1), u"et"_s);
+}
+
+void TestBrowsingCore::startUpWithListReadAhead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("good list") << TestSupport::crlf({u"#amare"_s, u"="_s, u"lieben"_s, u"$1"_s, u"%3"_s})
+                               << true;
+    QTest::newRow("faulty list") << TestSupport::crlf({u"#amare"_s, u"="_s, u"lieben"_s, u"$4"_s, u"%3"_s,
+                                                       u"#et"_s, u"="_s, u"und"_s, u"$1"_s, u"%x"_s})
+                                 << true;
+    QTest::newRow("no list") << QByteArray() << false;
+}
+
+// The list read ahead gives the same steps, messages and tables as the list loaded at the key.
+void TestBrowsingCore::startUpWithListReadAhead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, present);
+    TestSupport::ProgramDir dir;
+    if (present)
+        dir.write(u"latein.lst"_s, bytes);
+    RecordingWindows atTheKey;
+    const StartUpOutcome expected = StartUpLoad(atTheKey, dir.path());
+    WordListPrefetch prefetch(dir.path(), std::chrono::milliseconds(0));
+    RecordingWindows readAhead;
+    QCOMPARE(StartUpLoad(readAhead, dir.path(), &prefetch), expected);
+    QCOMPARE(prefetch.tookReadAhead(), present);
+    QCOMPARE(readAhead.steps, atTheKey.steps);
+    QCOMPARE(readAhead.texts, atTheKey.texts);
+    QCOMPARE(readAhead.list.lessons.dump(), atTheKey.list.lessons.dump());
+    QCOMPARE(readAhead.list.problemTexts(), atTheKey.list.problemTexts());
 }
 
 void TestBrowsingCore::faultyTextNamesFirstProblems_data()

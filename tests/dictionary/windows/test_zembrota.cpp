@@ -31,7 +31,7 @@ namespace {
 // A program whose end is recorded.
 struct Program
 {
-    explicit Program(const QString &dir) : program(dir)
+    explicit Program(const QString &dir, WordListPrefetch *prefetch = nullptr) : program(dir, prefetch)
     {
         program.setExit([this](int code) { exitCodes << code; });
         program.start();
@@ -73,6 +73,8 @@ private Q_SLOTS:
     void faultyWordList();
     void endFromMenu();
     void closingOpeningWindowEnds();
+    void listReadAhead_data();
+    void listReadAhead();
     void standardTextsInGerman();
 };
 
@@ -313,6 +315,38 @@ void TestZembrota::closingOpeningWindowEnds()
     p.program.openingWindow()->close();
     QCOMPARE(p.exitCodes, QList<int>{0});
     QVERIFY(!p.program.hasMainWindow());
+}
+
+void TestZembrota::listReadAhead_data()
+{
+    QTest::addColumn<bool>("key");
+    QTest::newRow("key pressed") << true;
+    QTest::newRow("closed without a key") << false;
+}
+
+// The program with its word list read ahead: the same windows and figures after the key, and a run
+// that ends at the opening window waits for the reading thread and frees its tables.
+void TestZembrota::listReadAhead()
+{
+    QFETCH(bool, key);
+    TestSupport::ProgramDir dir;
+    QFile::copy(WindowTest::wordListDir() + u"/latein.lst"_s, dir.file(u"latein.lst"_s));
+    auto prefetch = std::make_unique<WordListPrefetch>(dir.path(), std::chrono::milliseconds(0));
+    {
+        Program p(dir.path(), prefetch.get());
+        if (key) {
+            QTest::keyClick(p.program.openingWindow(), Qt::Key_A);
+            QVERIFY(prefetch->tookReadAhead());
+            QVERIFY(p.program.mainWindow()->isVisible());
+            QCOMPARE(p.figure(u"lblW"_s), u"50"_s);
+            QVERIFY(MessageBox::recorded().isEmpty());
+        } else {
+            p.program.openingWindow()->close();
+            QCOMPARE(p.exitCodes, QList<int>{0});
+            QVERIFY(!p.program.hasMainWindow());
+        }
+    }
+    prefetch.reset();
 }
 
 void TestZembrota::standardTextsInGerman()
