@@ -7,6 +7,10 @@
 #include <array>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace Rtf {
 
 namespace {
@@ -48,6 +52,40 @@ constexpr auto plainTextBytes = [] {
 bool isPlainTextByte(unsigned char c)
 {
     return plainTextBytes[c];
+}
+
+// Copies the leading bytes 0x20 to 0x7E that are not special, as the characters they stand for,
+// sixteen at a time while all sixteen are; the rest is left to the byte-wise loop. Up to sixteen
+// characters are written beyond the ones copied: out must have room for as many as the bytes.
+const char *copyAscii(const char *p, const char *limit, char16_t *&out)
+{
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    while (limit - p >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        // Bytes from 0x80 up are negative here, so the first test takes them too.
+        const __m128i other =
+            _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
+                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8(0x7F))),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\')),
+                                      _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('{')),
+                                                   _mm_cmpeq_epi8(bytes, _mm_set1_epi8('}')))));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 8), _mm_unpackhi_epi8(bytes, zero));
+        const int mask = _mm_movemask_epi8(other);
+        if (mask != 0) {
+            const int count = __builtin_ctz(unsigned(mask));
+            out += count;
+            return p + count;
+        }
+        out += 16;
+        p += 16;
+    }
+#else
+    (void)limit;
+    (void)out;
+#endif
+    return p;
 }
 
 } // namespace
@@ -372,7 +410,8 @@ void Parser::plainText()
     if (m_pos >= m_end || isSpecial(*m_pos))
         return;
 
-    if (m_state.destination != Destination::Text || !codePage().isSingleByte()) {
+    const CodePage &page = codePage();
+    if (m_state.destination != Destination::Text || !page.isSingleByte()) {
         for (; m_pos < m_end && !isSpecial(*m_pos); ++m_pos)
             if (static_cast<unsigned char>(*m_pos) >= 0x20 || *m_pos == '\t')
                 textByte(static_cast<unsigned char>(*m_pos));
@@ -381,15 +420,20 @@ void Parser::plainText()
 
     // The body text of a single-byte code page, read in one go together with the \'hh and \uN
     // escapes inside it, which is most of what word processors write.
-    const CodePage &page = codePage();
+    const bool asciiItself = asciiMapsToItself(page);
     char16_t *const first = m_units.data();
     char16_t *out = first;
     const char *const limit = m_pos + std::min<std::ptrdiff_t>(m_end - m_pos, std::ptrdiff_t(m_units.size()));
     while (m_pos < limit) {
         // Plain characters, most of the text, in a loop of their own.
         const char *p = m_pos;
-        while (p < limit && isPlainTextByte(static_cast<unsigned char>(*p)))
+        for (;;) {
+            if (asciiItself)
+                p = copyAscii(p, limit, out);
+            if (p >= limit || !isPlainTextByte(static_cast<unsigned char>(*p)))
+                break;
             *out++ = page.unit(static_cast<unsigned char>(*p++));
+        }
         m_pos = p;
         if (m_pos >= limit)
             break;
@@ -497,6 +541,17 @@ const CodePage &Parser::codePage()
         m_codePageFont = font;
     }
     return *m_codePage;
+}
+
+bool Parser::asciiMapsToItself(const CodePage &page)
+{
+    if (m_asciiCheckedPage != &page) {
+        m_asciiCheckedPage = &page;
+        m_asciiItself = true;
+        for (int c = 0x20; c < 0x7F; ++c)
+            m_asciiItself = m_asciiItself && page.unit(static_cast<unsigned char>(c)) == char16_t(c);
+    }
+    return m_asciiItself;
 }
 
 void Parser::skipBinary(int count)

@@ -87,6 +87,11 @@ private:
     int m_defaultFont = 0;
     const CodePage *m_codePage = nullptr; // of m_codePageFont; reset when the fonts change
     int m_codePageFont = -2;
+    // Whether the printable ASCII bytes stand for themselves in a code page (most do; Symbol
+    // fonts do not): then they are copied without the table, many at a time.
+    bool asciiMapsToItself(const CodePage &page);
+    const CodePage *m_asciiCheckedPage = nullptr;
+    bool m_asciiItself = false;
     QByteArray m_pendingBytes;            // multi-byte code page text not yet decoded
     std::array<char16_t, 4096> m_units{}; // decoded text on its way to the builder
 

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void notRtfLeavesDocumentEmpty();
     void text_data();
     void text();
+    void longTextRuns_data();
+    void longTextRuns();
     void characterFormatting_data();
     void characterFormatting();
     void groupsRestoreFormatting();
@@ -166,6 +168,51 @@ void TestRtfReader::text_data()
 }
 
 void TestRtfReader::text()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QCOMPARE(plain(rtf), expected);
+}
+
+void TestRtfReader::longTextRuns_data()
+{
+    // Plain ASCII text is copied many bytes at a time: whatever else stands at any place in a long
+    // run must still come out as it does alone.
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray text = "Gallia est omnis divisa in partes tres, quarum unam incolunt Belgae";
+    struct Insert
+    {
+        const char *name;
+        QByteArray bytes;
+        QString shown;
+    };
+    const Insert inserts[] = {
+        {"hex", "\\'e4", u"ä"_s},        {"raw high byte", "\xfc", u"ü"_s},
+        {"del byte", "\x7f", u"\x7f"_s}, {"source line end", "\r\n", QString()},
+        {"tab", "\t", u"\t"_s},          {"control word", "\\b ", QString()},
+        {"group", "{x}", u"x"_s},        {"escaped brace", "\\{", u"{"_s},
+        {"unicode", "\\u8364?", u"€"_s},
+    };
+    const qsizetype places[] = {0, 1, 7, 15, 16, 17, 31, 32, 33, 50, text.size()};
+    for (const Insert &insert : inserts) {
+        for (const qsizetype at : places) {
+            QByteArray body = text;
+            body.insert(at, insert.bytes);
+            QString expected = QString::fromLatin1(text);
+            expected.insert(at, insert.shown);
+            QTest::addRow("%s at %d", insert.name, int(at)) << "{\\rtf1\\ansi " + body + "}" << expected;
+        }
+    }
+    // A symbol font maps letters elsewhere: its text keeps going through its table.
+    QTest::newRow("symbol font")
+        << QByteArray(
+               "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Symbol;}}\\f1 abababababababababababababababab\\f0 ab}")
+        << (QString(u"αβ"_s).repeated(16) + u"ab"_s);
+}
+
+void TestRtfReader::longTextRuns()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
