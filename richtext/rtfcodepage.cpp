@@ -5,6 +5,10 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <mutex>
+#include <optional>
+
 namespace Rtf {
 
 int codePageForCharset(int charset)
@@ -113,12 +117,37 @@ QString CodePage::decodeMultiByte(const QByteArray &bytes) const
     return decoder.decode(bytes);
 }
 
-const CodePage &CodePages::get(int number)
+const CodePage &CodePage::forNumber(int number)
 {
-    auto &page = m_pages[number];
-    if (!page)
-        page = std::make_unique<CodePage>(number);
-    return *page;
+    // Every number converterName() or the symbol fonts tell apart; any other decodes as 1252.
+    static constexpr std::array known = {symbolCodePage,
+                                         wingdingsCodePage,
+                                         437,
+                                         850,
+                                         874,
+                                         932,
+                                         936,
+                                         949,
+                                         950,
+                                         1250,
+                                         1251,
+                                         1252,
+                                         1253,
+                                         1254,
+                                         1255,
+                                         1256,
+                                         1257,
+                                         1258,
+                                         10000,
+                                         65001};
+    const auto *found = std::find(known.begin(), known.end(), number);
+    if (found == known.end())
+        found = std::find(known.begin(), known.end(), 1252);
+    const std::size_t index = std::size_t(found - known.begin());
+    static std::array<std::once_flag, known.size()> built;
+    static std::array<std::optional<CodePage>, known.size()> pages;
+    std::call_once(built[index], [index] { pages[index].emplace(known[index]); });
+    return *pages[index];
 }
 
 } // namespace Rtf

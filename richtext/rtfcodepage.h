@@ -5,8 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <map>
-#include <memory>
 
 namespace Rtf {
 
@@ -14,11 +12,16 @@ namespace Rtf {
 int codePageForCharset(int charset);
 
 // One decoder per code page: single-byte pages through a table, multi-byte pages (Shift-JIS, GBK,
-// Korean, Big5, UTF-8) through the platform's converter.
+// Korean, Big5, UTF-8) through the platform's converter. Immutable once built.
 class CodePage
 {
 public:
     explicit CodePage(int number);
+
+    // The page of a code page number, built once per process on first use and shared by every
+    // document and thread: a page's table takes 128 converter calls to build. A number that names
+    // no page this reader knows gets the Windows-1252 page.
+    static const CodePage &forNumber(int number);
 
     bool isSingleByte() const { return m_singleByte; }
     bool isSymbolFont() const { return m_symbol; }
@@ -34,14 +37,11 @@ private:
     std::array<char16_t, 256> m_table{};
 };
 
-// The code pages one document uses, built on first use.
+// The code pages a document uses: the process-wide pages.
 class CodePages
 {
 public:
-    const CodePage &get(int number);
-
-private:
-    std::map<int, std::unique_ptr<CodePage>> m_pages;
+    static const CodePage &get(int number) { return CodePage::forNumber(number); }
 };
 
 } // namespace Rtf
