@@ -1,7 +1,7 @@
 // The Windows-1252 table, filled from the converter so that it cannot differ from it.
 #include "common/codepage.h"
 
-#include "common/linefile.h"
+#include <QStringDecoder>
 
 #include <array>
 
@@ -18,7 +18,8 @@ struct Table
         QByteArray all(256, Qt::Uninitialized);
         for (int b = 0; b < 256; ++b)
             all[b] = char(b);
-        const QString text = LineFile::decode(all);
+        QStringDecoder decoder("windows-1252");
+        const QString text = decoder.decode(all);
         // Every byte of this code page is one character; were it not, the bytes would stand for
         // themselves rather than shift every later character.
         for (int b = 0; b < 256; ++b)

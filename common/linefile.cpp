@@ -1,15 +1,19 @@
 // Windows-1252 line files: splitting and joining.
 #include "common/linefile.h"
 
-#include <QStringDecoder>
+#include "common/codepage.h"
+
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace LineFile {
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(bytes);
+    // Through the table, made once from the converter: opening a converter per call cost more than
+    // the decoding of a short file.
+    return Windows1252::decode(bytes);
 }
 
 QByteArray encode(const QString &text)
@@ -31,29 +35,38 @@ QByteArray encode(const QString &text)
     return encoder.encode(text);
 }
 
-QStringList splitLines(const QByteArray &bytes, Breaks breaks)
+QStringList splitLines(const QByteArray &bytes, Breaks breaks, qsizetype most)
 {
-    // CR and LF decode to themselves in Windows-1252, so the text is decoded once and split after.
-    const QString text = decode(bytes);
+    // Windows-1252 gives CR and LF for these bytes alone and one character per byte, so each line
+    // is decoded straight from its bytes.
     QStringList lines;
-    const qsizetype size = text.size();
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    const qsizetype breaksAtMost = bytes.count('\r') + (breaks == Breaks::AnyBreak ? bytes.count('\n') : 0);
+    lines.reserve(most >= 0 ? std::min(most, breaksAtMost + 1) : breaksAtMost + 1);
+    const auto take = [&](qsizetype start, qsizetype end) {
+        QString line(end - start, Qt::Uninitialized);
+        Windows1252::decodeInto(QByteArrayView(data + start, end - start),
+                                reinterpret_cast<char16_t *>(line.data()));
+        lines.append(std::move(line));
+    };
     qsizetype start = 0;
     qsizetype i = 0;
-    while (i < size) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            lines.append(text.mid(start, i - start));
-            i += (i + 1 < size && text.at(i + 1) == u'\n') ? 2 : 1;
+    while (i < size && lines.size() != most) {
+        const char c = data[i];
+        if (c == '\r') {
+            take(start, i);
+            i += (i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
             start = i;
-        } else if (c == u'\n' && breaks == Breaks::AnyBreak) {
-            lines.append(text.mid(start, i - start));
+        } else if (c == '\n' && breaks == Breaks::AnyBreak) {
+            take(start, i);
             start = ++i;
         } else {
             ++i;
         }
     }
-    if (start < size)
-        lines.append(text.mid(start));
+    if (start < size && lines.size() != most)
+        take(start, size);
     return lines;
 }
 

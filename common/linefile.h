@@ -16,8 +16,9 @@ QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &text);
 
 // A file that ends without a line break still yields its last line; a final break yields no
-// extra empty line; an empty file yields no lines.
-QStringList splitLines(const QByteArray &bytes, Breaks breaks);
+// extra empty line; an empty file yields no lines. With `most`, only the first `most` lines are
+// decoded (for a look at a file's head).
+QStringList splitLines(const QByteArray &bytes, Breaks breaks, qsizetype most = -1);
 
 // Every line followed by CR LF, in Windows-1252.
 QByteArray joinLines(const QStringList &lines);

@@ -25,6 +25,7 @@ namespace {
 QList<QByteArrayView> lineViews(QByteArrayView bytes)
 {
     QList<QByteArrayView> lines;
+    lines.reserve(bytes.count('\r') + 1);
     const qsizetype size = bytes.size();
     qsizetype start = 0;
     while (start < size) {

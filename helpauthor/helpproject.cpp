@@ -2,6 +2,7 @@
 #include "helpauthor/helpproject.h"
 
 #include "common/atomicwriter.h"
+#include "common/linefile.h"
 #include "common/plainfile.h"
 #include "helpfile/helpwriter.h"
 
@@ -44,7 +45,8 @@ QStringList newProjectLines(Type type, const QString &title)
 
 OpenResult checkProject(const QByteArray &bytes)
 {
-    const QStringList lines = HelpFile::splitLines(bytes);
+    // Only the signature and the type line count: the rest of the file is not decoded.
+    const QStringList lines = LineFile::splitLines(bytes, LineFile::Breaks::CrLfOrCr, 2);
     OpenResult result;
     if (lines.isEmpty() || !HelpFile::hasExactSignature(lines.first())) {
         result.status = OpenStatus::NotAProject;

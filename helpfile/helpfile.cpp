@@ -35,23 +35,7 @@ QString trimSpaces(const QString &text)
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    // Windows-1252 maps CR and LF to themselves and no other byte to them, so the text is decoded
-    // once and split afterwards; a decoder per line would dominate the viewer's start-up.
-    const QString text = LineFile::decode(bytes);
-    QStringList lines;
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (text.at(i) != u'\r')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (i + 1 < size && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(text.mid(start));
-    return lines;
+    return LineFile::splitLines(bytes, LineFile::Breaks::CrLfOrCr);
 }
 
 bool hasSignature(const QString &firstLine)

@@ -22,6 +22,10 @@ private Q_SLOTS:
     void windows1252();
     void joinLinesEndsEveryLineWithCrLf();
     void everyByteDecodesAsTheCodecDoes();
+    void eachByteAloneDecodesAsTheCodecDoes();
+    void splitLinesDecodesEveryByteOfALine();
+    void firstLinesOnly_data();
+    void firstLinesOnly();
     void lessonCodeText_data();
     void lessonCodeText();
 };
@@ -101,6 +105,60 @@ void TestLineFile::everyByteDecodesAsTheCodecDoes()
     QCOMPARE(LineFile::encode(expected), QByteArray(encoder.encode(expected)));
     QCOMPARE(LineFile::encode(u"plain ASCII ~"_s), QByteArray("plain ASCII ~"));
     QCOMPARE(LineFile::encode(u"€ und „"_s), QByteArray("\x80 und \x84"));
+}
+
+void TestLineFile::eachByteAloneDecodesAsTheCodecDoes()
+{
+    // Byte by byte, with the five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D).
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray byte(1, char(b));
+        QStringDecoder decoder("windows-1252");
+        const QString expected = decoder.decode(byte);
+        QCOMPARE(LineFile::decode(byte), expected);
+    }
+    for (const char undefined : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'}) {
+        const QByteArray byte(1, undefined);
+        QStringDecoder decoder("windows-1252");
+        QCOMPARE(LineFile::decode(byte), QString(decoder.decode(byte)));
+        QCOMPARE(LineFile::decode(byte).size(), 1);
+    }
+}
+
+void TestLineFile::splitLinesDecodesEveryByteOfALine()
+{
+    // The lines are decoded straight from their bytes: the same text as the codec's.
+    QByteArray line;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            line += char(b);
+    }
+    QStringDecoder decoder("windows-1252");
+    const QString expected = decoder.decode(line);
+    QCOMPARE(LineFile::splitLines(line + "\r\n" + line, Breaks::CrLfOrCr), QStringList({expected, expected}));
+    QCOMPARE(LineFile::splitLines("\xe4" + line + "\n\x80", Breaks::AnyBreak),
+             QStringList({u"ä"_s + expected, u"€"_s}));
+}
+
+void TestLineFile::firstLinesOnly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("anyBreak");
+    QTest::newRow("crlf") << QByteArray("TESSAVOR\r\nTXT\r\n\xe4\r\n\r\nx") << false;
+    QTest::newRow("lone cr, lone lf kept") << QByteArray("a\rb\nc\rd\r") << false;
+    QTest::newRow("lone lf breaks") << QByteArray("a\nb\r\nc\rd") << true;
+    QTest::newRow("empty lines") << QByteArray("\r\n\r\n\r\n") << false;
+    QTest::newRow("one line") << QByteArray("nur eine") << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void TestLineFile::firstLinesOnly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, anyBreak);
+    const Breaks breaks = anyBreak ? Breaks::AnyBreak : Breaks::CrLfOrCr;
+    const QStringList all = LineFile::splitLines(bytes, breaks);
+    for (qsizetype most = 0; most <= all.size() + 1; ++most)
+        QCOMPARE(LineFile::splitLines(bytes, breaks, most), all.mid(0, most));
 }
 
 void TestLineFile::lessonCodeText_data()
