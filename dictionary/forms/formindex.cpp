@@ -64,8 +64,9 @@ void FormIndex::build(const WordTable &table)
     const int entries = table.entryCount();
     m_entries.resize(size_t(entries));
     // A course list gives about 66 records and 43 distinct forms per entry; the table grows when
-    // half full, so a list that repeats its words keeps a small table.
-    size_t slotCount = 1024;
+    // half full, so a list that repeats its words keeps a small table; a list of a few entries (the
+    // form harness builds one per input) starts small.
+    size_t slotCount = 256;
     while (slotCount < size_t(entries) * 48)
         slotCount *= 2;
     m_slots.assign(slotCount, Slot{});
