@@ -26,6 +26,7 @@ private Q_SLOTS:
     void longTextRuns();
     void characterFormatting_data();
     void characterFormatting();
+    void manyFormatsTakingTurns();
     void groupsRestoreFormatting();
     void fontsAndColours();
     void paragraphFormatting_data();
@@ -274,6 +275,33 @@ void TestRtfReader::characterFormatting()
         QCOMPARE(format.fontPointSize(), 12.0);
     } else {
         QFAIL("unknown property");
+    }
+}
+
+void TestRtfReader::manyFormatsTakingTurns()
+{
+    // More formats than the reader keeps at hand, and back again: each run keeps its own.
+    QByteArray rtf = "{\\rtf1 ";
+    const int count = 90;
+    for (int i = 0; i < count; ++i)
+        rtf += "\\fs" + QByteArray::number(16 + 2 * i) + (i % 3 == 0 ? "\\b" : "\\b0") + " [" +
+               QByteArray::number(i) + "]";
+    for (int i = count - 1; i >= 0; i -= 7)
+        rtf += "\\fs" + QByteArray::number(16 + 2 * i) + "\\b0\\i (" + QByteArray::number(i) + ")\\i0";
+    rtf += "}";
+    QTextDocument document;
+    QVERIFY(Rtf::read(rtf, &document));
+    for (int i = 0; i < count; ++i) {
+        const QTextCharFormat format = charFormatAt(document, u"[%1]"_s.arg(i));
+        QCOMPARE(format.fontPointSize(), 8.0 + i);
+        QCOMPARE(format.fontWeight() == QFont::Bold, i % 3 == 0);
+        QVERIFY(!format.fontItalic());
+    }
+    for (int i = count - 1; i >= 0; i -= 7) {
+        const QTextCharFormat format = charFormatAt(document, u"(%1)"_s.arg(i));
+        QCOMPARE(format.fontPointSize(), 8.0 + i);
+        QVERIFY(format.fontWeight() != QFont::Bold);
+        QVERIFY(format.fontItalic());
     }
 }
 
