@@ -15,10 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -67,6 +69,15 @@ QString failureReason(int errorNumber, const QString &folder, qint64 needed, con
     return u"Schreibfehler"_s;
 }
 
+QString notWrittenReason(int errorNumber, const QString &folder, qint64 needed)
+{
+    if (errorNumber != 0 && errorNumber != ENOSPC)
+        return PlainFile::writeReason(errorNumber);
+    if (errorNumber == ENOSPC || diskTooFull(folder, needed))
+        return PlainFile::writeReason(ENOSPC);
+    return u"Schreibfehler"_s;
+}
+
 } // namespace
 
 int removeStaleTemporaries(const QString &path)
@@ -100,17 +111,101 @@ int removeStaleTemporaries(const QString &path)
     return removed;
 }
 
-std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
+namespace {
+
+// The checks before either writer starts: a name, a target that is no special file, its folder.
+std::optional<QString> refusal(const QString &path, QString &folder)
 {
     if (path.isEmpty())
         return notWritten(path, u"es ist kein Dateiname angegeben"_s);
     if (const std::optional<QString> kind = PlainFile::unwritableKind(path))
         return notWritten(path, *kind);
-    const QFileInfo info(path);
-    const QString folder = info.absolutePath();
+    folder = QFileInfo(path).absolutePath();
     if (PlainFile::kindOf(folder) != PlainFile::Kind::Directory && !QFileInfo(folder).isDir())
         return notWritten(
             path, u"das Verzeichnis \"%1\" ist nicht vorhanden"_s.arg(QDir::toNativeSeparators(folder)));
+    return std::nullopt;
+}
+
+// The temporary file of a scratch write, named as QSaveFile names its own ("<name>.XXXXXX", which
+// removeStaleTemporaries knows); removed unless it took the target's place.
+class ScratchFile
+{
+public:
+    ~ScratchFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_name.isEmpty())
+            ::unlink(m_name.constData());
+    }
+
+    // Creates it beside the target with the target's permissions (a new target's as QSaveFile
+    // gives them); the error number on failure.
+    int create(const QByteArray &target)
+    {
+        static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        mode_t mode = 0666;
+        struct stat info
+        {
+        };
+        if (::stat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
+            mode = info.st_mode & 07777;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            QByteArray name = target + '.';
+            for (int i = 0; i < 6; ++i)
+                name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+            m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+            if (m_fd >= 0) {
+                m_name = name;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    // Every byte written and the file closed; the error number on failure.
+    int writeAndClose(const QByteArray &bytes)
+    {
+        const char *data = bytes.constData();
+        qsizetype left = bytes.size();
+        while (left > 0) {
+            const ssize_t written = ::write(m_fd, data, size_t(left));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return written < 0 ? errno : ENOSPC;
+            data += written;
+            left -= written;
+        }
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+    // Takes the target's place; the error number on failure.
+    int replace(const QByteArray &target)
+    {
+        if (::rename(m_name.constData(), target.constData()) != 0)
+            return errno;
+        m_name.clear();
+        return 0;
+    }
+
+private:
+    int m_fd = -1;
+    QByteArray m_name;
+};
+
+} // namespace
+
+std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QString folder;
+    if (std::optional<QString> refused = refusal(path, folder))
+        return refused;
 
     removeStaleTemporaries(path);
 
@@ -137,6 +232,28 @@ std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes)
         const int commitError = errno;
         return notComplete(path, failureReason(commitError, folder, bytes.size(), file));
     }
+    return std::nullopt;
+}
+
+std::optional<QString> writeScratchBytes(const QString &path, const QByteArray &bytes)
+{
+    QString folder;
+    if (std::optional<QString> refused = refusal(path, folder))
+        return refused;
+
+    removeStaleTemporaries(path);
+
+    const QByteArray target = QFile::encodeName(path);
+    ScratchFile file;
+    if (const int error = file.create(target))
+        return notWritten(path, notWrittenReason(error, folder, 0));
+    if (const int error = file.writeAndClose(bytes))
+        return notComplete(path, notWrittenReason(error, folder, bytes.size()));
+    // A link or a pipe put in the target's place meanwhile is refused as before the write.
+    if (const std::optional<QString> kind = PlainFile::unwritableKind(path))
+        return notWritten(path, *kind);
+    if (const int error = file.replace(target))
+        return notComplete(path, notWrittenReason(error, folder, bytes.size()));
     return std::nullopt;
 }
 

@@ -22,6 +22,12 @@ std::optional<QString> writeBytes(const QString &path, const QByteArray &bytes);
 // Each line in Windows-1252, followed by CR LF.
 std::optional<QString> writeLines(const QString &path, const QStringList &lines);
 
+// The same replacement, refusals and messages for a scratch file that the program throws away
+// (the viewer's temp.tmp): it does not wait until the bytes reached the disk, which writeBytes
+// does and which can take milliseconds while the disk is busy. After a crash of the system the
+// file may be empty or missing; the old file is never left half replaced.
+std::optional<QString> writeScratchBytes(const QString &path, const QByteArray &bytes);
+
 // Removes "<name>.XXXXXX" files beside the target that an interrupted save left: plain files of
 // this user, not changed for a minute (a save in progress elsewhere keeps its file). Returns how
 // many were removed.

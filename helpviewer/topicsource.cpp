@@ -28,7 +28,8 @@ TopicSource topicSource(const HelpFile::Document &document, const QString &topic
     source.path = tempFilePath(programDir);
     // A folder the user may not write to, or a link planted in temp.tmp's place (the writer refuses
     // it), must not make every rich topic unshowable.
-    const bool written = !source.path.isEmpty() && !AtomicWriter::writeBytes(source.path, source.bytes);
+    const bool written =
+        !source.path.isEmpty() && !AtomicWriter::writeScratchBytes(source.path, source.bytes);
     source.form = written ? TopicSource::Form::RtfFile : TopicSource::Form::RtfBytes;
     return source;
 }

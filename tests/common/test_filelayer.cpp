@@ -66,6 +66,10 @@ private Q_SLOTS:
     void writerRefusesSpecialTargets_data();
     void writerRefusesSpecialTargets();
     void staleTemporariesRemoved();
+    void scratchWriteReplacesLikeTheWriter();
+    void scratchWriteFailureKeepsOldFile();
+    void scratchWriterRefusesSpecialTargets_data() { writerRefusesSpecialTargets_data(); }
+    void scratchWriterRefusesSpecialTargets();
     void writeReasons_data();
     void writeReasons();
     void readRefusesWhatIsNoPlainFile_data();
@@ -211,6 +215,83 @@ void TestFileLayer::staleTemporariesRemoved()
     QCOMPARE(left, (QStringList{u"latein.lst.AbC123"_s, u"zembrota.ini"_s, u"zembrota.ini.AbC1234"_s,
                                 u"zembrota.ini.LnK123"_s, u"zembrota.ini.Xy9876"_s}));
     QCOMPARE(elsewhere.read(u"fremd.txt"_s), QByteArray("fremd"));
+}
+
+void TestFileLayer::scratchWriteReplacesLikeTheWriter()
+{
+    TestSupport::ProgramDir dir;
+    // A new file gets the permissions the durable writer gives one; a replaced file keeps its own.
+    QVERIFY(!AtomicWriter::writeBytes(dir.file(u"dauerhaft.tmp"_s), "a"));
+    QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), "{\\rtf1 eins}\r\n"));
+    QCOMPARE(QFileInfo(dir.file(u"temp.tmp"_s)).permissions(),
+             QFileInfo(dir.file(u"dauerhaft.tmp"_s)).permissions());
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("{\\rtf1 eins}\r\n"));
+    QVERIFY(::chmod(local(dir.file(u"temp.tmp"_s)).constData(), 0640) == 0);
+    // A stale temporary of an earlier write goes on the way.
+    dir.write(u"temp.tmp.AbC123"_s, "halb");
+    age(dir.file(u"temp.tmp.AbC123"_s), 3600);
+    QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), QByteArray("zwei")));
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("zwei"));
+    struct stat info
+    {
+    };
+    QCOMPARE(::stat(local(dir.file(u"temp.tmp"_s)).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 07777), 0640);
+    QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), QByteArray()));
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray());
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    left.sort();
+    QCOMPARE(left, (QStringList{u"dauerhaft.tmp"_s, u"temp.tmp"_s}));
+    // No name, no folder.
+    QCOMPARE(*AtomicWriter::writeScratchBytes(QString(), "x"),
+             u"Die Datei \"\" kann nicht geschrieben werden: es ist kein Dateiname angegeben."_s);
+    const QString lost = dir.file(u"fehlt/temp.tmp"_s);
+    QCOMPARE(
+        *AtomicWriter::writeScratchBytes(lost, "x"),
+        u"Die Datei \"%1\" kann nicht geschrieben werden: das Verzeichnis \"%2\" ist nicht vorhanden."_s.arg(
+            lost, dir.file(u"fehlt"_s)));
+}
+
+void TestFileLayer::scratchWriteFailureKeepsOldFile()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"temp.tmp"_s, "alt\r\n");
+    std::optional<QString> error;
+    {
+        FileSizeLimit full(4);
+        error = AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), "eine längere Zeile");
+    }
+    QVERIFY(error);
+    QVERIFY2(
+        error->startsWith(u"Die Datei \"%1\" konnte nicht vollständig geschrieben werden: die Datei würde "
+                          "größer, als das System erlaubt. Die vorige Fassung bleibt erhalten."_s.arg(
+                              dir.file(u"temp.tmp"_s))),
+        qPrintable(*error));
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("alt\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"temp.tmp"_s});
+}
+
+void TestFileLayer::scratchWriterRefusesSpecialTargets()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    TestSupport::ProgramDir dir;
+    TestSupport::ProgramDir elsewhere;
+    elsewhere.write(u"fremd.txt"_s, "fremder Inhalt");
+    const QString linkTarget =
+        kind == u"dangling link"_s ? elsewhere.file(u"neu.txt"_s) : elsewhere.file(u"fremd.txt"_s);
+    const QString target = dir.file(u"temp.tmp"_s);
+    if (!makeSpecial(kind, target, linkTarget))
+        QSKIP("this special file cannot be made here");
+
+    const auto error = AtomicWriter::writeScratchBytes(target, "{\\rtf1 neu}\r\n");
+    QVERIFY(error);
+    QCOMPARE(*error, u"Die Datei \"%1\" kann nicht geschrieben werden: %2."_s.arg(target, reason));
+    QCOMPARE(QFileInfo(target).isSymLink(), kind.contains(u"link"_s));
+    QCOMPARE(elsewhere.read(u"fremd.txt"_s), QByteArray("fremder Inhalt"));
+    QVERIFY(!elsewhere.exists(u"neu.txt"_s));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+             kind == u"directory"_s ? 0 : 1);
 }
 
 void TestFileLayer::writeReasons_data()
