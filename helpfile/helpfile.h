@@ -118,7 +118,10 @@ struct Document
     Kind kind = Kind::RichText;
     QString title;        // line 3
     QStringList contents; // see contentsList()
-    QStringList index;    // see indexList()
+    QStringList index;    // see indexList(); empty while indexPending
+    // Read without its index (ReadPlan::index false): makeIndex() makes it.
+    bool indexPending = false;
+    void makeIndex();
 
     // The same results as plainTopicText() and richTopicLines() on the file's lines.
     QString plainText(const QString &topic) const;
@@ -135,13 +138,24 @@ struct ReadResult
     bool ok() const { return status == ReadStatus::Ok; }
 };
 
-ReadResult read(const QByteArray &bytes);
+// What a read prepares besides the head lines. The results are the same either way; what is not
+// prepared is made when it is first needed: the search for topic headers when the first topic is
+// asked for, the index by Document::makeIndex(). The viewer prepares only what its first page
+// shows.
+struct ReadPlan
+{
+    bool topics = true; // find the topic headers now
+    bool index = true;  // make the index now
+};
+
+ReadResult read(const QByteArray &bytes, ReadPlan plan = {});
 // Help files, projects and the RTF files of topics are read up to this size (the authoring
 // program builds no larger help file); course help runs to a few hundred KB.
 inline constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
 // Only a plain file of at most maxFileBytes can be opened (a named pipe, a device, a larger file
 // count as CannotOpen).
 ReadResult readFile(const QString &path);
+ReadResult readFile(const QString &path, ReadPlan plan);
 
 // A readable summary of a document for test comparisons.
 QStringList dump(const Document &document);

@@ -1,43 +1,47 @@
-// Reading a help file by offsets: one pass over its bytes finds the head lines and every line that
-// can be a topic header; a topic's body is read and decoded only when it is shown.
+// Reading a help file by offsets: the head lines are read at once, the lines that can be topic
+// headers are found when the first topic is asked for (or at once, as the read plan says); a topic's
+// body is read and decoded only when it is shown.
 #include "helpfile/bytesource.h"
 #include "helpfile/helpfile.h"
+#include "helpfile/linescan.h"
 
 #include "common/plainfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace HelpFile {
 
-// What one pass over the bytes found.
+// The bytes and what was found in them. The bracketed lines and the line count are found once,
+// when first asked for (by any copy of the document).
 struct Layout
 {
-    // A line that, trimmed of spaces, begins with "[" and ends with "]": it may head a topic.
-    struct Bracketed
-    {
-        qint64 start;     // the line's first byte
-        qint64 end;       // its line break (or the end of the bytes)
-        qint64 trimStart; // the trimmed part, "[" to "]"
-        qint64 trimEnd;
-        qsizetype pooled; // where the trimmed part is copied in `pool`, -1 when it is too long
-    };
-
     std::shared_ptr<const ByteSource> source;
-    qint64 lineCount = 0;
-    std::vector<Bracketed> bracketed;
-    QByteArray pool; // the trimmed parts of the short bracketed lines, one after the other
+
+    const BracketedLines &bracketed() const
+    {
+        std::call_once(m_scanned, [this] { m_bracketed = findBracketedLines(*source); });
+        return m_bracketed;
+    }
+
+    qint64 lineCount() const
+    {
+        std::call_once(m_counted, [this] { m_lineCount = countLines(*source); });
+        return m_lineCount;
+    }
 
     // The trimmed part of a bracketed line is exactly these bytes.
-    bool matches(const Bracketed &line, const QByteArray &header, QByteArray &buffer) const
+    bool matches(const BracketedLine &line, const QByteArray &header, QByteArray &buffer) const
     {
         if (line.trimEnd - line.trimStart != header.size())
             return false;
         if (line.pooled >= 0)
-            return QByteArrayView(pool).sliced(line.pooled, header.size()) == header;
+            return QByteArrayView(bracketed().pool).sliced(line.pooled, header.size()) == header;
         return source->read(line.trimStart, header.size(), buffer) == header;
     }
 
@@ -47,13 +51,18 @@ struct Layout
         lines.m_layout = layout;
         return lines;
     }
+
+private:
+    mutable std::once_flag m_scanned;
+    mutable BracketedLines m_bracketed;
+    mutable std::once_flag m_counted;
+    mutable qint64 m_lineCount = 0;
 };
 
 namespace {
 
-constexpr qint64 chunkSize = 1024 * 1024;
-// A longer bracketed line is compared by reading it again; topic names are far shorter.
-constexpr qint64 pooledLength = 512;
+// The head is read in pieces of this size; it is usually a small part of the file.
+constexpr qint64 chunkSize = 64 * 1024;
 // Head lines: 1 signature, 2 type, 3 title, 4 reserved, 5.. the topic list.
 constexpr qint64 titleLine = 2;
 constexpr qint64 firstListLine = 4;
@@ -68,12 +77,14 @@ struct Scan
 {
     ReadStatus status = ReadStatus::Ok;
     std::vector<Range> head; // lines 1 to 3 and the topic list, without line 4
+    qint64 lines = 0;        // lines read; all of the file's when it ends within the head
 };
 
-class Scanner
+// Reads the head lines: the signature, type and title lines and the topic list up to its blank line.
+class HeadScanner
 {
 public:
-    explicit Scanner(Layout &layout) : m_layout(layout) {}
+    explicit HeadScanner(const Layout &layout) : m_layout(layout) {}
 
     Scan run()
     {
@@ -85,8 +96,6 @@ public:
             const QByteArrayView view = source.read(offset, chunkSize, buffer);
             if (view.isEmpty())
                 break;
-            m_view = view;
-            m_viewOffset = offset;
             const char *p = view.data();
             const qsizetype n = view.size();
             qsizetype i = 0;
@@ -100,7 +109,7 @@ public:
             while (i < n && !m_stopped) {
                 const char *cr = static_cast<const char *>(std::memchr(p + i, '\r', size_t(n - i)));
                 const qsizetype e = cr ? cr - p : n;
-                noteSegment(p, i, e);
+                noteSegment(p + i, p + e);
                 if (!cr)
                     break;
                 endLine(offset + e);
@@ -115,76 +124,37 @@ public:
             offset += n;
         }
         // A file that ends without a break still has its last line.
-        if (!m_stopped && m_lineStart < offset) {
-            m_view = {};
+        if (!m_stopped && m_lineStart < offset)
             endLine(offset);
-        }
         return m_scan;
     }
 
 private:
-    // Bytes [from, to) of the chunk belong to the current line: its first and last non-space byte.
-    void noteSegment(const char *p, qsizetype from, qsizetype to)
+    // The bytes [from, to) belong to the current line: is there more than spaces on it?
+    void noteSegment(const char *from, const char *to)
     {
-        if (m_first < 0) {
-            qsizetype j = from;
-            while (j < to && p[j] == ' ')
-                ++j;
-            if (j < to) {
-                m_first = m_viewOffset + j;
-                m_firstByte = p[j];
-            }
-        }
-        qsizetype k = to;
-        while (k > from && p[k - 1] == ' ')
-            --k;
-        if (k > from) {
-            m_last = m_viewOffset + k - 1;
-            m_lastByte = p[k - 1];
-        }
+        m_blank = m_blank && std::all_of(from, to, [](char c) { return c == ' '; });
     }
 
     void endLine(qint64 end)
     {
-        const qint64 index = m_layout.lineCount++;
-        const bool blank = m_first < 0;
-        if (m_inHead) {
-            if (index == 0) {
+        const qint64 index = m_scan.lines++;
+        const bool blank = m_blank;
+        m_blank = true;
+        if (index == 0) {
+            m_scan.head.push_back({m_lineStart, end});
+            if (!hasSignature(lineText({m_lineStart, end})))
+                m_scan.status = ReadStatus::NoSignature;
+            m_stopped = m_scan.status != ReadStatus::Ok;
+        } else if (index <= titleLine) {
+            m_scan.head.push_back({m_lineStart, end});
+        } else if (index >= firstListLine) {
+            // The topic list ends at its first blank line; the rest of the file is not the head.
+            if (blank)
+                m_stopped = true;
+            else
                 m_scan.head.push_back({m_lineStart, end});
-                if (!hasSignature(lineText({m_lineStart, end}))) {
-                    m_scan.status = ReadStatus::NoSignature;
-                    m_stopped = true;
-                    return;
-                }
-            } else if (index <= titleLine) {
-                m_scan.head.push_back({m_lineStart, end});
-            } else if (index >= firstListLine) {
-                if (blank)
-                    m_inHead = false;
-                else
-                    m_scan.head.push_back({m_lineStart, end});
-            }
         }
-        if (!blank && m_last > m_first && m_firstByte == '[' && m_lastByte == ']')
-            noteBracketed(end);
-        m_first = -1;
-        m_last = -1;
-    }
-
-    void noteBracketed(qint64 end)
-    {
-        Layout::Bracketed line{m_lineStart, end, m_first, m_last + 1, -1};
-        const qint64 length = line.trimEnd - line.trimStart;
-        if (length <= pooledLength) {
-            line.pooled = m_layout.pool.size();
-            if (line.trimStart >= m_viewOffset && !m_view.isEmpty()) {
-                m_layout.pool.append(m_view.sliced(line.trimStart - m_viewOffset, length));
-            } else {
-                QByteArray buffer;
-                m_layout.pool.append(m_layout.source->read(line.trimStart, length, buffer));
-            }
-        }
-        m_layout.bracketed.push_back(line);
     }
 
     QString lineText(Range range) const
@@ -193,16 +163,10 @@ private:
         return decodeLine(m_layout.source->read(range.start, range.end - range.start, buffer));
     }
 
-    Layout &m_layout;
+    const Layout &m_layout;
     Scan m_scan;
-    QByteArrayView m_view;
-    qint64 m_viewOffset = 0;
     qint64 m_lineStart = 0;
-    qint64 m_first = -1; // offsets of the current line's first and last non-space bytes
-    qint64 m_last = -1;
-    char m_firstByte = 0;
-    char m_lastByte = 0;
-    bool m_inHead = true;
+    bool m_blank = true; // the current line holds only spaces so far
     bool m_stopped = false;
 };
 
@@ -214,18 +178,18 @@ QString readText(const ByteSource &source, Range range)
     return decodeLine(source.read(range.start, range.end - range.start, buffer));
 }
 
-ReadResult readSource(std::shared_ptr<const ByteSource> source)
+ReadResult readSource(std::shared_ptr<const ByteSource> source, ReadPlan plan)
 {
     auto layout = std::make_shared<Layout>();
     layout->source = std::move(source);
-    const Scan scan = Scanner(*layout).run();
+    const Scan scan = HeadScanner(*layout).run();
     ReadResult result;
-    if (scan.status != ReadStatus::Ok || layout->lineCount == 0) {
+    if (scan.status != ReadStatus::Ok || scan.lines == 0) {
         result.status = ReadStatus::NoSignature;
         return result;
     }
     // The type and title lines are needed before anything can be shown.
-    if (layout->lineCount < 3) {
+    if (scan.lines < 3) {
         result.status = ReadStatus::TooShort;
         return result;
     }
@@ -249,7 +213,12 @@ ReadResult readSource(std::shared_ptr<const ByteSource> source)
     document.contents.reserve(qsizetype(scan.head.size()) - 3);
     for (size_t i = 3; i < scan.head.size(); ++i)
         document.contents.append(headText(scan.head[i]));
-    document.index = indexOfContents(document.contents);
+    if (plan.index)
+        document.index = indexOfContents(document.contents);
+    else
+        document.indexPending = true;
+    if (plan.topics)
+        layout->bracketed();
     document.m_layout = layout;
     result.status = ReadStatus::Ok;
     return result;
@@ -276,7 +245,7 @@ QString Document::plainText(const QString &topic) const
     const Layout &layout = *m_layout;
     QByteArray buffer;
     QByteArray line;
-    for (const Layout::Bracketed &candidate : layout.bracketed) {
+    for (const BracketedLine &candidate : layout.bracketed().lines) {
         if (!layout.matches(candidate, header, buffer))
             continue;
         // The first matching header that has a line after it starts the body.
@@ -308,7 +277,7 @@ QStringList Document::richLines(const QString &topic) const
     QByteArray buffer;
     QByteArray line;
     qint64 blockEnd = -1; // a matching header before this offset lies inside the last block
-    for (const Layout::Bracketed &candidate : layout.bracketed) {
+    for (const BracketedLine &candidate : layout.bracketed().lines) {
         if (candidate.start < blockEnd || !layout.matches(candidate, header, buffer))
             continue;
         // Every body line up to and including the block's empty line.
@@ -327,7 +296,7 @@ QStringList Document::richLines(const QString &topic) const
 
 qsizetype Lines::size() const
 {
-    return m_layout ? qsizetype(m_layout->lineCount) : 0;
+    return m_layout ? qsizetype(m_layout->lineCount()) : 0;
 }
 
 QString Lines::value(qsizetype i) const
@@ -372,12 +341,25 @@ Lines::const_iterator &Lines::const_iterator::operator++()
     return *this;
 }
 
-ReadResult read(const QByteArray &bytes)
+void Document::makeIndex()
 {
-    return readSource(ByteSource::fromBytes(bytes));
+    if (!indexPending)
+        return;
+    index = indexOfContents(contents);
+    indexPending = false;
+}
+
+ReadResult read(const QByteArray &bytes, ReadPlan plan)
+{
+    return readSource(ByteSource::fromBytes(bytes), plan);
 }
 
 ReadResult readFile(const QString &path)
+{
+    return readFile(path, ReadPlan{});
+}
+
+ReadResult readFile(const QString &path, ReadPlan plan)
 {
     // A named pipe would wait for a writer for ever and a device may never end: plain files only,
     // and none larger than the authoring program builds.
@@ -385,7 +367,7 @@ ReadResult readFile(const QString &path)
     std::unique_ptr<QFile> file = PlainFile::open(path, maxFileBytes, &reason);
     if (!file)
         return {};
-    return readSource(ByteSource::fromFile(std::move(file)));
+    return readSource(ByteSource::fromFile(std::move(file)), plan);
 }
 
 } // namespace HelpFile

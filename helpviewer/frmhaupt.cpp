@@ -169,7 +169,13 @@ void frmHaupt::setHelp(const HelpFile::Document &document)
     m_contentsFilled = false;
     if (m_listeInhalt->isVisible())
         fillContents();
-    m_listeIndex->setEntries(document.index);
+    // A help read for a topic or the contents page comes without its index: it is sorted when
+    // the index page is first shown or a link needs it.
+    if (document.indexPending)
+        m_listeIndex->setEntries(
+            [contents = document.contents] { return HelpFile::indexOfContents(contents); });
+    else
+        m_listeIndex->setEntries(document.index);
 }
 
 void frmHaupt::fillContents()
@@ -234,7 +240,7 @@ bool frmHaupt::showRtfFromMemory(const QByteArray &bytes)
 
 void frmHaupt::Text_LinkActivated(const QString &target)
 {
-    const Viewer::TopicLink link = Viewer::topicLink(target, m_document.index);
+    const Viewer::TopicLink link = Viewer::topicLink(target, m_listeIndex->entries());
     switch (link.kind) {
     case Viewer::TopicLink::Kind::Nowhere:
         break;

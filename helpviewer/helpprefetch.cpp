@@ -19,7 +19,13 @@ HelpPrefetch::HelpPrefetch(const QString &argument)
     if (!request)
         return;
     m_path = request->helpPath;
-    m_result = std::async(std::launch::async, [path = m_path] { return HelpFile::readFile(path); });
+    // Only what the first page needs: a topic needs the topic headers (the search over the whole
+    // file), the index page its sorted list; the rest is made if the user goes there.
+    HelpFile::ReadPlan plan;
+    plan.topics = request->topic != contentsTopic && request->topic != indexTopic;
+    plan.index = request->topic == indexTopic;
+    m_result =
+        std::async(std::launch::async, [path = m_path, plan] { return HelpFile::readFile(path, plan); });
 }
 
 HelpPrefetch::~HelpPrefetch()

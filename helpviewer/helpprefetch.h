@@ -22,7 +22,8 @@ public:
 
     // The file read as HelpFile::readFile reads it: the result read ahead when it was read from
     // this path (waiting for it if need be), otherwise read now. The result read ahead is handed
-    // out once.
+    // out once; it holds what the page the argument names needs (its index may be pending, see
+    // HelpFile::ReadPlan).
     HelpFile::ReadResult read(const QString &path);
 
 private:

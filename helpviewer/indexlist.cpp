@@ -41,10 +41,35 @@ IndexList::IndexList(QWidget *parent)
 void IndexList::setEntries(const QStringList &entries)
 {
     m_entries = entries;
+    m_make = nullptr;
     m_list->clear();
     m_listFilled = false;
     if (isVisible())
         fillList();
+}
+
+void IndexList::setEntries(std::function<QStringList()> make)
+{
+    m_entries.clear();
+    m_make = std::move(make);
+    m_list->clear();
+    m_listFilled = false;
+    if (isVisible())
+        fillList();
+}
+
+QStringList IndexList::entries() const
+{
+    return madeEntries();
+}
+
+const QStringList &IndexList::madeEntries() const
+{
+    if (m_make) {
+        m_entries = m_make();
+        m_make = nullptr;
+    }
+    return m_entries;
 }
 
 QListWidget *IndexList::list() const
@@ -60,7 +85,7 @@ void IndexList::fillList() const
     if (m_listFilled)
         return;
     m_listFilled = true;
-    m_list->addItems(m_entries);
+    m_list->addItems(madeEntries());
 }
 
 void IndexList::showEvent(QShowEvent *event)

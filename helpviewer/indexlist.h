@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QListWidget;
 
@@ -17,7 +19,9 @@ public:
 
     // Entries in the order given (already sorted by the help file reader).
     void setEntries(const QStringList &entries);
-    QStringList entries() const { return m_entries; }
+    // Entries made by `make` when they are first needed (the list is shown or they are asked for).
+    void setEntries(std::function<QStringList()> make);
+    QStringList entries() const;
 
     QLineEdit *edit() const { return m_edit; }
     // The list with its rows (made on first need).
@@ -39,7 +43,11 @@ private:
     void choose(const QString &entry);
     void followTyping(const QString &text);
 
-    QStringList m_entries;
+    // The entries, made first when they are made on demand.
+    const QStringList &madeEntries() const;
+
+    mutable QStringList m_entries;
+    mutable std::function<QStringList()> m_make;
     QLineEdit *m_edit;
     QListWidget *m_list;
     mutable bool m_listFilled = true;

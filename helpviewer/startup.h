@@ -48,7 +48,8 @@ inline constexpr QLatin1StringView ownHelpFile{"tessavor.vry"};
 // first failure ends the sequence. On success the pages show the requested page. `readFile` reads
 // the help file (a caller may hand in a file read ahead).
 using HelpReader = std::function<HelpFile::ReadResult(const QString &path)>;
-StartOutcome start(const QString &programDir, const QString &argument, Pages &pages,
-                   const HelpReader &readFile = HelpFile::readFile);
+StartOutcome start(
+    const QString &programDir, const QString &argument, Pages &pages,
+    const HelpReader &readFile = [](const QString &path) { return HelpFile::readFile(path); });
 
 } // namespace Viewer

@@ -16,7 +16,7 @@ Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch)
         started.window = std::make_unique<Tessavor::frmHaupt>();
         const HelpReader read =
             prefetch ? HelpReader([prefetch](const QString &path) { return prefetch->read(path); })
-                     : HelpReader(HelpFile::readFile);
+                     : HelpReader([](const QString &path) { return HelpFile::readFile(path); });
         started.outcome = start(HelpLaunch::programDir(), joinArguments(arguments), *started.window, read);
     }
     if (started.outcome != StartOutcome::Shown) {

@@ -1,6 +1,8 @@
 // The offset reader: every result equals the line-by-line definition (splitLines with the list and
 // body functions), for odd line breaks, bytes 0x80 to 0x9F, chunk borders and files read from disk.
+#include "helpfile/bytesource.h"
 #include "helpfile/helpfile.h"
+#include "helpfile/linescan.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QRandomGenerator>
@@ -31,6 +33,54 @@ QByteArray cp1252(const char *text)
     return QByteArray(text);
 }
 
+// The bracketed lines by their definition: split into lines (CR LF or a lone CR), trim the spaces,
+// keep those of two bytes or more from "[" to "]".
+std::vector<HelpFile::BracketedLine> bracketedByLines(const QByteArray &bytes)
+{
+    std::vector<HelpFile::BracketedLine> found;
+    const auto note = [&](qint64 start, qint64 end) {
+        qint64 first = start;
+        qint64 last = end;
+        while (first < last && bytes[first] == ' ')
+            ++first;
+        while (last > first && bytes[last - 1] == ' ')
+            --last;
+        if (last - first >= 2 && bytes[first] == '[' && bytes[last - 1] == ']')
+            found.push_back({start, end, first, last, -1});
+    };
+    qint64 start = 0;
+    for (qint64 i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r')
+            continue;
+        note(start, i);
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        note(start, bytes.size());
+    return found;
+}
+
+// The scan finds exactly those lines, each short one's text in the pool.
+void compareBracketed(const QByteArray &bytes, qint64 blockSize)
+{
+    const auto source = HelpFile::ByteSource::fromBytes(bytes);
+    const HelpFile::BracketedLines scanned = HelpFile::findBracketedLines(*source, blockSize);
+    std::vector<HelpFile::BracketedLine> expected = bracketedByLines(bytes);
+    QCOMPARE(scanned.lines.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const HelpFile::BracketedLine &line = scanned.lines[i];
+        const qint64 length = line.trimEnd - line.trimStart;
+        expected[i].pooled = line.pooled;
+        QVERIFY(line == expected[i]);
+        QCOMPARE(line.pooled<0, length> HelpFile::pooledLength);
+        if (line.pooled >= 0)
+            QCOMPARE(scanned.pool.mid(line.pooled, length), bytes.mid(line.trimStart, length));
+    }
+    QCOMPARE(HelpFile::countLines(*source, blockSize), qint64(HelpFile::splitLines(bytes).size()));
+}
+
 } // namespace
 
 class TestHelpReader : public QObject
@@ -43,6 +93,11 @@ private Q_SLOTS:
     void chunkBorders_data();
     void chunkBorders();
     void linesOfAnEmptyDocument();
+    void bracketScanAcrossBlocks_data();
+    void bracketScanAcrossBlocks();
+    void bracketScanOfRandomFiles();
+    void readPlansGiveTheSame_data();
+    void readPlansGiveTheSame();
 };
 
 void TestHelpReader::sameAsTheLineDefinition_data()
@@ -160,6 +215,77 @@ void TestHelpReader::linesOfAnEmptyDocument()
     QVERIFY(document.richLines(u"A"_s).isEmpty());
     QCOMPARE(HelpFile::read(QByteArray("KEINE HILFE\r\n")).status, HelpFile::ReadStatus::NoSignature);
     QCOMPARE(HelpFile::read(QByteArray("TESSAVOR\r\nTXT")).status, HelpFile::ReadStatus::TooShort);
+}
+
+void TestHelpReader::bracketScanAcrossBlocks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("headers") << QByteArray(
+        "TESSAVOR\r\n[A]\r\nx [B]\r\n  [C]  \r\n[D]x\r\n[]\r\n[\r\n]\r\n[E]");
+    QTest::newRow("breaks around headers") << QByteArray("\n[A]\r\r\n[B]\n\r[C]\r\n\n[D]\r\r[E]\r\n");
+    QTest::newRow("several brackets on a line") << QByteArray("[[A]]\r[A] [B]\r x[A]\r[A]]]\r[ ]\r[ \r\n");
+    QTest::newRow("a long header and a long line") << QByteArray(
+        "[" + QByteArray(600, 'L') + "]\r\n[" + QByteArray(511, 'M') + "]\r\n" + QByteArray(3000, ' ') + "[" +
+        QByteArray(2000, 'x') + "]" + QByteArray(700, ' ') + "\r\n[" + QByteArray(5000, 'y'));
+    QTest::newRow("no bracket") << QByteArray("TESSAVOR\r\nRTF\r\n{\\rtf1 x}\r\n");
+    QTest::newRow("empty") << QByteArray();
+}
+
+// Every block size from one byte up puts each "[", "]", CR and LF on a block border once.
+void TestHelpReader::bracketScanAcrossBlocks()
+{
+    QFETCH(QByteArray, bytes);
+    for (const qint64 blockSize : {1, 2, 3, 4, 5, 7, 16, 64, 4096, 1024 * 1024}) {
+        compareBracketed(bytes, blockSize);
+        if (QTest::currentTestFailed()) {
+            qWarning() << "block size" << blockSize;
+            return;
+        }
+    }
+}
+
+void TestHelpReader::bracketScanOfRandomFiles()
+{
+    const char alphabet[] = {'[', ']', ' ', ' ', 'A', '\r', '\n', '\r', char(0x9f)};
+    QRandomGenerator random(1414);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes;
+        const int length = int(random.bounded(80));
+        for (int i = 0; i < length; ++i)
+            bytes += alphabet[random.bounded(int(sizeof alphabet))];
+        compareBracketed(bytes, 1 + random.bounded(9));
+        compareBracketed(bytes, 1024);
+        if (QTest::currentTestFailed()) {
+            qWarning() << "file:" << bytes.toPercentEncoding();
+            return;
+        }
+    }
+}
+
+void TestHelpReader::readPlansGiveTheSame_data()
+{
+    sameAsTheLineDefinition_data();
+}
+
+// A read that leaves the topic headers or the index for later gives the same results when they
+// are asked for; the index is made by makeIndex().
+void TestHelpReader::readPlansGiveTheSame()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, topics);
+    for (const bool topicsNow : {false, true}) {
+        for (const bool indexNow : {false, true}) {
+            HelpFile::ReadResult result = HelpFile::read(bytes, {topicsNow, indexNow});
+            QVERIFY(result.ok());
+            QCOMPARE(result.document.indexPending, !indexNow);
+            if (!indexNow) {
+                QVERIFY(result.document.index.isEmpty());
+                result.document.makeIndex();
+                QVERIFY(!result.document.indexPending);
+            }
+            compareWithLines(bytes, result.document, topics);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHelpReader)

@@ -2,6 +2,7 @@
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
 #include "helpviewer/frmhaupt.h"
+#include "helpviewer/helpprefetch.h"
 #include "helpviewer/indexlist.h"
 #include "richtext/richtextbox.h"
 #include "tests/helpauthor/modalanswer.h"
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void startPage();
     void lists();
     void listsOfATopicStart();
+    void readAheadStart_data();
+    void readAheadStart();
     void helpReplacedOnShownContents();
     void contentsClickShowsTrimmedName();
     void indexClickShowsTopic();
@@ -241,6 +244,43 @@ void TestFrmHaupt::listsOfATopicStart()
     // Typing finds its entry in the list.
     QTest::keyClicks(index->edit(), u"to"_s);
     QCOMPARE(list->currentRow(), 2);
+}
+
+void TestFrmHaupt::readAheadStart_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("pages");
+    QTest::newRow("topic") << u"%1/plain.vry, Anfang"_s << u"Text"_s;
+    QTest::newRow("contents") << u"%1/plain.vry"_s << u"ListeInhalt"_s;
+    QTest::newRow("index") << u"%1/plain.vry, Index"_s << u"ListeIndex"_s;
+}
+
+// Read ahead, the help holds only what the first page needs; the index and the topics are there
+// all the same when the user goes to them.
+void TestFrmHaupt::readAheadStart()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, pages);
+    HelpLaunch::setProgramDir(m_dir->path());
+    const QString text = argument.arg(m_dir->path());
+    Viewer::HelpPrefetch prefetch(text);
+    Viewer::Started started = Viewer::startViewer({text}, &prefetch);
+    QVERIFY(started.window);
+    frmHaupt &window = *started.window;
+    window.show();
+    QCOMPARE(visiblePages(window), pages);
+    auto *index = window.findChild<IndexList *>(u"ListeIndex"_s);
+    QCOMPARE(index->entries(), (QStringList{u"Anfang"_s, u"Farben"_s, u"Tom & Jerry"_s}));
+    window.IndexZeigen();
+    QCOMPARE(index->list()->count(), 3);
+    QCOMPARE(index->list()->item(2)->text(), u"Tom & Jerry"_s);
+    // A link to a topic goes by the index.
+    window.Text_LinkActivated(u"Tom & Jerry"_s);
+    QCOMPARE(visiblePages(window), u"Text"_s);
+    QCOMPARE(shownText(window).trimmed(), u"Katz und Maus"_s);
+    QVERIFY(window.ThemaZeigen(u"Farben"_s));
+    QCOMPARE(shownText(window).trimmed(), u"Rot und Blau"_s);
+    QVERIFY(MessageBox::recorded().isEmpty());
 }
 
 void TestFrmHaupt::helpReplacedOnShownContents()
