@@ -23,7 +23,7 @@ void CursorWriter::text(QStringView text, const CharState &chars)
         flushRun();
         m_runChars = chars;
     }
-    m_run.append(text);
+    m_run.append(text.utf16(), std::size_t(text.size()));
 }
 
 void CursorWriter::place(const CharState &chars)
@@ -47,21 +47,25 @@ void CursorWriter::place(const CharState &chars)
 
 void CursorWriter::flushRun()
 {
-    if (m_run.isEmpty())
+    if (m_run.empty())
         return;
+    // The document copies the text: the run's buffer is lent to it, not copied into a QString.
+    const auto lent = [this](std::size_t from, std::size_t count) {
+        return QString::fromRawData(reinterpret_cast<const QChar *>(m_run.data() + from), qsizetype(count));
+    };
     if (m_anchorNames.isEmpty()) {
-        m_cursor.insertText(m_run, m_formats.charFormat(m_runChars));
+        m_cursor.insertText(lent(0, m_run.size()), m_formats.charFormat(m_runChars));
     } else {
         // The bookmark's name goes on the first character only: the rest is no anchor.
         QTextCharFormat format = m_formats.charFormat(m_runChars);
         format.setAnchor(true);
         format.setAnchorNames(format.anchorNames() + m_anchorNames);
-        m_cursor.insertText(m_run.left(1), format);
+        m_cursor.insertText(lent(0, 1), format);
         if (m_run.size() > 1)
-            m_cursor.insertText(m_run.mid(1), m_formats.charFormat(m_runChars));
+            m_cursor.insertText(lent(1, m_run.size() - 1), m_formats.charFormat(m_runChars));
         m_anchorNames.clear();
     }
-    m_run.resize(0);
+    m_run.clear();
     m_blockEmpty = false;
 }
 

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTextBlockFormat>
 
+#include <string>
+
 class QTextCursor;
 
 namespace Rtf {
@@ -60,7 +62,7 @@ private:
     QTextCursor &m_cursor;
     Formats &m_formats;
 
-    QString m_run;
+    std::u16string m_run; // the text of like format not yet written
     CharState m_runChars;
     QStringList m_anchorNames;         // bookmarks that the next text carries
     bool m_pendingBlock = false;       // the paragraph was ended; the next content starts a new one
