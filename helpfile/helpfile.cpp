@@ -78,6 +78,35 @@ void sortIndex(QStringList &entries)
 {
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto inOrder = [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    };
+    // No two entries are in the same place of this order (ties go by the exact text), so any
+    // correct sort gives the same list. One pass finds the runs already in order: a list in order,
+    // or in a few ordered runs ("Thema 1" to "Thema 9", "Thema 10" to "Thema 99", ...), is merged
+    // from them with one comparison per entry and run level; any other is sorted by keys.
+    std::vector<qsizetype> runs{0};
+    for (qsizetype i = 1; i < entries.size(); ++i) {
+        if (inOrder(entries.at(i), entries.at(i - 1)))
+            runs.push_back(i);
+    }
+    runs.push_back(entries.size());
+    constexpr size_t fewRuns = 16;
+    if (runs.size() - 1 <= fewRuns) {
+        while (runs.size() > 2) {
+            std::vector<qsizetype> merged{0};
+            for (size_t i = 0; i + 2 < runs.size(); i += 2) {
+                std::inplace_merge(entries.begin() + runs[i], entries.begin() + runs[i + 1],
+                                   entries.begin() + runs[i + 2], inOrder);
+                merged.push_back(runs[i + 2]);
+            }
+            if (merged.back() != runs.back())
+                merged.push_back(runs.back());
+            runs = std::move(merged);
+        }
+        return;
+    }
     // Sort keys are made once per entry; comparing them is far cheaper than collating each pair.
     struct Keyed
     {

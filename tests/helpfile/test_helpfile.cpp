@@ -2,8 +2,13 @@
 #include "helpfile/helpfile.h"
 #include "tests/testsupport/testsupport.h"
 
+#include <QCollator>
 #include <QFile>
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 
@@ -22,6 +27,7 @@ private Q_SLOTS:
     void lists_data();
     void lists();
     void indexOrder();
+    void indexOrderOfSortedAndShuffledLists();
     void plainTopic_data();
     void plainTopic();
     void richTopic_data();
@@ -159,6 +165,61 @@ void TestHelpFile::indexOrder()
     QVERIFY(result.ok());
     QCOMPARE(result.document.index,
              (QStringList{u"Anfang"_s, u"apfel"_s, u"Ärger"_s, u"Bild"_s, u"Öl"_s, u"über"_s, u"Zahlen"_s}));
+}
+
+// A list already in order is left as it is; it must be the order the sort gives: the same for the
+// list shuffled, with entries that collate alike and differ in case, umlauts and spaces.
+void TestHelpFile::indexOrderOfSortedAndShuffledLists()
+{
+    const QStringList words{
+        u"apfel"_s,    u"Apfel"_s,   u"APFEL"_s,   u"Äpfel"_s,         u"äpfel"_s,         u"Apfel 2"_s,
+        u"Apfel10"_s,  u"Apfel1"_s,  u"Ärger"_s,   u"Zahl"_s,          u"zahl"_s,          u"Öl"_s,
+        u"Ol"_s,       u"Straße"_s,  u"Strasse"_s, u"a-Deklination"_s, u"a Deklination"_s, u"1. Lektion"_s,
+        u"Thema 10"_s, u"Thema 9"_s, u"Thema 1"_s};
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // The order by its definition: collation, letter case ignored, ties by the exact text.
+    QStringList expected = words;
+    std::sort(expected.begin(), expected.end(), [&](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    // In runs of order: one to nine, ten to ninety-nine, ... (merged from the runs).
+    QStringList numbered;
+    for (int n = 1; n <= 1200; ++n)
+        numbered << u"Thema %1"_s.arg(n);
+    QStringList numberedExpected = numbered;
+    std::sort(numberedExpected.begin(), numberedExpected.end(), [&](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    HelpFile::sortIndex(numbered);
+    QCOMPARE(numbered, numberedExpected);
+    QRandomGenerator random(77);
+    for (int round = 0; round < 200; ++round) {
+        QStringList list = words.mid(0, 1 + random.bounded(words.size()));
+        QStringList reference = list;
+        std::sort(reference.begin(), reference.end(), [&](const QString &a, const QString &b) {
+            return expected.indexOf(a) < expected.indexOf(b);
+        });
+        // Shuffled, in order, and in order but for the last two.
+        std::shuffle(list.begin(), list.end(), random);
+        QStringList sorted = list;
+        HelpFile::sortIndex(sorted);
+        QCOMPARE(sorted, reference);
+        HelpFile::sortIndex(sorted);
+        QCOMPARE(sorted, reference);
+        // In the order of the character codes, which is not the index's.
+        QStringList byCodes = list;
+        std::sort(byCodes.begin(), byCodes.end());
+        HelpFile::sortIndex(byCodes);
+        QCOMPARE(byCodes, reference);
+        if (sorted.size() >= 2) {
+            sorted.swapItemsAt(sorted.size() - 2, sorted.size() - 1);
+            HelpFile::sortIndex(sorted);
+            QCOMPARE(sorted, reference);
+        }
+    }
 }
 
 namespace {
