@@ -50,23 +50,29 @@ QStringList splitLines(const QByteArray &bytes, Breaks breaks, qsizetype most)
                                 reinterpret_cast<char16_t *>(line.data()));
         lines.append(std::move(line));
     };
+    // The breaks are found by indexOf (memchr), not by a test of every byte in a loop of our own.
+    const QByteArrayView view(bytes);
+    const bool lineFeeds = breaks == Breaks::AnyBreak;
+    qsizetype nextCr = view.indexOf('\r');
+    qsizetype nextLf = lineFeeds ? view.indexOf('\n') : -1;
     qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < size && lines.size() != most) {
-        const char c = data[i];
-        if (c == '\r') {
-            take(start, i);
-            i += (i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else if (c == '\n' && breaks == Breaks::AnyBreak) {
-            take(start, i);
-            start = ++i;
-        } else {
-            ++i;
+    while (start < size && lines.size() != most) {
+        if (nextCr >= 0 && nextCr < start)
+            nextCr = view.indexOf('\r', start);
+        if (nextLf >= 0 && nextLf < start)
+            nextLf = view.indexOf('\n', start);
+        qsizetype end = size;
+        qsizetype next = size;
+        if (nextCr >= 0 && (nextLf < 0 || nextCr < nextLf)) {
+            end = nextCr;
+            next = end + 1 < size && data[end + 1] == '\n' ? end + 2 : end + 1;
+        } else if (nextLf >= 0) {
+            end = nextLf;
+            next = end + 1;
         }
+        take(start, end);
+        start = next;
     }
-    if (start < size && lines.size() != most)
-        take(start, size);
     return lines;
 }
 

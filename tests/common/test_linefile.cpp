@@ -24,6 +24,7 @@ private Q_SLOTS:
     void everyByteDecodesAsTheCodecDoes();
     void eachByteAloneDecodesAsTheCodecDoes();
     void splitLinesDecodesEveryByteOfALine();
+    void everyShortMixOfBreaks();
     void firstLinesOnly_data();
     void firstLinesOnly();
     void lessonCodeText_data();
@@ -137,6 +138,53 @@ void TestLineFile::splitLinesDecodesEveryByteOfALine()
     QCOMPARE(LineFile::splitLines(line + "\r\n" + line, Breaks::CrLfOrCr), QStringList({expected, expected}));
     QCOMPARE(LineFile::splitLines("\xe4" + line + "\n\x80", Breaks::AnyBreak),
              QStringList({u"ä"_s + expected, u"€"_s}));
+}
+
+void TestLineFile::everyShortMixOfBreaks()
+{
+    // Every text of up to seven bytes from "a", CR and LF, against the rule stated byte by byte.
+    const auto expected = [](const QByteArray &bytes, bool anyBreak) {
+        QStringList lines;
+        QString line;
+        bool open = false;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const char c = bytes.at(i);
+            if (c == '\r' || (c == '\n' && anyBreak)) {
+                lines << line;
+                line.clear();
+                open = false;
+                if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+                    ++i;
+            } else {
+                line += QLatin1Char(c);
+                open = true;
+            }
+        }
+        if (open)
+            lines << line;
+        return lines;
+    };
+    const char alphabet[] = {'a', '\r', '\n'};
+    QList<QByteArray> texts{QByteArray()};
+    for (int length = 1; length <= 7; ++length) {
+        const qsizetype shorter = texts.size();
+        for (qsizetype t = 0; t < shorter; ++t) {
+            if (texts.at(t).size() != length - 1)
+                continue;
+            for (const char c : alphabet)
+                texts << texts.at(t) + c;
+        }
+    }
+    QCOMPARE(texts.size(), 1 + 3 + 9 + 27 + 81 + 243 + 729 + 2187);
+    for (const QByteArray &text : std::as_const(texts)) {
+        for (const bool anyBreak : {false, true}) {
+            const QStringList lines =
+                LineFile::splitLines(text, anyBreak ? Breaks::AnyBreak : Breaks::CrLfOrCr);
+            if (lines != expected(text, anyBreak))
+                QFAIL(qPrintable(u"%1 (%2)"_s.arg(QString::fromLatin1(text.toPercentEncoding()),
+                                                  anyBreak ? u"any break"_s : u"CR"_s)));
+        }
+    }
 }
 
 void TestLineFile::firstLinesOnly_data()
