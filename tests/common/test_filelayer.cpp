@@ -61,13 +61,13 @@ class TestFileLayer : public QObject
 private Q_SLOTS:
     void writeLinesRoundTrips();
     void failedWriteKeepsOldFile();
+    void fileSizeLimitKeepsOldFileAndNamesCause_data();
     void fileSizeLimitKeepsOldFileAndNamesCause();
     void fullDiskNamesCause();
     void writerRefusesSpecialTargets_data();
     void writerRefusesSpecialTargets();
     void staleTemporariesRemoved();
     void scratchWriteReplacesLikeTheWriter();
-    void scratchWriteFailureKeepsOldFile();
     void scratchWriterRefusesSpecialTargets_data() { writerRefusesSpecialTargets_data(); }
     void scratchWriterRefusesSpecialTargets();
     void writeReasons_data();
@@ -109,24 +109,34 @@ void TestFileLayer::failedWriteKeepsOldFile()
     QCOMPARE(dir.read(u"alt.txt"_s), QByteArray("alt\r\n"));
 }
 
+void TestFileLayer::fileSizeLimitKeepsOldFileAndNamesCause_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("scratch");
+    QTest::newRow("writer") << u"alt.txt"_s << false;
+    QTest::newRow("scratch writer") << u"temp.tmp"_s << true;
+}
+
 void TestFileLayer::fileSizeLimitKeepsOldFileAndNamesCause()
 {
+    QFETCH(QString, name);
+    QFETCH(bool, scratch);
     TestSupport::ProgramDir dir;
-    dir.write(u"alt.txt"_s, "alt\r\n");
+    dir.write(name, "alt\r\n");
     std::optional<QString> error;
     {
         // Small enough that the failure comes only when the last buffered bytes are flushed.
         FileSizeLimit full(4);
-        error = AtomicWriter::writeLines(dir.file(u"alt.txt"_s), {u"eine l\u00e4ngere Zeile"_s});
+        error = scratch ? AtomicWriter::writeScratchBytes(dir.file(name), "eine längere Zeile")
+                        : AtomicWriter::writeLines(dir.file(name), {u"eine l\u00e4ngere Zeile"_s});
     }
     QVERIFY(error);
-    QVERIFY2(
-        error->startsWith(u"Die Datei \"%1\" konnte nicht vollständig geschrieben werden: die Datei würde "
-                          "größer, als das System erlaubt. Die vorige Fassung bleibt erhalten."_s.arg(
-                              dir.file(u"alt.txt"_s))),
-        qPrintable(*error));
-    QCOMPARE(dir.read(u"alt.txt"_s), QByteArray("alt\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"alt.txt"_s});
+    QVERIFY2(error->startsWith(
+                 u"Die Datei \"%1\" konnte nicht vollständig geschrieben werden: die Datei würde "
+                 "größer, als das System erlaubt. Die vorige Fassung bleibt erhalten."_s.arg(dir.file(name))),
+             qPrintable(*error));
+    QCOMPARE(dir.read(name), QByteArray("alt\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 void TestFileLayer::fullDiskNamesCause()
@@ -250,25 +260,6 @@ void TestFileLayer::scratchWriteReplacesLikeTheWriter()
         *AtomicWriter::writeScratchBytes(lost, "x"),
         u"Die Datei \"%1\" kann nicht geschrieben werden: das Verzeichnis \"%2\" ist nicht vorhanden."_s.arg(
             lost, dir.file(u"fehlt"_s)));
-}
-
-void TestFileLayer::scratchWriteFailureKeepsOldFile()
-{
-    TestSupport::ProgramDir dir;
-    dir.write(u"temp.tmp"_s, "alt\r\n");
-    std::optional<QString> error;
-    {
-        FileSizeLimit full(4);
-        error = AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), "eine längere Zeile");
-    }
-    QVERIFY(error);
-    QVERIFY2(
-        error->startsWith(u"Die Datei \"%1\" konnte nicht vollständig geschrieben werden: die Datei würde "
-                          "größer, als das System erlaubt. Die vorige Fassung bleibt erhalten."_s.arg(
-                              dir.file(u"temp.tmp"_s))),
-        qPrintable(*error));
-    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("alt\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"temp.tmp"_s});
 }
 
 void TestFileLayer::scratchWriterRefusesSpecialTargets()
