@@ -149,8 +149,10 @@ public:
         struct stat info
         {
         };
+        // The permission bits only, as QSaveFile keeps them: a set-user-ID or set-group-ID bit of
+        // the old file (which another user may have planted) does not pass to the new one.
         if (::stat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
-            mode = info.st_mode & 07777;
+            mode = info.st_mode & 0777;
         for (int attempt = 0; attempt < 100; ++attempt) {
             QByteArray name = target + '.';
             for (int i = 0; i < 6; ++i)

@@ -247,6 +247,11 @@ void TestFileLayer::scratchWriteReplacesLikeTheWriter()
     };
     QCOMPARE(::stat(local(dir.file(u"temp.tmp"_s)).constData(), &info), 0);
     QCOMPARE(int(info.st_mode & 07777), 0640);
+    // Set-user-ID and set-group-ID bits of the old file are not kept.
+    QVERIFY(::chmod(local(dir.file(u"temp.tmp"_s)).constData(), 06750) == 0);
+    QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), QByteArray("drei")));
+    QCOMPARE(::stat(local(dir.file(u"temp.tmp"_s)).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 07777), 0750);
     QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), QByteArray()));
     QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray());
     QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
