@@ -68,8 +68,6 @@ private Q_SLOTS:
     void writerRefusesSpecialTargets();
     void staleTemporariesRemoved();
     void scratchWriteReplacesLikeTheWriter();
-    void scratchWriterRefusesSpecialTargets_data() { writerRefusesSpecialTargets_data(); }
-    void scratchWriterRefusesSpecialTargets();
     void writeReasons_data();
     void writeReasons();
     void readRefusesWhatIsNoPlainFile_data();
@@ -160,17 +158,28 @@ void TestFileLayer::fullDiskNamesCause()
 
 void TestFileLayer::writerRefusesSpecialTargets_data()
 {
+    QTest::addColumn<bool>("scratch");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("link to another file") << u"link"_s << u"es ist eine symbolische Verknüpfung"_s;
-    QTest::newRow("link to nothing") << u"dangling link"_s << u"es ist eine symbolische Verknüpfung"_s;
-    QTest::newRow("named pipe") << u"named pipe"_s << u"es ist eine benannte Pipe, keine gewöhnliche Datei"_s;
-    QTest::newRow("device") << u"device"_s << u"es ist ein Gerät, keine gewöhnliche Datei"_s;
-    QTest::newRow("directory") << u"directory"_s << u"es ist ein Verzeichnis"_s;
+    // The durable writer and the scratch writer of temp.tmp refuse the same targets.
+    for (const bool scratch : {false, true}) {
+        const QString prefix = scratch ? u"scratch, "_s : QString();
+        QTest::newRow(qPrintable(prefix + u"link to another file"_s))
+            << scratch << u"link"_s << u"es ist eine symbolische Verknüpfung"_s;
+        QTest::newRow(qPrintable(prefix + u"link to nothing"_s))
+            << scratch << u"dangling link"_s << u"es ist eine symbolische Verknüpfung"_s;
+        QTest::newRow(qPrintable(prefix + u"named pipe"_s))
+            << scratch << u"named pipe"_s << u"es ist eine benannte Pipe, keine gewöhnliche Datei"_s;
+        QTest::newRow(qPrintable(prefix + u"device"_s))
+            << scratch << u"device"_s << u"es ist ein Gerät, keine gewöhnliche Datei"_s;
+        QTest::newRow(qPrintable(prefix + u"directory"_s))
+            << scratch << u"directory"_s << u"es ist ein Verzeichnis"_s;
+    }
 }
 
 void TestFileLayer::writerRefusesSpecialTargets()
 {
+    QFETCH(bool, scratch);
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     TestSupport::ProgramDir dir;
@@ -185,7 +194,8 @@ void TestFileLayer::writerRefusesSpecialTargets()
 
     QElapsedTimer clock;
     clock.start();
-    const auto error = AtomicWriter::writeBytes(target, "{\\rtf1 neu}\r\n");
+    const auto error = scratch ? AtomicWriter::writeScratchBytes(target, "{\\rtf1 neu}\r\n")
+                               : AtomicWriter::writeBytes(target, "{\\rtf1 neu}\r\n");
     QVERIFY2(clock.elapsed() < 5000, "the writer waited on the special file");
     QVERIFY(error);
     QCOMPARE(*error, u"Die Datei \"%1\" kann nicht geschrieben werden: %2."_s.arg(target, reason));
@@ -265,29 +275,6 @@ void TestFileLayer::scratchWriteReplacesLikeTheWriter()
         *AtomicWriter::writeScratchBytes(lost, "x"),
         u"Die Datei \"%1\" kann nicht geschrieben werden: das Verzeichnis \"%2\" ist nicht vorhanden."_s.arg(
             lost, dir.file(u"fehlt"_s)));
-}
-
-void TestFileLayer::scratchWriterRefusesSpecialTargets()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, reason);
-    TestSupport::ProgramDir dir;
-    TestSupport::ProgramDir elsewhere;
-    elsewhere.write(u"fremd.txt"_s, "fremder Inhalt");
-    const QString linkTarget =
-        kind == u"dangling link"_s ? elsewhere.file(u"neu.txt"_s) : elsewhere.file(u"fremd.txt"_s);
-    const QString target = dir.file(u"temp.tmp"_s);
-    if (!makeSpecial(kind, target, linkTarget))
-        QSKIP("this special file cannot be made here");
-
-    const auto error = AtomicWriter::writeScratchBytes(target, "{\\rtf1 neu}\r\n");
-    QVERIFY(error);
-    QCOMPARE(*error, u"Die Datei \"%1\" kann nicht geschrieben werden: %2."_s.arg(target, reason));
-    QCOMPARE(QFileInfo(target).isSymLink(), kind.contains(u"link"_s));
-    QCOMPARE(elsewhere.read(u"fremd.txt"_s), QByteArray("fremder Inhalt"));
-    QVERIFY(!elsewhere.exists(u"neu.txt"_s));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
-             kind == u"directory"_s ? 0 : 1);
 }
 
 void TestFileLayer::writeReasons_data()
