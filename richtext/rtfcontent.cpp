@@ -19,6 +19,8 @@ int Content::charsIndex(const CharState &chars)
 
 void Content::text(QStringView text, const CharState &chars)
 {
+    if (m_items.empty())
+        m_items.reserve(4); // a cell's text and its paragraph end without a second allocation
     const int chr = charsIndex(chars);
     if (!m_items.empty() && m_items.back().kind == Kind::Text && m_items.back().chars == chr) {
         m_items.back().length += int(text.size());
@@ -30,6 +32,8 @@ void Content::text(QStringView text, const CharState &chars)
 
 void Content::paragraph(const CharState &chars, const ParaState &para)
 {
+    if (m_items.empty())
+        m_items.reserve(4);
     if (m_paras.empty() || !(m_paras.back() == para))
         m_paras.push_back(para);
     m_items.push_back(Item{Kind::Paragraph, 0, 0, charsIndex(chars), int(m_paras.size()) - 1});

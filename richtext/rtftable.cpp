@@ -35,22 +35,23 @@ struct Grid
     int columns() const { return std::max(1, int(edges.size()) - 1 + extraColumns); }
 };
 
-// Each row's cell edges, forced to grow left to right.
-std::vector<int> rowEdges(const RowDefinition &definition)
+// Each row's cell edges, forced to grow left to right, into a buffer that keeps its memory.
+void rowEdges(const RowDefinition &definition, std::vector<int> &edges)
 {
-    std::vector<int> edges{definition.left};
+    edges.clear();
+    edges.push_back(definition.left);
     for (const CellDefinition &cell : definition.cells)
         edges.push_back(std::max(cell.right, edges.back() + minCellTwips));
-    return edges;
 }
 
 Grid makeGrid(Table &table)
 {
     Grid grid;
+    std::vector<int> edges;
     for (const Table::Row &row : table.rows) {
-        const std::vector<int> edges = rowEdges(row.definition);
         if (row.definition.cells.empty())
             continue;
+        rowEdges(row.definition, edges);
         grid.edges.insert(grid.edges.end(), edges.begin(), edges.end());
         grid.extraColumns =
             std::max(grid.extraColumns, int(row.cells.size()) - int(row.definition.cells.size()));
@@ -60,7 +61,7 @@ Grid makeGrid(Table &table)
     // Rows whose edges never meet make too many columns: the cells then simply stand side by side.
     const bool byIndex = int(grid.edges.size()) - 1 > maxColumns;
     if (byIndex) {
-        grid.edges = rowEdges(table.rows.front().definition);
+        rowEdges(table.rows.front().definition, grid.edges);
         grid.extraColumns = 0;
         for (const Table::Row &row : table.rows)
             grid.extraColumns =
@@ -70,9 +71,10 @@ Grid makeGrid(Table &table)
         std::clamp(grid.extraColumns, 0, std::max(0, maxColumns - int(grid.edges.size()) + 1));
 
     std::vector<int> verticalOwner(std::size_t(grid.columns()), -1); // index into grid.cells
+    grid.cells.reserve(std::size_t(table.cellCount()));
     for (int r = 0; r < int(table.rows.size()); ++r) {
         Table::Row &row = table.rows[std::size_t(r)];
-        const std::vector<int> edges = rowEdges(row.definition);
+        rowEdges(row.definition, edges);
         const int defined = int(row.definition.cells.size());
         int lastPlaced = -1;
         for (int c = 0; c < int(row.cells.size()); ++c) {
@@ -152,17 +154,27 @@ QColor cellShading(const CellDefinition &cell, const Formats &formats)
                   mix(under.blue(), over.blue()));
 }
 
+// What every table shares, made once: a copy shares its properties until it sets its own.
+const QTextTableFormat &baseTableFormat()
+{
+    static const QTextTableFormat base = [] {
+        QTextTableFormat format;
+        format.setCellSpacing(0);
+        format.setBorderCollapse(true);
+        format.setBorderBrush(QBrush(Qt::black));
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        return format;
+    }();
+    return base;
+}
+
 QTextTableFormat tableFormat(const Table &table, const Grid &grid, double border)
 {
     const RowDefinition &first = table.rows.front().definition;
-    QTextTableFormat format;
-    format.setCellSpacing(0);
+    QTextTableFormat format = baseTableFormat();
     // \trgaph is the space on each side of a cell's text, inside the cell boundaries.
     format.setCellPadding(std::clamp(Formats::twipsToPixels(first.gap), 2.0, 10.0));
-    format.setBorderCollapse(true);
     format.setBorder(border);
-    format.setBorderBrush(QBrush(Qt::black));
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     switch (first.alignment) {
     case TableAlignment::Left:
         format.setAlignment(Qt::AlignLeft);
@@ -178,6 +190,8 @@ QTextTableFormat tableFormat(const Table &table, const Grid &grid, double border
     }
     QList<QTextLength> widths;
     QList<double> natural;
+    widths.reserve(qsizetype(grid.edges.size()));
+    natural.reserve(qsizetype(grid.edges.size()));
     for (std::size_t i = 1; i < grid.edges.size(); ++i) {
         const double width = Formats::twipsToPixels(grid.edges[i] - grid.edges[i - 1]);
         widths.append(QTextLength(QTextLength::FixedLength, width));
