@@ -64,10 +64,12 @@ format: deps-test
 format-check: deps-test
 	clang-format-14 --dry-run --Werror $(FORMAT_FILES)
 
-# Each libFuzzer harness for FUZZ_SECONDS (default 60), or for FUZZ_RUNS executions when given.
+# Each libFuzzer harness for FUZZ_SECONDS (default 60), or for FUZZ_RUNS executions when given;
+# FUZZ_JOBS processes of each side by side (default 1).
 FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= 1
 fuzz: deps-test
-	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_RUNS="$(FUZZ_RUNS)" FUZZ_ONLY="$(FUZZ_ONLY)" scripts/fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_RUNS="$(FUZZ_RUNS)" FUZZ_ONLY="$(FUZZ_ONLY)" FUZZ_JOBS=$(FUZZ_JOBS) scripts/fuzz
 
 # Benchmarks: speed and memory figures (not part of the pass/fail suite); Qt Assistant and
 # qhelpgenerator are installed for the viewer's comparison only.
