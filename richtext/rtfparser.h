@@ -28,6 +28,18 @@ public:
     void run();
 
 private:
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+    static int hexValue(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
     struct PictureData
     {
         enum class Kind { Other, Png, Jpeg, Dib, Metafile } kind = Kind::Other;
