@@ -20,29 +20,64 @@ bool isEnter(const QEvent *event)
 }
 } // namespace
 
-IndexList::IndexList(QWidget *parent)
-    : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this))
+IndexList::IndexList(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ListeIndex"));
+}
+
+void IndexList::makeControls() const
+{
+    if (m_edit)
+        return;
+    auto *self = const_cast<IndexList *>(this);
+    m_edit = new QLineEdit(self);
+    m_list = new QListWidget(self);
     m_edit->setObjectName(QStringLiteral("ListeIndexEingabe"));
     m_list->setObjectName(QStringLiteral("ListeIndexListe"));
     m_edit->setAccessibleName(QStringLiteral("Index"));
     m_list->setAccessibleName(QStringLiteral("Index"));
-    m_edit->installEventFilter(this);
-    m_list->installEventFilter(this);
+    m_edit->installEventFilter(self);
+    m_list->installEventFilter(self);
     // One line of one font per entry: the list need not measure 10,000 rows to show a few.
     m_list->setUniformItemSizes(true);
-    setFocusProxy(m_edit);
+    // Made late, the two would come last in the Tab order; they take the place they had when they
+    // were made with the index: after the last control before it that takes the focus.
+    QWidget *before = previousInFocusChain();
+    while (before != window() && before->focusPolicy() == Qt::NoFocus)
+        before = before->previousInFocusChain();
+    if (before != window())
+        QWidget::setTabOrder(before, m_edit);
+    QWidget::setTabOrder(m_edit, m_list);
+    self->setFocusProxy(m_edit);
+    m_edit->setGeometry(0, 0, width(), editHeight);
+    m_list->setGeometry(0, editHeight + gap, width(), height() - editHeight - gap);
+    m_edit->show();
+    m_list->show();
 
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { choose(item->text()); });
-    connect(m_edit, &QLineEdit::textEdited, this, &IndexList::followTyping);
+    connect(m_list, &QListWidget::itemClicked, self,
+            [self](QListWidgetItem *item) { self->choose(item->text()); });
+    connect(m_edit, &QLineEdit::textEdited, self, &IndexList::followTyping);
+}
+
+void IndexList::setVisible(bool visible)
+{
+    if (visible)
+        makeControls();
+    QWidget::setVisible(visible);
+}
+
+QLineEdit *IndexList::edit() const
+{
+    makeControls();
+    return m_edit;
 }
 
 void IndexList::setEntries(const QStringList &entries)
 {
     m_entries = entries;
     m_make = nullptr;
-    m_list->clear();
+    if (m_list)
+        m_list->clear();
     m_listFilled = false;
     if (isVisible())
         fillList();
@@ -52,7 +87,8 @@ void IndexList::setEntries(std::function<QStringList()> make)
 {
     m_entries.clear();
     m_make = std::move(make);
-    m_list->clear();
+    if (m_list)
+        m_list->clear();
     m_listFilled = false;
     if (isVisible())
         fillList();
@@ -74,6 +110,7 @@ const QStringList &IndexList::madeEntries() const
 
 QListWidget *IndexList::list() const
 {
+    makeControls();
     fillList();
     return m_list;
 }
@@ -84,6 +121,7 @@ void IndexList::fillList() const
     // for an index of thousands of entries it does not show.
     if (m_listFilled)
         return;
+    makeControls();
     m_listFilled = true;
     m_list->addItems(madeEntries());
 }
@@ -96,6 +134,8 @@ void IndexList::showEvent(QShowEvent *event)
 
 void IndexList::resizeEvent(QResizeEvent *)
 {
+    if (!m_edit)
+        return;
     m_edit->setGeometry(0, 0, width(), editHeight);
     m_list->setGeometry(0, editHeight + gap, width(), height() - editHeight - gap);
 }

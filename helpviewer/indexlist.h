@@ -23,9 +23,12 @@ public:
     void setEntries(std::function<QStringList()> make);
     QStringList entries() const;
 
-    QLineEdit *edit() const { return m_edit; }
+    // The edit field (made on first need, like the list).
+    QLineEdit *edit() const;
     // The list with its rows (made on first need).
     QListWidget *list() const;
+
+    void setVisible(bool visible) override;
 
 Q_SIGNALS:
     // An entry was clicked (or chosen with Enter in the list); its text went into the edit field.
@@ -39,6 +42,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The edit field and the list are made when the index is first shown or asked for: a viewer
+    // started on a topic does not build and polish a page it may never show.
+    void makeControls() const;
     void fillList() const;
     void choose(const QString &entry);
     void followTyping(const QString &text);
@@ -48,8 +54,8 @@ private:
 
     mutable QStringList m_entries;
     mutable std::function<QStringList()> m_make;
-    QLineEdit *m_edit;
-    QListWidget *m_list;
+    mutable QLineEdit *m_edit = nullptr;
+    mutable QListWidget *m_list = nullptr;
     mutable bool m_listFilled = true;
 };
 

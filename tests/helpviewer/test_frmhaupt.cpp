@@ -46,6 +46,8 @@ private Q_SLOTS:
     void digitKeys();
     void pageButtonsAndMenus();
     void shownPageTakesFocus();
+    void indexTabOrder_data();
+    void indexTabOrder();
     void richTopicShown();
     void richTopicWithoutTempFile();
     void brokenTopicFromListWarns();
@@ -446,6 +448,43 @@ void TestFrmHaupt::shownPageTakesFocus()
     QCOMPARE(edit->text(), QString()); // the key was the window's, not the field's
     window->ThemaZeigen(u"Anfang"_s);
     QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget *>(u"Text"_s));
+}
+
+void TestFrmHaupt::indexTabOrder_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("topic start") << u"%1/plain.vry, Anfang"_s;
+    QTest::newRow("contents start") << u"%1/plain.vry"_s;
+    QTest::newRow("index start") << u"%1/plain.vry, Index"_s;
+}
+
+// The index's field and list, made when the index is first shown, keep their place in the Tab order
+// (between the contents list and the topic) whichever page the viewer started on.
+void TestFrmHaupt::indexTabOrder()
+{
+    QFETCH(QString, argument);
+    const auto window = startShown(argument);
+    QVERIFY(window);
+    window->IndexZeigen();
+    QStringList chain;
+    for (QWidget *widget = window->nextInFocusChain(); widget != window.get();
+         widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            chain << widget->objectName();
+    }
+    QCOMPARE(
+        chain.join(u','),
+        u"cmdInhalt,cmdIndex,cmdInfo,cmdVerwendung,ListeInhalt,ListeIndexEingabe,ListeIndexListe,Text,cmdOK"_s);
+    // Tab and Shift+Tab pass over the hidden pages.
+    QLineEdit *edit = window->findChild<IndexList *>(u"ListeIndex"_s)->edit();
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window->findChild<IndexList *>(u"ListeIndex"_s)->list());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdOK"_s);
+    window->findChild<IndexList *>(u"ListeIndex"_s)->edit()->setFocus();
+    QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdVerwendung"_s);
 }
 
 void TestFrmHaupt::richTopicShown()
