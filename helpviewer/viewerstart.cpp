@@ -6,6 +6,10 @@
 #include "common/ui/messagebox.h"
 #include "helpviewer/viewerargument.h"
 
+#include <QThreadPool>
+
+#include <latch>
+
 namespace Viewer {
 
 Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch)
@@ -25,6 +29,22 @@ Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch)
         MessageBox::critical(nullptr, message.title, message.text);
     }
     return started;
+}
+
+void startPaintThreads()
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int count = pool->maxThreadCount();
+    if (count < 1)
+        return;
+    // Each task waits until all have begun, so that the pool makes a thread for each instead of
+    // handing the next task to a thread already done. A task the pool cannot start at once is not
+    // waited for.
+    auto started = std::make_shared<std::latch>(count);
+    for (int i = 0; i < count; ++i) {
+        if (!pool->tryStart([started] { started->arrive_and_wait(); }))
+            started->count_down();
+    }
 }
 
 } // namespace Viewer

@@ -24,4 +24,9 @@ struct Started
 // `prefetch`, when given, holds the help file read ahead from the same arguments.
 Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch = nullptr);
 
+// Starts the threads of Qt's global thread pool, one per processor, and returns at once; they wait
+// there for work. The raster painter splits a large gradient fill (the banner's background) across
+// that pool and waits for it: without this, the first frame waits for the threads to be made.
+void startPaintThreads();
+
 } // namespace Viewer

@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
     // The help file is read on a second thread while the application and its window are made;
     // the start-up sequence takes the result at its place, so its checks and messages stay in order.
     Viewer::HelpPrefetch prefetch(Viewer::joinArguments(arguments));
+    Viewer::startPaintThreads();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavor"));

@@ -3,11 +3,13 @@
 #include "helpviewer/startup.h"
 #include "helpviewer/topicsource.h"
 #include "helpviewer/viewerargument.h"
+#include "helpviewer/viewerstart.h"
 #include "tests/testsupport/testsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QThreadPool>
 
 #include <sys/stat.h>
 
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void removeTempFile();
     void indexAccepts_data();
     void indexAccepts();
+    void paintThreadsStartedAhead();
 };
 
 void TestViewerCore::parseArgument_data()
@@ -369,6 +372,34 @@ void TestViewerCore::indexAccepts()
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     QCOMPARE(Viewer::indexAccepts({u"Anfang"_s, u"Farben"_s}, typed), accepted);
+}
+
+namespace {
+qsizetype threadsOfProcess()
+{
+    return QDir(u"/proc/self/task"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+} // namespace
+
+// The pool gets one waiting thread per processor without the caller waiting for them; a second
+// call finds them there and makes no more. (waitForDone would end the pool's threads.)
+void TestViewerCore::paintThreadsStartedAhead()
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    QCOMPARE(pool->activeThreadCount(), 0);
+    const qsizetype before = threadsOfProcess();
+    Viewer::startPaintThreads();
+    QTRY_COMPARE(pool->activeThreadCount(), 0);
+    QCOMPARE(threadsOfProcess(), before + pool->maxThreadCount());
+    Viewer::startPaintThreads();
+    QTRY_COMPARE(pool->activeThreadCount(), 0);
+    QCOMPARE(threadsOfProcess(), before + pool->maxThreadCount());
+    // The threads take work as before.
+    QAtomicInt done = 0;
+    for (int i = 0; i < 2 * pool->maxThreadCount(); ++i)
+        pool->start([&done] { done.fetchAndAddRelaxed(1); });
+    QVERIFY(pool->waitForDone(5000));
+    QCOMPARE(done.loadRelaxed(), 2 * pool->maxThreadCount());
 }
 
 QTEST_GUILESS_MAIN(TestViewerCore)
