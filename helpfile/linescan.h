@@ -30,7 +30,9 @@ struct BracketedLines
 
 // A longer bracketed line is not copied into the pool; topic names are far shorter.
 inline constexpr qint64 pooledLength = 512;
-inline constexpr qint64 scanBlockSize = 1024 * 1024;
+// A block stays in the processor's cache between the copy out of the page cache and the search for
+// "[": 256 KiB read a help file of 5 MB in 1.2 instead of 1.6 ms, of 50 MB in 9.3 instead of 9.9 ms.
+inline constexpr qint64 scanBlockSize = 256 * 1024;
 
 // Every bracketed line of the source. The source is read in blocks of `blockSize` bytes and only
 // the bytes around each "[" are looked at (a "[" is rare in the bodies of RTF topics): the line
