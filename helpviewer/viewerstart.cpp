@@ -6,6 +6,7 @@
 #include "common/ui/messagebox.h"
 #include "helpviewer/viewerargument.h"
 
+#include <QDBusConnection>
 #include <QThreadPool>
 
 #include <latch>
@@ -45,6 +46,14 @@ void startPaintThreads()
         if (!pool->tryStart([started] { started->arrive_and_wait(); }))
             started->count_down();
     }
+}
+
+SessionBusAhead::SessionBusAhead() : m_thread([] { QDBusConnection::sessionBus(); })
+{}
+
+SessionBusAhead::~SessionBusAhead()
+{
+    m_thread.join();
 }
 
 } // namespace Viewer

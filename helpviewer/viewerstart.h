@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <thread>
 
 namespace Viewer {
 
@@ -28,5 +29,22 @@ Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch = nullp
 // there for work. The raster painter splits a large gradient fill (the banner's background) across
 // that pool and waits for it: without this, the first frame waits for the threads to be made.
 void startPaintThreads();
+
+// Connects to the session bus on a thread of its own, made after the application object. The
+// first accessibility update of the window (a button's text) connects Qt's accessibility bridge to
+// that bus and waits for it; where no bus runs, Qt first tries to start one (dbus-launch) and
+// waits for that to fail. Begun ahead, the attempt runs while the window is built. The destructor
+// waits for the thread, so the application object must outlive this.
+class SessionBusAhead
+{
+public:
+    SessionBusAhead();
+    ~SessionBusAhead();
+    SessionBusAhead(const SessionBusAhead &) = delete;
+    SessionBusAhead &operator=(const SessionBusAhead &) = delete;
+
+private:
+    std::thread m_thread;
+};
 
 } // namespace Viewer

@@ -6,6 +6,7 @@
 #include "helpviewer/viewerstart.h"
 #include "tests/testsupport/testsupport.h"
 
+#include <QDBusConnection>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void indexAccepts_data();
     void indexAccepts();
     void paintThreadsStartedAhead();
+    void sessionBusConnectedAhead();
 };
 
 void TestViewerCore::parseArgument_data()
@@ -400,6 +402,19 @@ void TestViewerCore::paintThreadsStartedAhead()
         pool->start([&done] { done.fetchAndAddRelaxed(1); });
     QVERIFY(pool->waitForDone(5000));
     QCOMPARE(done.loadRelaxed(), 2 * pool->maxThreadCount());
+}
+
+// The session bus connection is made on the helper's thread and complete when the helper is gone:
+// the window's thread then finds it made (connected where a bus runs, not connected elsewhere).
+void TestViewerCore::sessionBusConnectedAhead()
+{
+    const QString defaultName = u"qt_default_session_bus"_s;
+    QVERIFY(QDBusConnection(defaultName).name().isEmpty());
+    {
+        const Viewer::SessionBusAhead bus;
+    }
+    QCOMPARE(QDBusConnection(defaultName).name(), defaultName);
+    QCOMPARE(QDBusConnection::sessionBus().name(), defaultName);
 }
 
 QTEST_GUILESS_MAIN(TestViewerCore)
