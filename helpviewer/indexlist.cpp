@@ -49,8 +49,7 @@ void IndexList::makeControls() const
         QWidget::setTabOrder(before, m_edit);
     QWidget::setTabOrder(m_edit, m_list);
     self->setFocusProxy(m_edit);
-    m_edit->setGeometry(0, 0, width(), editHeight);
-    m_list->setGeometry(0, editHeight + gap, width(), height() - editHeight - gap);
+    placeControls();
     m_edit->show();
     m_list->show();
 
@@ -134,8 +133,12 @@ void IndexList::showEvent(QShowEvent *event)
 
 void IndexList::resizeEvent(QResizeEvent *)
 {
-    if (!m_edit)
-        return;
+    if (m_edit)
+        placeControls();
+}
+
+void IndexList::placeControls() const
+{
     m_edit->setGeometry(0, 0, width(), editHeight);
     m_list->setGeometry(0, editHeight + gap, width(), height() - editHeight - gap);
 }

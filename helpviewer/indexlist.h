@@ -45,6 +45,8 @@ private:
     // The edit field and the list are made when the index is first shown or asked for: a viewer
     // started on a topic does not build and polish a page it may never show.
     void makeControls() const;
+    // The edit field above the list, both as wide as the page.
+    void placeControls() const;
     void fillList() const;
     void choose(const QString &entry);
     void followTyping(const QString &text);
