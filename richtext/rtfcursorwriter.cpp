@@ -2,6 +2,7 @@
 #include "richtext/rtfcursorwriter.h"
 
 #include "richtext/rtfformats.h"
+#include "richtext/rtfinsertion.h"
 #include "richtext/rtftable.h"
 
 #include <QTextCursor>
@@ -11,8 +12,9 @@
 
 namespace Rtf {
 
-CursorWriter::CursorWriter(QTextCursor &cursor, Formats &formats, Place place)
-    : m_cursor(cursor), m_formats(formats), m_cellFormatBlock(place == Place::CellStart)
+CursorWriter::CursorWriter(QTextCursor &cursor, Insertion &insertion, Place place)
+    : m_cursor(cursor), m_insertion(insertion), m_formats(insertion.formats()),
+      m_cellFormatBlock(place == Place::CellStart)
 {}
 
 void CursorWriter::text(QStringView text, const CharState &chars)
@@ -34,10 +36,16 @@ void CursorWriter::place(const CharState &chars)
     // force, so that an empty paragraph has its height.
     if (m_paraHint && (!m_haveLastPara || !(*m_paraHint == m_lastPara))) {
         m_lastBlockFormat = m_formats.blockFormat(*m_paraHint);
+        m_lastBlockFormatIndex = -1;
         m_lastPara = *m_paraHint;
         m_haveLastPara = true;
     }
-    m_cursor.insertBlock(m_lastBlockFormat, m_formats.charFormat(chars));
+    if (m_insertion.throughCursor()) {
+        m_cursor.insertBlock(m_lastBlockFormat, m_formats.charFormat(chars));
+    } else {
+        const int blockFormat = lastBlockFormatIndex(); // looked up first, as the cursor does
+        m_insertion.insertBlock(m_cursor.position(), blockFormat, m_insertion.charFormatIndex(chars));
+    }
     m_blockHasLastFormat = true;
     m_pendingBlock = false;
     m_blockEmpty = true;
@@ -54,25 +62,50 @@ void CursorWriter::flushRun()
         return QString::fromRawData(reinterpret_cast<const QChar *>(m_run.data() + from), qsizetype(count));
     };
     if (m_anchorNames.isEmpty()) {
-        m_cursor.insertText(lent(0, m_run.size()), m_formats.charFormat(m_runChars));
+        insertRun(lent(0, m_run.size()), m_runChars);
     } else {
         // The bookmark's name goes on the first character only: the rest is no anchor.
-        QTextCharFormat format = m_formats.charFormat(m_runChars);
-        format.setAnchor(true);
-        format.setAnchorNames(format.anchorNames() + m_anchorNames);
-        m_cursor.insertText(lent(0, 1), format);
+        QTextCharFormat anchor = m_formats.charFormat(m_runChars);
+        anchor.setAnchor(true);
+        anchor.setAnchorNames(anchor.anchorNames() + m_anchorNames);
+        insertRun(lent(0, 1), anchor);
         if (m_run.size() > 1)
-            m_cursor.insertText(lent(1, m_run.size() - 1), m_formats.charFormat(m_runChars));
+            insertRun(lent(1, m_run.size() - 1), m_runChars);
         m_anchorNames.clear();
     }
     m_run.clear();
     m_blockEmpty = false;
 }
 
+void CursorWriter::insertRun(const QString &text, const CharState &chars)
+{
+    if (m_insertion.throughCursor() || !Insertion::isPlainRun(text))
+        m_cursor.insertText(text, m_formats.charFormat(chars));
+    else
+        m_insertion.insertText(m_cursor.position(), text, m_insertion.charFormatIndex(chars));
+}
+
+void CursorWriter::insertRun(const QString &text, const QTextCharFormat &format)
+{
+    if (m_insertion.throughCursor() || !Insertion::isPlainRun(text))
+        m_cursor.insertText(text, format);
+    else
+        m_insertion.insertText(m_cursor.position(), text, m_insertion.formatIndex(format));
+}
+
+int CursorWriter::lastBlockFormatIndex()
+{
+    if (m_lastBlockFormatIndex < 0)
+        m_lastBlockFormatIndex = m_haveLastPara ? m_insertion.blockFormatIndex(m_lastPara)
+                                                : m_insertion.formatIndex(m_lastBlockFormat);
+    return m_lastBlockFormatIndex;
+}
+
 void CursorWriter::applyBlockFormat(const CharState &chars, const ParaState &para)
 {
     if (!m_haveLastPara || !(para == m_lastPara)) {
         m_lastBlockFormat = m_formats.blockFormat(para);
+        m_lastBlockFormatIndex = -1;
         m_lastPara = para;
         m_haveLastPara = true;
         m_blockHasLastFormat = false;
@@ -135,7 +168,7 @@ void CursorWriter::anchorName(const QString &name)
 void CursorWriter::table(std::unique_ptr<Table> table)
 {
     flushRun();
-    writeTable(m_cursor, *table, m_formats);
+    writeTable(m_cursor, *table, m_insertion);
     afterObject();
 }
 
@@ -162,6 +195,7 @@ void CursorWriter::separatorLine()
     m_haveLastPara = false;
     m_blockHasLastFormat = true;
     m_lastBlockFormat = m_formats.blockFormat(ParaState());
+    m_lastBlockFormatIndex = -1;
     m_pendingBlock = true;
 }
 

@@ -1,5 +1,6 @@
 // Writes content into the document at a cursor: text runs of like format together, paragraphs in
-// the format of their mark, pictures, bookmarks and tables.
+// the format of their mark, pictures, bookmarks and tables. Runs and new paragraphs go into the
+// document's pieces at the cursor's position, everything else through the cursor.
 #pragma once
 
 #include "richtext/rtfcontent.h"
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include <string>
 
@@ -15,6 +17,7 @@ class QTextCursor;
 namespace Rtf {
 
 class Formats;
+class Insertion;
 
 // The object type of a frame that stands in for a picture the reader cannot show.
 inline constexpr int pictureNoteObjectType = 0x1000 + 1; // QTextFormat::UserObject + 1
@@ -30,7 +33,7 @@ public:
         Body,      // the cursor stands in the document's last, empty block
         CellStart, // the cursor stands in a new table cell, whose format the first block keeps
     };
-    CursorWriter(QTextCursor &cursor, Formats &formats, Place place);
+    CursorWriter(QTextCursor &cursor, Insertion &insertion, Place place);
 
     void text(QStringView text, const CharState &chars) override;
     // Text whose paragraph state is known already: a paragraph it starts takes that state's format
@@ -56,10 +59,15 @@ public:
 private:
     void place(const CharState &chars);
     void flushRun();
+    // A piece of a run: into the document's pieces unless it has paragraph marks to make.
+    void insertRun(const QString &text, const CharState &chars);
+    void insertRun(const QString &text, const QTextCharFormat &format);
     void applyBlockFormat(const CharState &chars, const ParaState &para);
+    int lastBlockFormatIndex();
     void afterObject();
 
     QTextCursor &m_cursor;
+    Insertion &m_insertion;
     Formats &m_formats;
 
     std::u16string m_run; // the text of like format not yet written
@@ -73,6 +81,7 @@ private:
     const ParaState *m_paraHint = nullptr; // the state of the text being written, when known
     ParaState m_lastPara;                  // the paragraph state m_lastBlockFormat was made from
     QTextBlockFormat m_lastBlockFormat;
+    int m_lastBlockFormatIndex = -1; // in the document's collection; -1 until looked up
     bool m_haveLastPara = false;
     // The cursor's block has m_lastBlockFormat (a new block inherits its predecessor's format).
     bool m_blockHasLastFormat = false;

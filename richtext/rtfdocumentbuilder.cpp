@@ -23,8 +23,9 @@ QString roman(int number)
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder(QTextDocument *document)
-    : m_document(document), m_cursor(document), m_body(m_cursor, m_formats, CursorWriter::Place::Body)
+DocumentBuilder::DocumentBuilder(QTextDocument *document, bool throughCursor)
+    : m_document(document), m_cursor(document), m_insertion(document, m_formats, throughCursor),
+      m_body(m_cursor, m_insertion, CursorWriter::Place::Body)
 {
     // The whole document is one edit: its layout is told once, at the end. The builder's own
     // cursor opens it, as every further cursor would be moved along with each insertion.

@@ -5,6 +5,7 @@
 #include "richtext/rtfcontent.h"
 #include "richtext/rtfcursorwriter.h"
 #include "richtext/rtfformats.h"
+#include "richtext/rtfinsertion.h"
 #include "richtext/rtfstate.h"
 #include "richtext/rtftable.h"
 
@@ -23,7 +24,8 @@ public:
     static constexpr int maxNesting = 8;       // tables in tables in ...
     static constexpr int maxTableCells = 4000; // a longer table goes on as a new one that looks the same
 
-    explicit DocumentBuilder(QTextDocument *document);
+    // Through the cursor: runs and paragraphs go in through QTextCursor (see Insertion).
+    explicit DocumentBuilder(QTextDocument *document, bool throughCursor = false);
     ~DocumentBuilder();
 
     // The tables of the document header.
@@ -92,6 +94,7 @@ private:
     QTextDocument *m_document;
     QTextCursor m_cursor;
     Formats m_formats;
+    Insertion m_insertion;
     CursorWriter m_body;
     bool m_direct = true; // content goes straight into the body: no table open, no note
 

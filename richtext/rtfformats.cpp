@@ -97,14 +97,14 @@ QStringList Formats::families(const FontEntry &entry) const
     return list;
 }
 
-const QTextCharFormat &Formats::charFormat(const CharState &chars)
+const Formats::CharFormat &Formats::madeCharFormat(const CharState &chars)
 {
-    if (m_lastFormat < m_formatCache.size() && m_formatCache[m_lastFormat].first == chars)
-        return m_formatCache[m_lastFormat].second;
+    if (m_lastFormat < m_formatCache.size() && m_formatCache[m_lastFormat].state == chars)
+        return m_formatCache[m_lastFormat];
     for (std::size_t i = 0; i < m_formatCache.size(); ++i) {
-        if (m_formatCache[i].first == chars) {
+        if (m_formatCache[i].state == chars) {
             m_lastFormat = i;
-            return m_formatCache[i].second;
+            return m_formatCache[i];
         }
     }
 
@@ -176,21 +176,21 @@ const QTextCharFormat &Formats::charFormat(const CharState &chars)
     primeHash(format);
     if (m_formatCache.size() >= 64)
         m_formatCache.erase(m_formatCache.begin());
-    m_formatCache.emplace_back(chars, format);
+    m_formatCache.push_back(CharFormat{chars, format, m_serials++});
     m_lastFormat = m_formatCache.size() - 1;
-    return m_formatCache.back().second;
+    return m_formatCache.back();
 }
 
-const QTextBlockFormat &Formats::blockFormat(const ParaState &para)
+const Formats::BlockFormat &Formats::madeBlockFormat(const ParaState &para)
 {
-    for (const auto &[state, format] : m_blockFormatCache)
-        if (state == para)
-            return format;
+    for (const BlockFormat &made : m_blockFormatCache)
+        if (made.state == para)
+            return made;
     if (m_blockFormatCache.size() >= 32)
         m_blockFormatCache.erase(m_blockFormatCache.begin());
-    m_blockFormatCache.emplace_back(para, makeBlockFormat(para));
-    primeHash(m_blockFormatCache.back().second);
-    return m_blockFormatCache.back().second;
+    m_blockFormatCache.push_back(BlockFormat{para, makeBlockFormat(para), m_serials++});
+    primeHash(m_blockFormatCache.back().format);
+    return m_blockFormatCache.back();
 }
 
 QTextBlockFormat Formats::makeBlockFormat(const ParaState &para) const

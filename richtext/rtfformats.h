@@ -35,9 +35,24 @@ public:
     // The number of a link target, for CharState::link.
     int addLink(const QString &target);
 
+    // A format with its serial number: each format made gets the next, so that a number stands for
+    // one format for good, while the format itself may leave the cache and be made again.
+    template <typename State, typename Format> struct Made
+    {
+        State state;
+        Format format;
+        int serial;
+    };
+    using CharFormat = Made<CharState, QTextCharFormat>;
+    using BlockFormat = Made<ParaState, QTextBlockFormat>;
+
     // Cached: the same state gives the same format without building it again.
-    const QTextCharFormat &charFormat(const CharState &chars);
-    const QTextBlockFormat &blockFormat(const ParaState &para);
+    const CharFormat &madeCharFormat(const CharState &chars);
+    const BlockFormat &madeBlockFormat(const ParaState &para);
+    const QTextCharFormat &charFormat(const CharState &chars) { return madeCharFormat(chars).format; }
+    const QTextBlockFormat &blockFormat(const ParaState &para) { return madeBlockFormat(para).format; }
+    // The serial numbers given so far are below this.
+    int serialLimit() const { return m_serials; }
 
     static double twipsToPixels(int twips) { return twips / 15.0; } // 1440 twips per inch, 96 dpi
     static QColor linkColor() { return QColor(0, 0, 255); }
@@ -56,9 +71,10 @@ private:
 
     QTextBlockFormat makeBlockFormat(const ParaState &para) const;
 
-    std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
+    std::vector<CharFormat> m_formatCache;
     std::size_t m_lastFormat = 0; // the cache entry found last
-    std::vector<std::pair<ParaState, QTextBlockFormat>> m_blockFormatCache;
+    std::vector<BlockFormat> m_blockFormatCache;
+    int m_serials = 0;
 };
 
 } // namespace Rtf

@@ -20,6 +20,11 @@ bool isRtf(const QByteArray &bytes)
 
 bool read(const QByteArray &bytes, QTextDocument *document)
 {
+    return read(bytes, document, ReadOptions());
+}
+
+bool read(const QByteArray &bytes, QTextDocument *document, const ReadOptions &options)
+{
     document->clear();
     if (!isRtf(bytes))
         return false;
@@ -28,7 +33,7 @@ bool read(const QByteArray &bytes, QTextDocument *document)
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     {
-        DocumentBuilder builder(document); // one edit block while it lives
+        DocumentBuilder builder(document, options.throughCursor); // one edit block while it lives
         Parser(bytes, builder).run();
     }
     document->setUndoRedoEnabled(undo);

@@ -15,4 +15,12 @@ bool isRtf(const QByteArray &bytes);
 // truncated file, junk) is read as far as it makes sense and never crashes or hangs.
 bool read(const QByteArray &bytes, QTextDocument *document);
 
+// How the text goes into the document. Through the cursor: every run and paragraph through
+// QTextCursor, slower, the same document; the tests check the direct way against it.
+struct ReadOptions
+{
+    bool throughCursor = false;
+};
+bool read(const QByteArray &bytes, QTextDocument *document, const ReadOptions &options);
+
 } // namespace Rtf

@@ -4,6 +4,7 @@
 
 #include "richtext/rtfcursorwriter.h"
 #include "richtext/rtfformats.h"
+#include "richtext/rtfinsertion.h"
 
 #include <QTextCursor>
 #include <QTextTable>
@@ -243,8 +244,9 @@ void RowDefinitionBuilder::borderWidth(int twips)
         m_next.borders[std::size_t(m_side)] = twips <= 0 ? 0.0 : std::max(1.0, Formats::twipsToPixels(twips));
 }
 
-void writeTable(QTextCursor &cursor, Table &table, Formats &formats)
+void writeTable(QTextCursor &cursor, Table &table, Insertion &insertion)
 {
+    const Formats &formats = insertion.formats();
     if (table.rows.empty())
         return;
     Grid grid = makeGrid(table);
@@ -287,7 +289,7 @@ void writeTable(QTextCursor &cursor, Table &table, Formats &formats)
         if (cell.content->isEmpty())
             continue;
         cursor.setPosition(qtable->cellAt(cell.row, cell.column).firstPosition());
-        CursorWriter writer(cursor, formats, CursorWriter::Place::CellStart);
+        CursorWriter writer(cursor, insertion, CursorWriter::Place::CellStart);
         cell.content->replay(writer);
         writer.flush();
     }

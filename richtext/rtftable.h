@@ -12,7 +12,7 @@ class QTextCursor;
 
 namespace Rtf {
 
-class Formats;
+class Insertion;
 
 enum class CellSide { Top, Left, Bottom, Right };
 enum class CellAlignment : std::uint8_t { Top, Center, Bottom };
@@ -77,6 +77,6 @@ private:
 inline constexpr int naturalWidthsProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
 
 // Inserts the table at the cursor, at its final size, and leaves the cursor after it.
-void writeTable(QTextCursor &cursor, Table &table, Formats &formats);
+void writeTable(QTextCursor &cursor, Table &table, Insertion &insertion);
 
 } // namespace Rtf
