@@ -4,6 +4,7 @@
 #include "richtext/rtfsymbolfonts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Rtf {
 
@@ -99,11 +100,16 @@ QStringList Formats::families(const FontEntry &entry) const
 
 const Formats::CharFormat &Formats::madeCharFormat(const CharState &chars)
 {
+    // Text mostly changes between two formats (plain and bold, say): those two are looked at first.
     if (m_lastFormat < m_formatCache.size() && m_formatCache[m_lastFormat].state == chars)
         return m_formatCache[m_lastFormat];
+    if (m_previousFormat < m_formatCache.size() && m_formatCache[m_previousFormat].state == chars) {
+        std::swap(m_lastFormat, m_previousFormat);
+        return m_formatCache[m_lastFormat];
+    }
     for (std::size_t i = 0; i < m_formatCache.size(); ++i) {
         if (m_formatCache[i].state == chars) {
-            m_lastFormat = i;
+            m_previousFormat = std::exchange(m_lastFormat, i);
             return m_formatCache[i];
         }
     }
@@ -177,7 +183,7 @@ const Formats::CharFormat &Formats::madeCharFormat(const CharState &chars)
     if (m_formatCache.size() >= 64)
         m_formatCache.erase(m_formatCache.begin());
     m_formatCache.push_back(CharFormat{chars, format, m_serials++});
-    m_lastFormat = m_formatCache.size() - 1;
+    m_previousFormat = std::exchange(m_lastFormat, m_formatCache.size() - 1);
     return m_formatCache.back();
 }
 

@@ -72,7 +72,8 @@ private:
     QTextBlockFormat makeBlockFormat(const ParaState &para) const;
 
     std::vector<CharFormat> m_formatCache;
-    std::size_t m_lastFormat = 0; // the cache entry found last
+    std::size_t m_lastFormat = 0;     // the cache entry found last
+    std::size_t m_previousFormat = 0; // and the one before it
     std::vector<BlockFormat> m_blockFormatCache;
     int m_serials = 0;
 };

@@ -8,6 +8,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace Rtf {
 
 Insertion::Insertion(QTextDocument *document, Formats &formats, bool throughCursor)
@@ -46,14 +50,33 @@ int Insertion::formatIndex(const QTextFormat &format)
 
 bool Insertion::isPlainRun(QStringView text)
 {
-    // One pass without an early exit, which the compiler can do many characters at a time.
-    bool breaks = false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        breaks |= u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator ||
-                  u == QTextBeginningOfFrame.unicode() || u == QTextEndOfFrame.unicode();
+    const auto breaksBlock = [](char16_t u) {
+        return u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator ||
+               u == QTextBeginningOfFrame.unicode() || u == QTextEndOfFrame.unicode();
+    };
+    const char16_t *p = text.utf16();
+    const char16_t *const end = p + text.size();
+#if defined(__SSE2__)
+    // Eight characters at a time; the two frame marks differ in the lowest bit only.
+    const __m128i lineFeed = _mm_set1_epi16(u'\n');
+    const __m128i carriageReturn = _mm_set1_epi16(u'\r');
+    const __m128i paragraph = _mm_set1_epi16(short(QChar::ParagraphSeparator));
+    const __m128i frame = _mm_set1_epi16(short(QTextBeginningOfFrame.unicode()));
+    const __m128i lowBitOff = _mm_set1_epi16(short(0xFFFE));
+    for (; end - p >= 8; p += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i hits = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi16(units, lineFeed), _mm_cmpeq_epi16(units, carriageReturn)),
+            _mm_or_si128(_mm_cmpeq_epi16(units, paragraph),
+                         _mm_cmpeq_epi16(_mm_and_si128(units, lowBitOff), frame)));
+        if (_mm_movemask_epi8(hits) != 0)
+            return false;
     }
-    return !breaks;
+#endif
+    for (; p < end; ++p)
+        if (breaksBlock(*p))
+            return false;
+    return true;
 }
 
 void Insertion::insertText(int position, const QString &text, int charFormat)
