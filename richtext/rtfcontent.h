@@ -38,6 +38,23 @@ public:
     virtual void table(std::unique_ptr<Table> table) = 0;
 };
 
+// The document's body, which also takes text whose paragraph state is known, the line above the
+// notes, the end of the document and the tab width.
+class BodySink : public Sink
+{
+public:
+    using Sink::text;
+    // Text whose paragraph state is known already: a paragraph it starts takes that state's format
+    // at once, and its end then rarely has to change it.
+    virtual void text(QStringView text, const CharState &chars, const ParaState &para) = 0;
+    // A paragraph with a short line, above the notes.
+    virtual void separatorLine() = 0;
+    virtual bool paragraphPending() const = 0;
+    // Ends the last paragraph; a final paragraph mark adds no empty paragraph.
+    virtual void finish(const CharState &chars, const ParaState &para) = 0;
+    virtual void defaultTab(int twips) = 0;
+};
+
 class Content final : public Sink
 {
 public:

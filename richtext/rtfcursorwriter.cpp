@@ -204,6 +204,14 @@ void CursorWriter::flush()
     flushRun();
 }
 
+void CursorWriter::defaultTab(int twips)
+{
+    QTextDocument *document = m_cursor.document();
+    QTextOption option = document->defaultTextOption();
+    option.setTabStopDistance(Formats::twipsToPixels(twips));
+    document->setDefaultTextOption(option);
+}
+
 void CursorWriter::finish(const CharState &chars, const ParaState &para)
 {
     flushRun();

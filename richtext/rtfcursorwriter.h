@@ -26,7 +26,7 @@ inline constexpr int pictureNoteWidthProperty = 0x100000 + 2;
 inline constexpr int pictureNoteHeightProperty = 0x100000 + 3;
 inline constexpr int pictureNoteTextProperty = 0x100000 + 4;
 
-class CursorWriter final : public Sink
+class CursorWriter final : public BodySink
 {
 public:
     enum class Place {
@@ -36,9 +36,7 @@ public:
     CursorWriter(QTextCursor &cursor, Insertion &insertion, Place place);
 
     void text(QStringView text, const CharState &chars) override;
-    // Text whose paragraph state is known already: a paragraph it starts takes that state's format
-    // at once, and its end then rarely has to change it.
-    void text(QStringView text, const CharState &chars, const ParaState &para)
+    void text(QStringView text, const CharState &chars, const ParaState &para) override
     {
         m_paraHint = &para;
         this->text(text, chars);
@@ -48,13 +46,12 @@ public:
     void picture(const Picture &picture, const CharState &chars) override;
     void anchorName(const QString &name) override;
     void table(std::unique_ptr<Table> table) override;
+    void separatorLine() override;
+    bool paragraphPending() const override { return m_pendingBlock; }
+    void finish(const CharState &chars, const ParaState &para) override;
+    void defaultTab(int twips) override;
 
-    // A paragraph with a short line, above the notes.
-    void separatorLine();
-    bool paragraphPending() const { return m_pendingBlock; }
     void flush();
-    // Ends the last paragraph; a final paragraph mark adds no empty paragraph.
-    void finish(const CharState &chars, const ParaState &para);
 
 private:
     void place(const CharState &chars);

@@ -1,8 +1,6 @@
 // Routes the parser's content: to the body, to the cell of an open table, or to a note.
 #include "richtext/rtfdocumentbuilder.h"
 
-#include <QTextDocument>
-
 #include <algorithm>
 
 namespace Rtf {
@@ -23,26 +21,14 @@ QString roman(int number)
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder(QTextDocument *document, bool throughCursor)
-    : m_document(document), m_cursor(document), m_insertion(document, m_formats, throughCursor),
-      m_body(m_cursor, m_insertion, CursorWriter::Place::Body)
+DocumentBuilder::DocumentBuilder(Formats &formats, BodySink &body) : m_formats(formats), m_body(body)
 {
-    // The whole document is one edit: its layout is told once, at the end. The builder's own
-    // cursor opens it, as every further cursor would be moved along with each insertion.
-    m_cursor.beginEditBlock();
     setDefaultTab(720); // half an inch, unless the document says otherwise
-}
-
-DocumentBuilder::~DocumentBuilder()
-{
-    m_cursor.endEditBlock();
 }
 
 void DocumentBuilder::setDefaultTab(int twips)
 {
-    QTextOption option = m_document->defaultTextOption();
-    option.setTabStopDistance(Formats::twipsToPixels(twips));
-    m_document->setDefaultTextOption(option);
+    m_body.defaultTab(twips);
 }
 
 int DocumentBuilder::levelOf(const ParaState &para) const

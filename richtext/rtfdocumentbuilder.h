@@ -3,18 +3,12 @@
 #pragma once
 
 #include "richtext/rtfcontent.h"
-#include "richtext/rtfcursorwriter.h"
 #include "richtext/rtfformats.h"
-#include "richtext/rtfinsertion.h"
 #include "richtext/rtfstate.h"
 #include "richtext/rtftable.h"
 
-#include <QTextCursor>
-
 #include <memory>
 #include <vector>
-
-class QTextDocument;
 
 namespace Rtf {
 
@@ -24,9 +18,8 @@ public:
     static constexpr int maxNesting = 8;       // tables in tables in ...
     static constexpr int maxTableCells = 4000; // a longer table goes on as a new one that looks the same
 
-    // Through the cursor: runs and paragraphs go in through QTextCursor (see Insertion).
-    explicit DocumentBuilder(QTextDocument *document, bool throughCursor = false);
-    ~DocumentBuilder();
+    // The formats take the header's tables and the link targets; the body the document's content.
+    DocumentBuilder(Formats &formats, BodySink &body);
 
     // The tables of the document header.
     Formats &formats() { return m_formats; }
@@ -91,11 +84,8 @@ private:
     void writeNotes(bool endnotes);
     void updateDirect() { m_direct = m_tables.empty() && m_noteDepth == 0; }
 
-    QTextDocument *m_document;
-    QTextCursor m_cursor;
-    Formats m_formats;
-    Insertion m_insertion;
-    CursorWriter m_body;
+    Formats &m_formats;
+    BodySink &m_body;
     bool m_direct = true; // content goes straight into the body: no table open, no note
 
     std::vector<OpenTable> m_tables;                                // by nesting level - 1

@@ -62,6 +62,8 @@ void primeHash(const QTextFormat &format)
 
 void Formats::setFont(int number, const FontEntry &entry)
 {
+    if (m_journal)
+        m_journal->fontSet(number, entry);
     m_fonts.insert(number, entry);
     m_families.remove(number);
     m_formatCache.clear();
@@ -78,8 +80,24 @@ QColor Formats::color(int index) const
     return index >= 0 && index < m_colors.size() ? m_colors.at(index) : QColor();
 }
 
+void Formats::setDefaultFont(int number)
+{
+    if (m_journal)
+        m_journal->defaultFontSet(number);
+    m_defaultFont = number;
+}
+
+void Formats::addColor(const QColor &color)
+{
+    if (m_journal)
+        m_journal->colorAdded(color);
+    m_colors.append(color);
+}
+
 int Formats::addLink(const QString &target)
 {
+    if (m_journal)
+        m_journal->linkAdded(target);
     m_links.append(target);
     return int(m_links.size()) - 1;
 }

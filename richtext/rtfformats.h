@@ -24,13 +24,25 @@ struct FontEntry
     bool symbolCharset = false; // \fcharset2
 };
 
+// Told of every change to the tables of Formats, in order, so that another Formats can follow.
+class FormatsJournal
+{
+public:
+    virtual ~FormatsJournal() = default;
+    virtual void fontSet(int number, const FontEntry &entry) = 0;
+    virtual void defaultFontSet(int number) = 0;
+    virtual void colorAdded(const QColor &color) = 0;
+    virtual void linkAdded(const QString &target) = 0;
+};
+
 class Formats
 {
 public:
+    void setJournal(FormatsJournal *journal) { m_journal = journal; }
     void setFont(int number, const FontEntry &entry);
     const FontEntry *font(int number) const;
-    void setDefaultFont(int number) { m_defaultFont = number; }
-    void addColor(const QColor &color) { m_colors.append(color); }
+    void setDefaultFont(int number);
+    void addColor(const QColor &color);
     QColor color(int index) const;
     // The number of a link target, for CharState::link.
     int addLink(const QString &target);
@@ -62,6 +74,7 @@ public:
 private:
     QStringList families(const FontEntry &entry) const;
 
+    FormatsJournal *m_journal = nullptr;
     QHash<int, FontEntry> m_fonts;
     QHash<int, QStringList> m_families;
     int m_defaultFont = 0;

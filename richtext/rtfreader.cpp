@@ -1,12 +1,79 @@
-// The RTF reader: checks the signature, then lets the parser fill the document in one edit block.
+// The RTF reader: checks the signature, then lets the parser fill the document in one edit block;
+// a large document is parsed on a second thread while this one puts its content in.
 #include "richtext/rtfreader.h"
 
+#include "richtext/rtfcursorwriter.h"
 #include "richtext/rtfdocumentbuilder.h"
+#include "richtext/rtfinsertion.h"
 #include "richtext/rtfparser.h"
+#include "richtext/rtfstream.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
+#include <thread>
+
 namespace Rtf {
+
+namespace {
+
+// The document's side: the body's writer, in one edit block while it lives, so that the layout
+// is told once, at the end. Its cursor opens the block, as every further cursor would be moved
+// along with each insertion.
+class DocumentWriter
+{
+public:
+    DocumentWriter(QTextDocument *document, Formats &formats, bool throughCursor)
+        : m_cursor(document), m_insertion(document, formats, throughCursor),
+          m_body(m_cursor, m_insertion, CursorWriter::Place::Body)
+    {
+        m_cursor.beginEditBlock();
+    }
+    ~DocumentWriter() { m_cursor.endEditBlock(); }
+    DocumentWriter(const DocumentWriter &) = delete;
+    DocumentWriter &operator=(const DocumentWriter &) = delete;
+
+    CursorWriter &body() { return m_body; }
+
+private:
+    QTextCursor m_cursor;
+    Insertion m_insertion;
+    CursorWriter m_body;
+};
+
+void readHere(const QByteArray &bytes, QTextDocument *document, bool throughCursor)
+{
+    Formats formats;
+    DocumentWriter writer(document, formats, throughCursor);
+    DocumentBuilder builder(formats, writer.body());
+    Parser(bytes, builder).run();
+}
+
+// The parsing thread has formats, builder and parser of its own and shares nothing but the bytes,
+// which neither side changes, and the stream: it records the body's content and every change to
+// its formats' tables, which this thread plays into the document and into formats of its own.
+void readOnTwoThreads(const QByteArray &bytes, QTextDocument *document)
+{
+    Stream stream;
+    std::thread parsing([&bytes, &stream] {
+        StreamWriter recorder(stream); // closes the stream when it ends
+        Formats formats;
+        formats.setJournal(&recorder);
+        DocumentBuilder builder(formats, recorder);
+        Parser(bytes, builder).run();
+    });
+    {
+        Formats formats;
+        DocumentWriter writer(document, formats, false);
+        while (std::unique_ptr<Chunk> chunk = stream.next()) {
+            chunk->replay(writer.body(), formats);
+            stream.giveBack(std::move(chunk));
+        }
+    }
+    parsing.join();
+}
+
+} // namespace
 
 bool isRtf(const QByteArray &bytes)
 {
@@ -32,10 +99,10 @@ bool read(const QByteArray &bytes, QTextDocument *document, const ReadOptions &o
     // inserted run.
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
-    {
-        DocumentBuilder builder(document, options.throughCursor); // one edit block while it lives
-        Parser(bytes, builder).run();
-    }
+    if (!options.throughCursor && bytes.size() >= options.twoThreadsFrom)
+        readOnTwoThreads(bytes, document);
+    else
+        readHere(bytes, document, options.throughCursor);
     document->setUndoRedoEnabled(undo);
     return true;
 }

@@ -15,11 +15,15 @@ bool isRtf(const QByteArray &bytes);
 // truncated file, junk) is read as far as it makes sense and never crashes or hangs.
 bool read(const QByteArray &bytes, QTextDocument *document);
 
-// How the text goes into the document. Through the cursor: every run and paragraph through
-// QTextCursor, slower, the same document; the tests check the direct way against it.
+// How the text goes into the document; every way gives the same document.
 struct ReadOptions
 {
+    // Every run and paragraph through QTextCursor, on one thread: slower, the way the tests check
+    // the others against.
     bool throughCursor = false;
+    // From this size on the document is parsed on a second thread while this one puts its
+    // content in; a help topic, which is much smaller, takes no thread.
+    qsizetype twoThreadsFrom = 1'000'000;
 };
 bool read(const QByteArray &bytes, QTextDocument *document, const ReadOptions &options);
 

@@ -1,5 +1,6 @@
-// The reader's direct insertion into the document's pieces against the same document read through
-// QTextCursor: every RTF file of the project and generated documents must come out alike.
+// The reader's direct insertion into the document's pieces, on one thread and with the parser on a
+// second, against the same document read through QTextCursor: every RTF file of the project and
+// generated documents must come out alike.
 #include "bench/richtext/germanrtf.h"
 #include "richtext/rtfreader.h"
 
@@ -13,6 +14,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <limits>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -174,14 +176,16 @@ void TestRtfInsertion::sameDocument_data()
 void TestRtfInsertion::sameDocument()
 {
     QFETCH(QByteArray, rtf);
-    QTextDocument direct;
     QTextDocument throughCursor;
-    QVERIFY(Rtf::read(rtf, &direct));
-    QVERIFY(Rtf::read(rtf, &throughCursor, Rtf::ReadOptions{true}));
-    QVERIFY(direct.characterCount() > 1);
-    const Description a = describe(direct);
-    const Description b = describe(throughCursor);
-    QCOMPARE(firstDifference(a, b), QString());
+    QVERIFY(Rtf::read(rtf, &throughCursor, Rtf::ReadOptions{true, 0}));
+    QVERIFY(throughCursor.characterCount() > 1);
+    const Description expected = describe(throughCursor);
+    QTextDocument direct;
+    QVERIFY(Rtf::read(rtf, &direct, Rtf::ReadOptions{false, std::numeric_limits<qsizetype>::max()}));
+    QCOMPARE(firstDifference(describe(direct), expected), QString());
+    QTextDocument onTwoThreads;
+    QVERIFY(Rtf::read(rtf, &onTwoThreads, Rtf::ReadOptions{false, 0}));
+    QCOMPARE(firstDifference(describe(onTwoThreads), expected), QString());
 }
 
 // A document and one altered in a single respect: the comparison must tell them apart.
