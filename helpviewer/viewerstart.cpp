@@ -7,6 +7,7 @@
 #include "helpviewer/viewerargument.h"
 
 #include <QDBusConnection>
+#include <QFontDatabase>
 #include <QThreadPool>
 
 #include <latch>
@@ -52,6 +53,14 @@ SessionBusAhead::SessionBusAhead() : m_thread([] { QDBusConnection::sessionBus()
 {}
 
 SessionBusAhead::~SessionBusAhead()
+{
+    m_thread.join();
+}
+
+FontDatabaseAhead::FontDatabaseAhead() : m_thread([] { QFontDatabase::families(); })
+{}
+
+FontDatabaseAhead::~FontDatabaseAhead()
 {
     m_thread.join();
 }

@@ -47,4 +47,22 @@ private:
     std::thread m_thread;
 };
 
+// Fills Qt's font database (fontconfig's configuration and the list of installed fonts) on a thread
+// of its own, made after the application object. Qt fills it when the window first needs a font,
+// a few milliseconds into building it, and the window's thread then waits for it; begun ahead, the
+// filling runs beside the building. The database is shared by all threads and guarded by Qt; the
+// fonts themselves are still loaded by the thread that draws with them. The destructor waits for
+// the thread, so the application object must outlive this.
+class FontDatabaseAhead
+{
+public:
+    FontDatabaseAhead();
+    ~FontDatabaseAhead();
+    FontDatabaseAhead(const FontDatabaseAhead &) = delete;
+    FontDatabaseAhead &operator=(const FontDatabaseAhead &) = delete;
+
+private:
+    std::thread m_thread;
+};
+
 } // namespace Viewer

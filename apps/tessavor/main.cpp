@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
     Viewer::startPaintThreads();
 
     QApplication app(argc, argv);
+    const Viewer::FontDatabaseAhead fonts;
     const Viewer::SessionBusAhead sessionBus;
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);

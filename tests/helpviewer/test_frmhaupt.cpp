@@ -9,13 +9,17 @@
 #include "tests/helpviewer/viewerfixture.h"
 #include "tests/testsupport/uiseams.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -50,6 +54,7 @@ private Q_SLOTS:
     void indexTabOrder();
     void richTopicShown();
     void richTopicWithoutTempFile();
+    void fontsFilledAheadStart();
     void brokenTopicFromListWarns();
     void closing_data();
     void closing();
@@ -513,6 +518,30 @@ void TestFrmHaupt::richTopicWithoutTempFile()
     QVERIFY(!window->ThemaZeigen(u"Kaputt"_s));
     window->close();
     QVERIFY(QFileInfo(m_dir->file(u"temp.tmp"_s)).isDir());
+}
+
+// Started as the program starts it: the font database is filled on its own thread while the window
+// is built and the rich topic is read and laid out; both threads take the database's lock, and
+// the topic shows in its fonts.
+void TestFrmHaupt::fontsFilledAheadStart()
+{
+    HelpLaunch::setProgramDir(m_dir->path());
+    const QString text = m_dir->path() + u"/rich.vry, Erstes"_s;
+    std::unique_ptr<frmHaupt> window;
+    {
+        const Viewer::FontDatabaseAhead fonts;
+        Viewer::Started started = Viewer::startViewer({text});
+        QVERIFY(started.window);
+        window = std::move(started.window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QVERIFY(shownText(*window).contains(u"Fett und normal"_s));
+    const auto *box = window->findChild<QTextEdit *>(u"Text"_s);
+    const QFont shown = box->document()->begin().charFormat().font();
+    QCOMPARE(QFontInfo(shown).family(), QFontInfo(QFont(shown.family())).family());
+    QVERIFY(box->document()->documentLayout()->documentSize().height() > 0);
+    QVERIFY(!QFontDatabase::families().isEmpty());
 }
 
 void TestFrmHaupt::brokenTopicFromListWarns()
