@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <limits>
 #include <thread>
 
 namespace Rtf {
@@ -74,6 +75,13 @@ void readOnTwoThreads(const QByteArray &bytes, QTextDocument *document)
 }
 
 } // namespace
+
+qsizetype ReadOptions::defaultTwoThreadsFrom()
+{
+    static const qsizetype from =
+        std::thread::hardware_concurrency() >= 2 ? 1'000'000 : std::numeric_limits<qsizetype>::max();
+    return from;
+}
 
 bool isRtf(const QByteArray &bytes)
 {

@@ -22,8 +22,11 @@ struct ReadOptions
     // the others against.
     bool throughCursor = false;
     // From this size on the document is parsed on a second thread while this one puts its
-    // content in; a help topic, which is much smaller, takes no thread.
-    qsizetype twoThreadsFrom = 1'000'000;
+    // content in; a help topic, which is much smaller, takes no thread, nor does any document on
+    // a machine with one processor.
+    qsizetype twoThreadsFrom = defaultTwoThreadsFrom();
+
+    static qsizetype defaultTwoThreadsFrom();
 };
 bool read(const QByteArray &bytes, QTextDocument *document, const ReadOptions &options);
 
