@@ -49,20 +49,14 @@ void startPaintThreads()
     }
 }
 
-SessionBusAhead::SessionBusAhead() : m_thread([] { QDBusConnection::sessionBus(); })
-{}
-
-SessionBusAhead::~SessionBusAhead()
+std::jthread connectSessionBusAhead()
 {
-    m_thread.join();
+    return std::jthread([] { QDBusConnection::sessionBus(); });
 }
 
-FontDatabaseAhead::FontDatabaseAhead() : m_thread([] { QFontDatabase::families(); })
-{}
-
-FontDatabaseAhead::~FontDatabaseAhead()
+std::jthread fillFontDatabaseAhead()
 {
-    m_thread.join();
+    return std::jthread([] { QFontDatabase::families(); });
 }
 
 } // namespace Viewer

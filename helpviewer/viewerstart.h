@@ -30,39 +30,20 @@ Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch = nullp
 // that pool and waits for it: without this, the first frame waits for the threads to be made.
 void startPaintThreads();
 
-// Connects to the session bus on a thread of its own, made after the application object. The
-// first accessibility update of the window (a button's text) connects Qt's accessibility bridge to
-// that bus and waits for it; where no bus runs, Qt first tries to start one (dbus-launch) and
-// waits for that to fail. Begun ahead, the attempt runs while the window is built. The destructor
-// waits for the thread, so the application object must outlive this.
-class SessionBusAhead
-{
-public:
-    SessionBusAhead();
-    ~SessionBusAhead();
-    SessionBusAhead(const SessionBusAhead &) = delete;
-    SessionBusAhead &operator=(const SessionBusAhead &) = delete;
+// The two threads below are made right after the application object and joined when their
+// std::jthread is destroyed, so the application object must outlive them.
 
-private:
-    std::thread m_thread;
-};
+// Connects to the session bus. The first accessibility update of the window (a button's text)
+// connects Qt's accessibility bridge to that bus and waits for it; where no bus runs, Qt first
+// tries to start one (dbus-launch) and waits for that to fail. Begun ahead, the attempt runs while
+// the window is built.
+std::jthread connectSessionBusAhead();
 
-// Fills Qt's font database (fontconfig's configuration and the list of installed fonts) on a thread
-// of its own, made after the application object. Qt fills it when the window first needs a font,
-// a few milliseconds into building it, and the window's thread then waits for it; begun ahead, the
-// filling runs beside the building. The database is shared by all threads and guarded by Qt; the
-// fonts themselves are still loaded by the thread that draws with them. The destructor waits for
-// the thread, so the application object must outlive this.
-class FontDatabaseAhead
-{
-public:
-    FontDatabaseAhead();
-    ~FontDatabaseAhead();
-    FontDatabaseAhead(const FontDatabaseAhead &) = delete;
-    FontDatabaseAhead &operator=(const FontDatabaseAhead &) = delete;
-
-private:
-    std::thread m_thread;
-};
+// Fills Qt's font database (fontconfig's configuration and the list of installed fonts). Qt fills
+// it when the window first needs a font, a few milliseconds into building it, and the window's
+// thread then waits for it; begun ahead, the filling runs beside the building. The database is
+// shared by all threads and guarded by Qt; the fonts themselves are still loaded by the thread
+// that draws with them.
+std::jthread fillFontDatabaseAhead();
 
 } // namespace Viewer

@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
     Viewer::startPaintThreads();
 
     QApplication app(argc, argv);
-    const Viewer::FontDatabaseAhead fonts;
-    const Viewer::SessionBusAhead sessionBus;
+    const std::jthread fonts = Viewer::fillFontDatabaseAhead();
+    const std::jthread sessionBus = Viewer::connectSessionBusAhead();
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
     // The topic's context menu ("Kopieren", "Alles auswählen") speaks German like the program.

@@ -19,8 +19,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 using namespace Tessavor;
@@ -529,7 +529,7 @@ void TestFrmHaupt::fontsFilledAheadStart()
     const QString text = m_dir->path() + u"/rich.vry, Erstes"_s;
     std::unique_ptr<frmHaupt> window;
     {
-        const Viewer::FontDatabaseAhead fonts;
+        const std::jthread fonts = Viewer::fillFontDatabaseAhead();
         Viewer::Started started = Viewer::startViewer({text});
         QVERIFY(started.window);
         window = std::move(started.window);

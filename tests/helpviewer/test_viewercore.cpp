@@ -411,7 +411,7 @@ void TestViewerCore::sessionBusConnectedAhead()
     const QString defaultName = u"qt_default_session_bus"_s;
     QVERIFY(QDBusConnection(defaultName).name().isEmpty());
     {
-        const Viewer::SessionBusAhead bus;
+        const std::jthread bus = Viewer::connectSessionBusAhead();
     }
     QCOMPARE(QDBusConnection(defaultName).name(), defaultName);
     QCOMPARE(QDBusConnection::sessionBus().name(), defaultName);
