@@ -63,15 +63,23 @@ void readOnTwoThreads(const QByteArray &bytes, QTextDocument *document)
         DocumentBuilder builder(formats, recorder);
         Parser(bytes, builder).run();
     });
+    // Also when putting the content in fails: the parsing thread is let go and waited for.
+    struct Join
     {
-        Formats formats;
-        DocumentWriter writer(document, formats, false);
-        while (std::unique_ptr<Chunk> chunk = stream.next()) {
-            chunk->replay(writer.body(), formats);
-            stream.giveBack(std::move(chunk));
+        Stream &stream;
+        std::thread &thread;
+        ~Join()
+        {
+            stream.stop();
+            thread.join();
         }
+    } join{stream, parsing};
+    Formats formats;
+    DocumentWriter writer(document, formats, false);
+    while (std::unique_ptr<Chunk> chunk = stream.next()) {
+        chunk->replay(writer.body(), formats);
+        stream.giveBack(std::move(chunk));
     }
-    parsing.join();
 }
 
 } // namespace

@@ -86,8 +86,18 @@ void Chunk::replay(BodySink &body, Formats &formats)
 void Stream::push(std::unique_ptr<Chunk> chunk)
 {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_chunks.size() < capacity; });
+    m_changed.wait(lock, [this] { return m_chunks.size() < capacity || m_stopped; });
+    if (m_stopped)
+        return;
     m_chunks.push_back(std::move(chunk));
+    m_changed.notify_all();
+}
+
+void Stream::stop()
+{
+    std::lock_guard lock(m_mutex);
+    m_stopped = true;
+    m_chunks.clear();
     m_changed.notify_all();
 }
 

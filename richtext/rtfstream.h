@@ -70,8 +70,10 @@ private:
 class Stream
 {
 public:
-    // Waits while the queue is full.
+    // Waits while the queue is full; drops the chunk once the stream is stopped.
     void push(std::unique_ptr<Chunk> chunk);
+    // The playing side gives up: the chunks waiting are dropped, and so are any further ones.
+    void stop();
     // No more chunks come.
     void close();
     // Waits for the next chunk; null once the stream is closed and empty.
@@ -88,6 +90,7 @@ private:
     std::deque<std::unique_ptr<Chunk>> m_chunks;
     std::vector<std::unique_ptr<Chunk>> m_spare;
     bool m_closed = false;
+    bool m_stopped = false;
 };
 
 // The parsing thread's body and the journal of its formats: records both into chunks for the stream.

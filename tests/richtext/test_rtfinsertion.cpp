@@ -3,6 +3,7 @@
 // generated documents must come out alike.
 #include "bench/richtext/germanrtf.h"
 #include "richtext/rtfreader.h"
+#include "richtext/rtfstream.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -16,6 +17,7 @@
 
 #include <limits>
 #include <set>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void sameDocument();
     void comparisonSeesDifferences_data();
     void comparisonSeesDifferences();
+    void stoppedStreamLetsTheParserGo();
 };
 
 namespace {
@@ -231,6 +234,26 @@ void TestRtfInsertion::comparisonSeesDifferences()
         table->splitCell(0, 0, 1, 1);
     }
     QVERIFY(!firstDifference(describe(original), describe(altered)).isEmpty());
+}
+
+// When putting the content in fails, the reader stops the stream: the parsing thread, however
+// far ahead, must not wait for a queue nobody empties any more.
+void TestRtfInsertion::stoppedStreamLetsTheParserGo()
+{
+    Rtf::Stream stream;
+    std::thread parsing([&stream] {
+        Rtf::StreamWriter recorder(stream);
+        Rtf::CharState plain;
+        Rtf::CharState bold;
+        bold.bold = true;
+        for (int i = 0; i < 100'000; ++i) // many more chunks than the queue holds
+            recorder.text(u"Wort ", i % 2 ? bold : plain);
+    });
+    const std::unique_ptr<Rtf::Chunk> first = stream.next();
+    QVERIFY(first);
+    stream.stop();
+    parsing.join();
+    QVERIFY(!stream.next());
 }
 
 QTEST_MAIN(TestRtfInsertion)
