@@ -9,7 +9,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFrame>
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextBrowser(parent)
 {
@@ -34,6 +38,7 @@ bool RichTextBox::loadRtfFile(const QString &path)
     const std::optional<QByteArray> bytes = PlainFile::read(path, maxFileBytes, &reason);
     if (!bytes) {
         clear();
+        placeScrollBarAhead();
         return false;
     }
     return loadRtf(*bytes);
@@ -43,10 +48,12 @@ bool RichTextBox::loadRtf(const QByteArray &bytes)
 {
     if (!Rtf::read(bytes, document())) {
         clear();
+        placeScrollBarAhead();
         return false;
     }
     fitTables();
     moveCursor(QTextCursor::Start);
+    placeScrollBarAhead();
     return true;
 }
 
@@ -54,6 +61,72 @@ void RichTextBox::resizeEvent(QResizeEvent *event)
 {
     QTextBrowser::resizeEvent(event);
     fitTables();
+    m_laidOut = true;
+    if (m_barAhead) {
+        // The text is taller than the area, so the bar stays, and the text keeps its layout.
+        m_barAhead = false;
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+}
+
+// Before the control's first layout, a text taller than the area at any width gets its vertical
+// scroll bar at once: Qt would lay it out at the full width first, find it too tall, show the bar
+// and lay all of it out (and shape all of its text) again at the narrower width. A text that may
+// fit keeps Qt's own order. A caller that sets its own policy does so before loading.
+void RichTextBox::placeScrollBarAhead()
+{
+    if (m_laidOut || (!m_barAhead && verticalScrollBarPolicy() != Qt::ScrollBarAsNeeded))
+        return;
+    const bool ahead = tallerAtAnyWidth(contentsRect().height());
+    if (ahead == m_barAhead)
+        return;
+    m_barAhead = ahead;
+    setVerticalScrollBarPolicy(ahead ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+}
+
+// A lower bound of the text's height at every width: each top-level paragraph takes at least one
+// line, and the line with its first visible character is at least as tall as that character's
+// font (a wider line holds more, never less). Paragraphs that could be lower (a picture or a
+// raised character first, a line height below the font's, only blanks) and tables count nothing.
+bool RichTextBox::tallerAtAnyWidth(qreal height) const
+{
+    qreal total = 0;
+    for (auto it = document()->rootFrame()->begin(); !it.atEnd(); ++it) {
+        const QTextBlock block = it.currentBlock();
+        if (!block.isValid() || !block.isVisible())
+            continue;
+        const QTextBlockFormat format = block.blockFormat();
+        if (format.topMargin() < 0 || format.bottomMargin() < 0)
+            return false; // the reader never writes these; a paragraph could then overlap another
+        QTextCharFormat first;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (!fragment.fragment().text().trimmed().isEmpty()) {
+                first = fragment.fragment().charFormat();
+                break;
+            }
+        }
+        if (!first.isValid() || first.objectType() != QTextFormat::NoObject ||
+            first.verticalAlignment() != QTextCharFormat::AlignNormal)
+            continue;
+        const qreal fontHeight = QFontMetricsF(first.font()).height();
+        switch (format.lineHeightType()) {
+        case QTextBlockFormat::SingleHeight:
+        case QTextBlockFormat::MinimumHeight:
+            total += fontHeight;
+            break;
+        case QTextBlockFormat::FixedHeight:
+            total += format.lineHeight();
+            break;
+        case QTextBlockFormat::ProportionalHeight:
+            total += fontHeight * std::min(format.lineHeight(), 100.0) / 100;
+            break;
+        default:
+            break;
+        }
+        if (total > height)
+            return true;
+    }
+    return false;
 }
 
 void RichTextBox::fitTables()
@@ -67,12 +140,14 @@ bool RichTextBox::loadPlainFile(const QString &path)
     const std::optional<QByteArray> bytes = PlainFile::read(path, maxFileBytes, &reason);
     if (!bytes) {
         clear();
+        placeScrollBarAhead();
         return false;
     }
     // CR LF, a lone CR and a lone LF each end a line; the control shows the lines, so a final
     // line break adds no empty line at the end.
     const QStringList lines = LineFile::splitLines(*bytes, LineFile::Breaks::AnyBreak);
     setPlainText(lines.join(QLatin1Char('\n')));
+    placeScrollBarAhead();
     return true;
 }
 

@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +25,8 @@ private Q_SLOTS:
     void loadPlainFileMissing();
     void plainTextOfRtfTable();
     void selectedText();
+    void scrollBarAsQtPlacesIt_data();
+    void scrollBarAsQtPlacesIt();
 };
 
 void TestRichTextBox::readOnlyByDefault()
@@ -129,6 +134,74 @@ void TestRichTextBox::selectedText()
     cursor.setPosition(12, QTextCursor::KeepAnchor);
     box.setTextCursor(cursor);
     QCOMPARE(box.selectedText(), u"Inhalt\nThema"_s);
+}
+
+namespace {
+QByteArray wordsOf(int words)
+{
+    QByteArray text;
+    for (int w = 0; w < words; ++w)
+        text += w % 3 == 0 ? "Wort " : (w % 3 == 1 ? "und " : "Satz ");
+    return text;
+}
+} // namespace
+
+void TestRichTextBox::scrollBarAsQtPlacesIt_data()
+{
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("RTF") << false;
+    QTest::newRow("plain text") << true;
+}
+
+// Texts that fit, that are too tall at every width, and that are too tall only once the bar takes
+// its room: the control ends with the scroll bar, the width and the layout that Qt's own text area
+// gives the same text, whether or not it placed the bar before its first layout.
+void TestRichTextBox::scrollBarAsQtPlacesIt()
+{
+    QFETCH(bool, plain);
+    TestSupport::ProgramDir dir;
+    const QRect geometry(100, 100, 240, 160);
+    int onlyWhenNarrower = 0;
+    int taller = 0;
+    for (int paragraphs = 1; paragraphs <= 14; ++paragraphs) {
+        for (int words = 1; words <= 16; ++words) {
+            RichTextBox box;
+            box.setGeometry(geometry);
+            if (plain) {
+                dir.write(u"t.txt"_s, (wordsOf(words) + "\r\n").repeated(paragraphs));
+                QVERIFY(box.loadPlainFile(dir.file(u"t.txt"_s)));
+            } else {
+                const QByteArray body = (wordsOf(words) + "\\par ").repeated(paragraphs);
+                QVERIFY(box.loadRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + body + "}"));
+            }
+            QTextBrowser reference;
+            reference.setWordWrapMode(QTextOption::WordWrap);
+            reference.setDocument(box.document()->clone(&reference));
+            reference.setGeometry(geometry);
+            box.show();
+            reference.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            QVERIFY(QTest::qWaitForWindowExposed(&reference));
+            const QString row = u"%1 paragraphs of %2 words"_s.arg(paragraphs).arg(words);
+            QVERIFY2(box.verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded, qPrintable(row));
+            QVERIFY2(box.verticalScrollBar()->isVisible() == reference.verticalScrollBar()->isVisible(),
+                     qPrintable(row));
+            QCOMPARE(box.viewport()->width(), reference.viewport()->width());
+            QCOMPARE(box.verticalScrollBar()->maximum(), reference.verticalScrollBar()->maximum());
+            QCOMPARE(box.document()->size(), reference.document()->size());
+            // Laid out at the narrower width, would this text be too tall?
+            QTextDocument *narrow = box.document()->clone(&box);
+            narrow->setTextWidth(reference.viewport()->width() -
+                                 (reference.verticalScrollBar()->isVisible()
+                                      ? 0
+                                      : box.verticalScrollBar()->sizeHint().width()));
+            if (narrow->size().height() > reference.viewport()->height())
+                (reference.verticalScrollBar()->isVisible() ? taller : onlyWhenNarrower) += 1;
+        }
+    }
+    // The sweep holds both kinds of tall text.
+    QVERIFY(taller > 0);
+    QVERIFY(onlyWhenNarrower > 0);
 }
 
 QTEST_MAIN(TestRichTextBox)
