@@ -53,6 +53,13 @@ public:
     // Ends the last paragraph; a final paragraph mark adds no empty paragraph.
     virtual void finish(const CharState &chars, const ParaState &para) = 0;
     virtual void defaultTab(int twips) = 0;
+    // Text that stays where it is until endOfLoan(): the body may keep it without a copy.
+    virtual void lentText(QStringView text, const CharState &chars) { this->text(text, chars); }
+    virtual void lentText(QStringView text, const CharState &chars, const ParaState &para)
+    {
+        this->text(text, chars, para);
+    }
+    virtual void endOfLoan() {}
 };
 
 class Content final : public Sink

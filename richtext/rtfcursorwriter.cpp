@@ -17,7 +17,7 @@ CursorWriter::CursorWriter(QTextCursor &cursor, Insertion &insertion, Place plac
       m_cellFormatBlock(place == Place::CellStart)
 {}
 
-void CursorWriter::text(QStringView text, const CharState &chars)
+void CursorWriter::addText(QStringView text, const CharState &chars, bool lent)
 {
     if (m_pendingBlock)
         place(chars);
@@ -25,7 +25,20 @@ void CursorWriter::text(QStringView text, const CharState &chars)
         flushRun();
         m_runChars = chars;
     }
+    if (lent && !text.isEmpty() && m_run.empty() && m_lent.isEmpty()) {
+        m_lent = text;
+        return;
+    }
+    takeLoan();
     m_run.append(text.utf16(), std::size_t(text.size()));
+}
+
+void CursorWriter::takeLoan()
+{
+    if (m_lent.isEmpty())
+        return;
+    m_run.append(m_lent.utf16(), std::size_t(m_lent.size()));
+    m_lent = QStringView();
 }
 
 void CursorWriter::place(const CharState &chars)
@@ -55,25 +68,27 @@ void CursorWriter::place(const CharState &chars)
 
 void CursorWriter::flushRun()
 {
-    if (m_run.empty())
+    const QStringView run = m_lent.isEmpty() ? QStringView(m_run.data(), qsizetype(m_run.size())) : m_lent;
+    if (run.isEmpty())
         return;
     // The document copies the text: the run's buffer is lent to it, not copied into a QString.
-    const auto lent = [this](std::size_t from, std::size_t count) {
-        return QString::fromRawData(reinterpret_cast<const QChar *>(m_run.data() + from), qsizetype(count));
+    const auto lent = [run](qsizetype from, qsizetype count) {
+        return QString::fromRawData(reinterpret_cast<const QChar *>(run.utf16() + from), count);
     };
     if (m_anchorNames.isEmpty()) {
-        insertRun(lent(0, m_run.size()), m_runChars);
+        insertRun(lent(0, run.size()), m_runChars);
     } else {
         // The bookmark's name goes on the first character only: the rest is no anchor.
         QTextCharFormat anchor = m_formats.charFormat(m_runChars);
         anchor.setAnchor(true);
         anchor.setAnchorNames(anchor.anchorNames() + m_anchorNames);
         insertRun(lent(0, 1), anchor);
-        if (m_run.size() > 1)
-            insertRun(lent(1, m_run.size() - 1), m_runChars);
+        if (run.size() > 1)
+            insertRun(lent(1, run.size() - 1), m_runChars);
         m_anchorNames.clear();
     }
     m_run.clear();
+    m_lent = QStringView();
     m_blockEmpty = false;
 }
 

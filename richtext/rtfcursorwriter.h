@@ -35,13 +35,21 @@ public:
     };
     CursorWriter(QTextCursor &cursor, Insertion &insertion, Place place);
 
-    void text(QStringView text, const CharState &chars) override;
+    void text(QStringView text, const CharState &chars) override { addText(text, chars, false); }
     void text(QStringView text, const CharState &chars, const ParaState &para) override
     {
         m_paraHint = &para;
-        this->text(text, chars);
+        addText(text, chars, false);
         m_paraHint = nullptr;
     }
+    void lentText(QStringView text, const CharState &chars) override { addText(text, chars, true); }
+    void lentText(QStringView text, const CharState &chars, const ParaState &para) override
+    {
+        m_paraHint = &para;
+        addText(text, chars, true);
+        m_paraHint = nullptr;
+    }
+    void endOfLoan() override { takeLoan(); }
     void paragraph(const CharState &chars, const ParaState &para) override;
     void picture(const Picture &picture, const CharState &chars) override;
     void anchorName(const QString &name) override;
@@ -54,6 +62,8 @@ public:
     void flush();
 
 private:
+    void addText(QStringView text, const CharState &chars, bool lent);
+    void takeLoan();
     void place(const CharState &chars);
     void flushRun();
     // A piece of a run: into the document's pieces unless it has paragraph marks to make.
@@ -67,7 +77,10 @@ private:
     Insertion &m_insertion;
     Formats &m_formats;
 
-    std::u16string m_run; // the text of like format not yet written
+    // The text of like format not yet written: in m_run, or, as long as it is one piece of lent
+    // text, in m_lent.
+    std::u16string m_run;
+    QStringView m_lent;
     CharState m_runChars;
     QStringList m_anchorNames;         // bookmarks that the next text carries
     bool m_pendingBlock = false;       // the paragraph was ended; the next content starts a new one

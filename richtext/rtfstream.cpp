@@ -40,11 +40,12 @@ void Chunk::replay(BodySink &body, Formats &formats)
     for (const Item &item : m_items) {
         switch (item.kind) {
         case Kind::Text:
-            body.text(QStringView(m_text).sliced(item.index, item.length), m_chars[std::size_t(item.chars)]);
+            body.lentText(QStringView(m_text).sliced(item.index, item.length),
+                          m_chars[std::size_t(item.chars)]);
             break;
         case Kind::TextInParagraph:
-            body.text(QStringView(m_text).sliced(item.index, item.length), m_chars[std::size_t(item.chars)],
-                      m_paras[std::size_t(item.para)]);
+            body.lentText(QStringView(m_text).sliced(item.index, item.length),
+                          m_chars[std::size_t(item.chars)], m_paras[std::size_t(item.para)]);
             break;
         case Kind::Paragraph:
             body.paragraph(m_chars[std::size_t(item.chars)], m_paras[std::size_t(item.para)]);
@@ -81,6 +82,7 @@ void Chunk::replay(BodySink &body, Formats &formats)
             break;
         }
     }
+    body.endOfLoan(); // the chunk's text is refilled once it is given back
 }
 
 void Stream::push(std::unique_ptr<Chunk> chunk)

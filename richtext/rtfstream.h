@@ -24,7 +24,8 @@ public:
     // Empties the chunk for the next piece, keeping its memory.
     void clear();
     bool isFull() const { return m_items.size() >= 4096 || m_text.size() >= 32768; }
-    // Plays the chunk into the body, the changes to the tables into the formats.
+    // Plays the chunk into the body, the changes to the tables into the formats; the text is lent
+    // to the body until the end of the chunk.
     void replay(BodySink &body, Formats &formats);
 
 private:

@@ -2,6 +2,8 @@
 // second, against the same document read through QTextCursor: every RTF file of the project and
 // generated documents must come out alike.
 #include "bench/richtext/germanrtf.h"
+#include "richtext/rtfcursorwriter.h"
+#include "richtext/rtfinsertion.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfstream.h"
 
@@ -30,6 +32,7 @@ private Q_SLOTS:
     void comparisonSeesDifferences_data();
     void comparisonSeesDifferences();
     void stoppedStreamLetsTheParserGo();
+    void lentTextOutlivesItsChunk();
 };
 
 namespace {
@@ -254,6 +257,33 @@ void TestRtfInsertion::stoppedStreamLetsTheParserGo()
     stream.stop();
     parsing.join();
     QVERIFY(!stream.next());
+}
+
+// The writer keeps a run played from a chunk without copying it, while more of the same format may
+// follow; the chunk then goes back to be filled again. A run still open at the chunk's end must
+// have been copied by then.
+void TestRtfInsertion::lentTextOutlivesItsChunk()
+{
+    Rtf::Stream stream;
+    {
+        Rtf::StreamWriter recorder(stream);
+        recorder.text(u"erster Teil", Rtf::CharState());
+    }
+    std::unique_ptr<Rtf::Chunk> chunk = stream.next();
+    QVERIFY(chunk);
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    Rtf::Formats formats;
+    Rtf::Insertion insertion(&document, formats, false);
+    Rtf::CursorWriter writer(cursor, insertion, Rtf::CursorWriter::Place::Body);
+    chunk->replay(writer, formats);
+    stream.giveBack(std::move(chunk));
+    {
+        Rtf::StreamWriter recorder(stream); // fills the chunk given back, over the same memory
+        recorder.text(u"XXXXXXXXXXX", Rtf::CharState());
+    }
+    writer.finish(Rtf::CharState(), Rtf::ParaState());
+    QCOMPARE(document.toPlainText(), u"erster Teil"_s);
 }
 
 QTEST_MAIN(TestRtfInsertion)
