@@ -1,4 +1,5 @@
-// Writes content into the document through one cursor.
+// Writes content into the document at one cursor: runs and new paragraphs into its pieces, the
+// rest through the cursor.
 #include "richtext/rtfcursorwriter.h"
 
 #include "richtext/rtfformats.h"
