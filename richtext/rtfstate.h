@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace Rtf {
 
@@ -24,6 +26,8 @@ enum class Underline : std::uint8_t { None, Single, Dotted, Dashed, DashDot, Das
 
 enum class VerticalPosition : std::uint8_t { Normal, Sub, Super };
 
+// Compared for every piece of text: the fields lie without gaps, so that two states are equal
+// exactly when their bytes are.
 struct CharState
 {
     int font = -1;       // font table number; -1 until set, then the default font applies
@@ -31,18 +35,23 @@ struct CharState
     int foreground = -1; // colour table index; -1 is the automatic colour
     int background = -1; // colour table index from \cb or \chcbpat
     int highlight = -1;  // colour table index from \highlight
+    int link = -1;       // the builder's number of the link target of a field result; -1 for no link
     bool bold = false;
     bool italic = false;
     Underline underline = Underline::None;
-    int link = -1; // the builder's number of the link target of a field result; -1 for no link
     bool strike = false;
     bool hidden = false; // \v: text that a word processor does not show
     bool allCaps = false;
     bool smallCaps = false;
     VerticalPosition vertical = VerticalPosition::Normal;
 
-    bool operator==(const CharState &) const = default;
+    bool operator==(const CharState &other) const
+    {
+        return std::memcmp(this, &other, sizeof(CharState)) == 0;
+    }
 };
+static_assert(std::has_unique_object_representations_v<CharState>,
+              "a gap in CharState breaks its comparison");
 
 enum class Alignment : std::uint8_t { Left, Center, Right, Justify };
 enum class TabKind : std::uint8_t { Left, Center, Right, Decimal };
