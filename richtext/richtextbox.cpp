@@ -6,14 +6,11 @@
 #include "richtext/picturenote.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtftablefit.h"
+#include "richtext/textheight.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
-#include <QFontMetricsF>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextFrame>
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextBrowser(parent)
 {
@@ -77,56 +74,11 @@ void RichTextBox::placeScrollBarAhead()
 {
     if (m_laidOut || (!m_barAhead && verticalScrollBarPolicy() != Qt::ScrollBarAsNeeded))
         return;
-    const bool ahead = tallerAtAnyWidth(contentsRect().height());
+    const bool ahead = Rtf::tallerAtEveryWidth(document(), contentsRect().height());
     if (ahead == m_barAhead)
         return;
     m_barAhead = ahead;
     setVerticalScrollBarPolicy(ahead ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-}
-
-// A lower bound of the text's height at every width: each top-level paragraph takes at least one
-// line, and the line with its first visible character is at least as tall as that character's
-// font (a wider line holds more, never less). Paragraphs that could be lower (a picture or a
-// raised character first, a line height below the font's, only blanks) and tables count nothing.
-bool RichTextBox::tallerAtAnyWidth(qreal height) const
-{
-    qreal total = 0;
-    for (auto it = document()->rootFrame()->begin(); !it.atEnd(); ++it) {
-        const QTextBlock block = it.currentBlock();
-        if (!block.isValid() || !block.isVisible())
-            continue;
-        const QTextBlockFormat format = block.blockFormat();
-        if (format.topMargin() < 0 || format.bottomMargin() < 0)
-            return false; // the reader never writes these; a paragraph could then overlap another
-        QTextCharFormat first;
-        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-            if (!fragment.fragment().text().trimmed().isEmpty()) {
-                first = fragment.fragment().charFormat();
-                break;
-            }
-        }
-        if (!first.isValid() || first.objectType() != QTextFormat::NoObject ||
-            first.verticalAlignment() != QTextCharFormat::AlignNormal)
-            continue;
-        const qreal fontHeight = QFontMetricsF(first.font()).height();
-        switch (format.lineHeightType()) {
-        case QTextBlockFormat::SingleHeight:
-        case QTextBlockFormat::MinimumHeight:
-            total += fontHeight;
-            break;
-        case QTextBlockFormat::FixedHeight:
-            total += format.lineHeight();
-            break;
-        case QTextBlockFormat::ProportionalHeight:
-            total += fontHeight * std::min(format.lineHeight(), 100.0) / 100;
-            break;
-        default:
-            break;
-        }
-        if (total > height)
-            return true;
-    }
-    return false;
 }
 
 void RichTextBox::fitTables()

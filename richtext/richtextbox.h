@@ -39,7 +39,6 @@ protected:
 private:
     void fitTables();
     void placeScrollBarAhead();
-    bool tallerAtAnyWidth(qreal height) const;
 
     bool m_laidOut = false;  // the control has had its first layout
     bool m_barAhead = false; // the vertical scroll bar was put in place before that layout

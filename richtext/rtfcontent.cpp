@@ -12,9 +12,7 @@ Content &Content::operator=(Content &&) noexcept = default;
 
 int Content::charsIndex(const CharState &chars)
 {
-    if (m_chars.empty() || !(m_chars.back() == chars))
-        m_chars.push_back(chars);
-    return int(m_chars.size()) - 1;
+    return lastOrAdded(m_chars, chars);
 }
 
 void Content::text(QStringView text, const CharState &chars)
@@ -34,9 +32,8 @@ void Content::paragraph(const CharState &chars, const ParaState &para)
 {
     if (m_items.empty())
         m_items.reserve(4);
-    if (m_paras.empty() || !(m_paras.back() == para))
-        m_paras.push_back(para);
-    m_items.push_back(Item{Kind::Paragraph, 0, 0, charsIndex(chars), int(m_paras.size()) - 1});
+    const int paragraph = lastOrAdded(m_paras, para);
+    m_items.push_back(Item{Kind::Paragraph, 0, 0, charsIndex(chars), paragraph});
 }
 
 void Content::picture(const Picture &picture, const CharState &chars)

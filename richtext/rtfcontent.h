@@ -15,6 +15,15 @@ namespace Rtf {
 
 struct Table;
 
+// Recordings keep a state once for a row of items in the same state: the index of `state`, which
+// is added unless it is the last one kept.
+template <typename State> int lastOrAdded(std::vector<State> &states, const State &state)
+{
+    if (states.empty() || !(states.back() == state))
+        states.push_back(state);
+    return int(states.size()) - 1;
+}
+
 struct Picture
 {
     QByteArray data; // PNG, JPEG or BMP bytes, decoded only when the picture is painted

@@ -25,22 +25,22 @@ int &Insertion::cachedIndex(int serial)
     return m_indices[std::size_t(serial)];
 }
 
-int Insertion::charFormatIndex(const CharState &chars)
+template <typename Made> int Insertion::indexOf(const Made &made)
 {
-    const Formats::CharFormat &made = m_formats.madeCharFormat(chars);
     int &index = cachedIndex(made.serial);
     if (index < 0)
         index = formatIndex(made.format);
     return index;
 }
 
+int Insertion::charFormatIndex(const CharState &chars)
+{
+    return indexOf(m_formats.madeCharFormat(chars));
+}
+
 int Insertion::blockFormatIndex(const ParaState &para)
 {
-    const Formats::BlockFormat &made = m_formats.madeBlockFormat(para);
-    int &index = cachedIndex(made.serial);
-    if (index < 0)
-        index = formatIndex(made.format);
-    return index;
+    return indexOf(m_formats.madeBlockFormat(para));
 }
 
 int Insertion::formatIndex(const QTextFormat &format)

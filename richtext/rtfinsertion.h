@@ -41,6 +41,8 @@ public:
 
 private:
     int &cachedIndex(int serial);
+    // The index of a format Formats made, looked up once for its serial number.
+    template <typename Made> int indexOf(const Made &made);
 
     QTextDocumentPrivate *m_document;
     Formats &m_formats;

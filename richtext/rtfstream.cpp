@@ -23,16 +23,12 @@ void Chunk::clear()
 
 int Chunk::charsIndex(const CharState &chars)
 {
-    if (m_chars.empty() || !(m_chars.back() == chars))
-        m_chars.push_back(chars);
-    return int(m_chars.size()) - 1;
+    return lastOrAdded(m_chars, chars);
 }
 
 int Chunk::paraIndex(const ParaState &para)
 {
-    if (m_paras.empty() || !(m_paras.back() == para))
-        m_paras.push_back(para);
-    return int(m_paras.size()) - 1;
+    return lastOrAdded(m_paras, para);
 }
 
 void Chunk::replay(BodySink &body, Formats &formats)
