@@ -11,16 +11,18 @@
 #include "common/linefile.h"
 #include "common/plainfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -78,34 +80,50 @@ QString notWrittenReason(int errorNumber, const QString &folder, qint64 needed)
     return u"Schreibfehler"_s;
 }
 
+// QSaveFile's temporary of `name`: the name, a dot and six ASCII letters or digits.
+bool isTemporaryOf(const char *entry, const QByteArray &name)
+{
+    const size_t length = std::strlen(entry);
+    if (length != size_t(name.size()) + 7 || std::memcmp(entry, name.constData(), size_t(name.size())) != 0 ||
+        entry[name.size()] != '.')
+        return false;
+    for (size_t i = size_t(name.size()) + 1; i < length; ++i) {
+        const char c = entry[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int removeStaleTemporaries(const QString &path)
 {
     const QFileInfo target(path);
-    const QDir folder = target.absoluteDir();
-    const QString name = target.fileName();
+    const QByteArray name = QFile::encodeName(target.fileName());
     if (name.isEmpty())
         return 0;
-    // QSaveFile's temporary is the file name, a dot and six letters or digits.
-    static const QRegularExpression suffix(u"^\\.[A-Za-z0-9]{6}$"_s);
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
+    // The folder's entries read directly: a listing with name patterns and a regular expression
+    // took a third of a millisecond on every write of the viewer's temp.tmp.
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    const std::unique_ptr<DIR, int (*)(DIR *)> entries(::opendir(folder.constData()), ::closedir);
+    if (!entries)
+        return 0;
+    const time_t staleBefore = ::time(nullptr) - 60;
     int removed = 0;
-    const QStringList candidates =
-        folder.entryList({name + u".??????"_s}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &candidate : candidates) {
-        if (!suffix.match(candidate.mid(name.size())).hasMatch())
+    while (const dirent *entry = ::readdir(entries.get())) {
+        if (!isTemporaryOf(entry->d_name, name))
             continue;
-        const QString candidatePath = folder.filePath(candidate);
+        const QByteArray candidate = folder + '/' + entry->d_name;
         struct stat info
         {
         };
-        if (::lstat(QFile::encodeName(candidatePath).constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        if (::lstat(candidate.constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
             info.st_uid != ::geteuid())
             continue;
-        if (QDateTime::fromSecsSinceEpoch(info.st_mtime, Qt::UTC) >= staleBefore)
+        if (info.st_mtime >= staleBefore)
             continue;
-        if (::unlink(QFile::encodeName(candidatePath).constData()) == 0)
+        if (::unlink(candidate.constData()) == 0)
             ++removed;
     }
     return removed;

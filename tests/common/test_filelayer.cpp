@@ -67,6 +67,8 @@ private Q_SLOTS:
     void writerRefusesSpecialTargets_data();
     void writerRefusesSpecialTargets();
     void staleTemporariesRemoved();
+    void staleTemporaryNames_data();
+    void staleTemporaryNames();
     void scratchWriteReplacesLikeTheWriter();
     void writeReasons_data();
     void writeReasons();
@@ -235,6 +237,32 @@ void TestFileLayer::staleTemporariesRemoved()
     QCOMPARE(left, (QStringList{u"latein.lst.AbC123"_s, u"zembrota.ini"_s, u"zembrota.ini.AbC1234"_s,
                                 u"zembrota.ini.LnK123"_s, u"zembrota.ini.Xy9876"_s}));
     QCOMPARE(elsewhere.read(u"fremd.txt"_s), QByteArray("fremd"));
+}
+
+void TestFileLayer::staleTemporaryNames_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("letters and digits") << u"temp.tmp.aZ09Qx"_s << true;
+    QTest::newRow("five after the dot") << u"temp.tmp.AbC12"_s << false;
+    QTest::newRow("seven after the dot") << u"temp.tmp.AbC1234"_s << false;
+    QTest::newRow("no dot") << u"temp.tmpXAbC123"_s << false;
+    QTest::newRow("a sign") << u"temp.tmp.AbC-23"_s << false;
+    QTest::newRow("an umlaut") << u"temp.tmp.ÄbC123"_s << false;
+    // Another file's temporary, even where the names differ only in case.
+    QTest::newRow("other case") << u"TEMP.TMP.AbC123"_s << false;
+    QTest::newRow("longer name") << u"xtemp.tmp.AbC123"_s << false;
+}
+
+void TestFileLayer::staleTemporaryNames()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, removed);
+    TestSupport::ProgramDir dir;
+    dir.write(entry, "halb");
+    age(dir.file(entry), 3600);
+    QCOMPARE(AtomicWriter::removeStaleTemporaries(dir.file(u"temp.tmp"_s)), removed ? 1 : 0);
+    QCOMPARE(dir.exists(entry), !removed);
 }
 
 void TestFileLayer::scratchWriteReplacesLikeTheWriter()
