@@ -68,6 +68,12 @@ void frmHaupt::buildControls()
     central->setObjectName(u"frmHauptFlaeche"_s);
     central->setFixedSize(clientSize);
     setCentralWidget(central);
+    // The pictures are decoded before the first button's text: that first accessibility update
+    // waits for the session bus, which a thread is connecting meanwhile.
+    const QPixmap inhaltPicture = pagePicture(central, QStyle::SP_FileDialogContentsView);
+    const QPixmap indexPicture = pagePicture(central, QStyle::SP_FileDialogDetailedView);
+    const QPixmap infoPicture = pagePicture(central, QStyle::SP_FileDialogInfoView);
+    const QPixmap verwendungPicture = pagePicture(central, QStyle::SP_FileIcon);
 
     m_command0 = place<QPushButton>(central, u"Command0"_s, bannerRect);
     m_command0->setFocusPolicy(Qt::NoFocus);
@@ -79,14 +85,10 @@ void frmHaupt::buildControls()
         " background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #1c3f8c, stop:0.6 #4a78c8,"
         " stop:1 #9cc0ee); }"_s);
 
-    auto *cmdInhalt = addPageButton(central, u"cmdInhalt"_s, u"Inhalt"_s, 0,
-                                    pagePicture(central, QStyle::SP_FileDialogContentsView));
-    auto *cmdIndex = addPageButton(central, u"cmdIndex"_s, u"Index"_s, 1,
-                                   pagePicture(central, QStyle::SP_FileDialogDetailedView));
-    auto *cmdInfo = addPageButton(central, u"cmdInfo"_s, u"Info"_s, 2,
-                                  pagePicture(central, QStyle::SP_FileDialogInfoView));
-    auto *cmdVerwendung = addPageButton(central, u"cmdVerwendung"_s, u"Verwendung"_s, 3,
-                                        pagePicture(central, QStyle::SP_FileIcon));
+    auto *cmdInhalt = addPageButton(central, u"cmdInhalt"_s, u"Inhalt"_s, 0, inhaltPicture);
+    auto *cmdIndex = addPageButton(central, u"cmdIndex"_s, u"Index"_s, 1, indexPicture);
+    auto *cmdInfo = addPageButton(central, u"cmdInfo"_s, u"Info"_s, 2, infoPicture);
+    auto *cmdVerwendung = addPageButton(central, u"cmdVerwendung"_s, u"Verwendung"_s, 3, verwendungPicture);
 
     m_listeInhalt = place<QListWidget>(central, u"ListeInhalt"_s, pageRect);
     m_listeInhalt->installEventFilter(this);

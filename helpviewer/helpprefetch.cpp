@@ -9,7 +9,7 @@
 
 namespace Viewer {
 
-HelpPrefetch::HelpPrefetch(const QString &argument)
+HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> beforeReading)
 {
     // Qt takes the first thread that asks for its thread data as the main thread: the calling
     // thread asks now, before the reading thread can.
@@ -25,7 +25,11 @@ HelpPrefetch::HelpPrefetch(const QString &argument)
     plan.topics = request->topic != contentsTopic && request->topic != indexTopic;
     plan.index = request->topic == indexTopic;
     m_result =
-        std::async(std::launch::async, [path = m_path, plan] { return HelpFile::readFile(path, plan); });
+        std::async(std::launch::async, [path = m_path, plan, beforeReading = std::move(beforeReading)] {
+            if (beforeReading)
+                beforeReading();
+            return HelpFile::readFile(path, plan);
+        });
 }
 
 HelpPrefetch::~HelpPrefetch()

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <future>
 
 namespace Viewer {
@@ -14,8 +15,9 @@ class HelpPrefetch
 public:
     HelpPrefetch() = default;
     // Starts reading the help file the argument names; an argument that names no file starts
-    // nothing. Made on the main thread, also before the application object exists.
-    explicit HelpPrefetch(const QString &argument);
+    // nothing. Made on the main thread, also before the application object exists. The reading
+    // thread first runs `beforeReading`: work the window needs sooner than the file.
+    explicit HelpPrefetch(const QString &argument, std::function<void()> beforeReading = {});
     ~HelpPrefetch();
     HelpPrefetch(const HelpPrefetch &) = delete;
     HelpPrefetch &operator=(const HelpPrefetch &) = delete;

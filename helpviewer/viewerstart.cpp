@@ -8,9 +8,13 @@
 
 #include <QDBusConnection>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QThreadPool>
 
+#include <fontconfig/fontconfig.h>
+
 #include <latch>
+#include <mutex>
 
 namespace Viewer {
 
@@ -54,9 +58,26 @@ std::jthread connectSessionBusAhead()
     return std::jthread([] { QDBusConnection::sessionBus(); });
 }
 
-std::jthread fillFontDatabaseAhead()
+void loadFontConfiguration()
 {
-    return std::jthread([] { QFontDatabase::families(); });
+    // Once: a thread that comes while another loads it waits for that instead of loading its own.
+    static std::once_flag loaded;
+    std::call_once(loaded, [] { FcInit(); });
+}
+
+std::jthread fillFontDatabaseAhead(std::function<void()> then)
+{
+    return std::jthread([then = std::move(then)] {
+        loadFontConfiguration();
+        QFontDatabase::families();
+        if (then)
+            then();
+    });
+}
+
+void loadImageFormats()
+{
+    QImageReader::supportedImageFormats();
 }
 
 } // namespace Viewer

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -39,11 +40,23 @@ void startPaintThreads();
 // the window is built.
 std::jthread connectSessionBusAhead();
 
-// Fills Qt's font database (fontconfig's configuration and the list of installed fonts). Qt fills
-// it when the window first needs a font, a few milliseconds into building it, and the window's
-// thread then waits for it; begun ahead, the filling runs beside the building. The database is
-// shared by all threads and guarded by Qt; the fonts themselves are still loaded by the thread
-// that draws with them.
-std::jthread fillFontDatabaseAhead();
+// Loads fontconfig's configuration (fonts.conf and the fifty-odd files it includes, about 4 ms of
+// processor time), which Qt needs before it can fill its font database. main() has the reading
+// thread do it before it reads the help file, so it is ready when the window is built. Loaded
+// once: a thread that asks while it is being loaded waits for it (fontconfig alone would load a
+// second copy meanwhile).
+void loadFontConfiguration();
+
+// Fills Qt's font database (the list of installed fonts, and fontconfig's configuration unless it
+// is loaded) on a thread of its own, then runs `then` there. Qt fills the database when the window
+// first needs a font, a few milliseconds into building it, and the window's thread then waits for
+// it; begun ahead, the filling runs beside the building. The database is shared by all threads and
+// guarded by Qt; the fonts themselves are still loaded by the thread that draws with them.
+std::jthread fillFontDatabaseAhead(std::function<void()> then = {});
+
+// Loads the image format plugins. The menu bar's extension button asks every one of them about its
+// picture while the window is built (loading the GIF, ICO and JPEG plugins and libjpeg, about half
+// a millisecond); loaded ahead on another thread, they are there. Qt guards its plugin loader.
+void loadImageFormats();
 
 } // namespace Viewer

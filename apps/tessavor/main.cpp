@@ -31,12 +31,14 @@ int main(int argc, char *argv[])
 
     // The help file is read on a second thread while the application and its window are made;
     // the start-up sequence takes the result at its place, so its checks and messages stay in order.
-    Viewer::HelpPrefetch prefetch(Viewer::joinArguments(arguments));
+    // That thread first loads the font configuration, which the window needs sooner.
+    Viewer::HelpPrefetch prefetch(Viewer::joinArguments(arguments), Viewer::loadFontConfiguration);
     Viewer::startPaintThreads();
 
     QApplication app(argc, argv);
-    const std::jthread fonts = Viewer::fillFontDatabaseAhead();
+    // The bus first: where none runs, Qt's attempt to start one takes the longest.
     const std::jthread sessionBus = Viewer::connectSessionBusAhead();
+    const std::jthread fonts = Viewer::fillFontDatabaseAhead(Viewer::loadImageFormats);
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
     // The topic's context menu ("Kopieren", "Alles auswählen") speaks German like the program.
