@@ -156,6 +156,9 @@ inline constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
 // count as CannotOpen).
 ReadResult readFile(const QString &path);
 ReadResult readFile(const QString &path, ReadPlan plan);
+// The same, keeping the topic headers of a large file in `headerCacheFolder` between reads (see
+// headercache.h): a later read of the unchanged file takes them from there.
+ReadResult readFile(const QString &path, ReadPlan plan, const QString &headerCacheFolder);
 
 // A readable summary of a document for test comparisons.
 QStringList dump(const Document &document);

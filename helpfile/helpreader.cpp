@@ -2,6 +2,7 @@
 // headers are found when the first topic is asked for (or at once, as the read plan says); a topic's
 // body is read and decoded only when it is shown.
 #include "helpfile/bytesource.h"
+#include "helpfile/headercache.h"
 #include "helpfile/helpfile.h"
 #include "helpfile/linescan.h"
 
@@ -18,14 +19,26 @@
 namespace HelpFile {
 
 // The bytes and what was found in them. The bracketed lines and the line count are found once,
-// when first asked for (by any copy of the document).
+// when first asked for (by any copy of the document); the bracketed lines of a large file come
+// from the header cache when it has them for the unchanged file, and go there when they are found.
 struct Layout
 {
     std::shared_ptr<const ByteSource> source;
+    std::optional<HeaderCache> cache;
 
     const BracketedLines &bracketed() const
     {
-        std::call_once(m_scanned, [this] { m_bracketed = findBracketedLines(*source); });
+        std::call_once(m_scanned, [this] {
+            if (cache) {
+                if (std::optional<BracketedLines> kept = cache->load()) {
+                    m_bracketed = std::move(*kept);
+                    return;
+                }
+            }
+            m_bracketed = findBracketedLines(*source);
+            if (cache)
+                cache->store(m_bracketed);
+        });
         return m_bracketed;
     }
 
@@ -178,10 +191,12 @@ QString readText(const ByteSource &source, Range range)
     return decodeLine(source.read(range.start, range.end - range.start, buffer));
 }
 
-ReadResult readSource(std::shared_ptr<const ByteSource> source, ReadPlan plan)
+ReadResult readSource(std::shared_ptr<const ByteSource> source, const ReadPlan &plan,
+                      std::optional<HeaderCache> cache = std::nullopt)
 {
     auto layout = std::make_shared<Layout>();
     layout->source = std::move(source);
+    layout->cache = std::move(cache);
     const Scan scan = HeadScanner(*layout).run();
     ReadResult result;
     if (scan.status != ReadStatus::Ok || scan.lines == 0) {
@@ -361,13 +376,25 @@ ReadResult readFile(const QString &path)
 
 ReadResult readFile(const QString &path, ReadPlan plan)
 {
+    return readFile(path, plan, QString());
+}
+
+ReadResult readFile(const QString &path, ReadPlan plan, const QString &headerCacheFolder)
+{
     // A named pipe would wait for a writer for ever and a device may never end: plain files only,
     // and none larger than the authoring program builds.
     QString reason;
     std::unique_ptr<QFile> file = PlainFile::open(path, maxFileBytes, &reason);
     if (!file)
         return {};
-    return readSource(ByteSource::fromFile(std::move(file)), plan);
+    std::optional<HeaderCache> cache;
+    if (!headerCacheFolder.isEmpty() && file->size() >= headerCacheMinBytes) {
+        const std::optional<FileIdentity> identity = identityOf(file->handle());
+        const QString canonicalPath = QFileInfo(path).canonicalFilePath();
+        if (identity && !canonicalPath.isEmpty())
+            cache.emplace(headerCacheFolder, canonicalPath, *identity);
+    }
+    return readSource(ByteSource::fromFile(std::move(file)), plan, std::move(cache));
 }
 
 } // namespace HelpFile

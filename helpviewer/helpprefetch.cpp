@@ -4,6 +4,8 @@
 
 #include "helpviewer/viewerargument.h"
 
+#include "helpfile/headercache.h"
+
 #include <QFileInfo>
 #include <QThread>
 
@@ -24,12 +26,15 @@ HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> before
     HelpFile::ReadPlan plan;
     plan.topics = request->topic != contentsTopic && request->topic != indexTopic;
     plan.index = request->topic == indexTopic;
-    m_result =
-        std::async(std::launch::async, [path = m_path, plan, beforeReading = std::move(beforeReading)] {
-            if (beforeReading)
-                beforeReading();
-            return HelpFile::readFile(path, plan);
-        });
+    // A large help file's topic headers are kept between starts: the next start of the viewer on
+    // the unchanged file need not go through all of it.
+    const QString headerCache = HelpFile::defaultHeaderCacheFolder();
+    m_result = std::async(std::launch::async,
+                          [path = m_path, plan, headerCache, beforeReading = std::move(beforeReading)] {
+                              if (beforeReading)
+                                  beforeReading();
+                              return HelpFile::readFile(path, plan, headerCache);
+                          });
 }
 
 HelpPrefetch::~HelpPrefetch()

@@ -1,0 +1,167 @@
+// Keeping the bracketed lines of a large help file in the user's cache folder.
+#include "helpfile/headercache.h"
+
+#include "helpfile/helpfile.h"
+
+#include "common/atomicwriter.h"
+#include "common/plainfile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <array>
+#include <cstring>
+#include <ctime>
+#include <sys/stat.h>
+
+namespace HelpFile {
+
+namespace {
+
+// The kept file: the signature, the help file's identity, the number of lines and the pool's size,
+// the lines (five numbers each), the pool, and a checksum of all before it. Numbers are 64 bits in
+// the machine's own byte order: the file never leaves the machine that wrote it.
+constexpr std::array<char, 16> keptSignature{'T', 'E', 'S', 'S', 'A', 'V', 'O', 'R',
+                                             '-', 'K', 'O', 'P', 'F', '-', '1', '\n'};
+constexpr qsizetype numbersBeforeLines = 7;
+constexpr qsizetype numbersPerLine = 5;
+constexpr qint64 settleNanoseconds = 2'000'000'000;
+
+qint64 nanoseconds(const timespec &time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+// 64-bit FNV-1a: enough to tell a damaged file, which is all it is for.
+quint64 checksum(QByteArrayView bytes)
+{
+    quint64 hash = 14695981039346656037ULL;
+    for (const char c : bytes) {
+        hash ^= uchar(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+void appendNumber(QByteArray &bytes, qint64 number)
+{
+    bytes.append(reinterpret_cast<const char *>(&number), sizeof number);
+}
+
+qint64 numberAt(const char *data, qsizetype index)
+{
+    qint64 number = 0;
+    std::memcpy(&number, data + index * qsizetype(sizeof number), sizeof number);
+    return number;
+}
+
+// Lines that a scan of a file of `size` bytes can have found: in file order, each within the
+// file, its trimmed part inside it, pooled exactly when it is short enough.
+bool plausible(const BracketedLines &found, qint64 size)
+{
+    qint64 previousEnd = -1;
+    for (const BracketedLine &line : found.lines) {
+        if (line.start <= previousEnd || line.start > line.trimStart || line.trimStart >= line.trimEnd ||
+            line.trimEnd > line.end || line.end > size)
+            return false;
+        const qint64 length = line.trimEnd - line.trimStart;
+        if ((length <= pooledLength) != (line.pooled >= 0))
+            return false;
+        if (line.pooled >= 0 && (line.pooled > found.pool.size() || length > found.pool.size() - line.pooled))
+            return false;
+        previousEnd = line.end;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<FileIdentity> identityOf(int fileDescriptor)
+{
+    struct stat info
+    {
+    };
+    if (fileDescriptor < 0 || ::fstat(fileDescriptor, &info) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+                        nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
+}
+
+QString defaultHeaderCacheFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return cache.isEmpty() ? QString() : cache + QLatin1String("/tessavor");
+}
+
+HeaderCache::HeaderCache(const QString &folder, const QString &canonicalPath, const FileIdentity &identity)
+    : m_folder(folder), m_identity(identity)
+{
+    const QByteArray name =
+        QCryptographicHash::hash(QFile::encodeName(canonicalPath), QCryptographicHash::Sha1);
+    m_file = folder + QLatin1Char('/') + QLatin1String(name.toHex()) + QLatin1String(".kopf");
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    m_settled = std::max(identity.modified, identity.changed) <= nanoseconds(now) - settleNanoseconds;
+}
+
+std::optional<BracketedLines> HeaderCache::load() const
+{
+    // Bounded like the help files themselves: a kept file is far smaller than its help file.
+    QString reason;
+    const std::optional<QByteArray> bytes = PlainFile::read(m_file, maxFileBytes, &reason);
+    const qsizetype headerSize = qsizetype(keptSignature.size()) + numbersBeforeLines * 8;
+    if (!bytes || bytes->size() < headerSize + 8 ||
+        std::memcmp(bytes->constData(), keptSignature.data(), keptSignature.size()) != 0)
+        return std::nullopt;
+    const char *numbers = bytes->constData() + keptSignature.size();
+    const FileIdentity kept{quint64(numberAt(numbers, 0)), quint64(numberAt(numbers, 1)),
+                            numberAt(numbers, 2), numberAt(numbers, 3), numberAt(numbers, 4)};
+    const qint64 lineCount = numberAt(numbers, 5);
+    const qint64 poolSize = numberAt(numbers, 6);
+    const qint64 linesSize = lineCount * numbersPerLine * 8;
+    if (!(kept == m_identity) || lineCount < 0 || poolSize < 0 || lineCount > bytes->size() ||
+        poolSize > bytes->size() || headerSize + linesSize + poolSize + 8 != bytes->size())
+        return std::nullopt;
+    const qsizetype checked = bytes->size() - 8;
+    if (quint64(numberAt(bytes->constData() + checked, 0)) != checksum(QByteArrayView(*bytes).first(checked)))
+        return std::nullopt;
+
+    BracketedLines found;
+    found.lines.reserve(size_t(lineCount));
+    const char *lines = bytes->constData() + headerSize;
+    for (qint64 i = 0; i < lineCount; ++i) {
+        const qsizetype at = qsizetype(i) * numbersPerLine;
+        found.lines.push_back({numberAt(lines, at), numberAt(lines, at + 1), numberAt(lines, at + 2),
+                               numberAt(lines, at + 3), qsizetype(numberAt(lines, at + 4))});
+    }
+    found.pool = bytes->mid(headerSize + linesSize, poolSize);
+    if (!plausible(found, m_identity.size))
+        return std::nullopt;
+    return found;
+}
+
+void HeaderCache::store(const BracketedLines &lines) const
+{
+    if (!m_settled || m_folder.isEmpty() || !QDir().mkpath(m_folder))
+        return;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(keptSignature.size()) + (numbersBeforeLines + 1) * 8 +
+                  qsizetype(lines.lines.size()) * numbersPerLine * 8 + lines.pool.size());
+    bytes.append(keptSignature.data(), keptSignature.size());
+    for (const qint64 number :
+         {qint64(m_identity.device), qint64(m_identity.inode), m_identity.size, m_identity.modified,
+          m_identity.changed, qint64(lines.lines.size()), qint64(lines.pool.size())})
+        appendNumber(bytes, number);
+    for (const BracketedLine &line : lines.lines) {
+        for (const qint64 number : {line.start, line.end, line.trimStart, line.trimEnd, qint64(line.pooled)})
+            appendNumber(bytes, number);
+    }
+    bytes.append(lines.pool);
+    appendNumber(bytes, qint64(checksum(bytes)));
+    // Replaced whole, so another viewer reading it meanwhile finds the old or the new lines.
+    AtomicWriter::writeScratchBytes(m_file, bytes);
+}
+
+} // namespace HelpFile
