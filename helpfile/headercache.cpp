@@ -144,11 +144,14 @@ std::optional<BracketedLines> HeaderCache::load() const
 
 void HeaderCache::store(const BracketedLines &lines) const
 {
-    if (!m_settled || m_folder.isEmpty() || !QDir().mkpath(m_folder))
+    const qint64 size = qint64(keptSignature.size()) + (numbersBeforeLines + 1) * 8 +
+                        qint64(lines.lines.size()) * numbersPerLine * 8 + lines.pool.size();
+    // A file of little more than bracketed lines would be kept in more bytes than it has: it is
+    // searched each time instead.
+    if (!m_settled || size > m_identity.size || m_folder.isEmpty() || !QDir().mkpath(m_folder))
         return;
     QByteArray bytes;
-    bytes.reserve(qsizetype(keptSignature.size()) + (numbersBeforeLines + 1) * 8 +
-                  qsizetype(lines.lines.size()) * numbersPerLine * 8 + lines.pool.size());
+    bytes.reserve(qsizetype(size));
     bytes.append(keptSignature.data(), keptSignature.size());
     for (const qint64 number :
          {qint64(m_identity.device), qint64(m_identity.inode), m_identity.size, m_identity.modified,

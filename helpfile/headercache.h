@@ -47,8 +47,9 @@ public:
 
     // Keeps the lines, replacing what was kept for the file. A file changed during the two seconds
     // before its identity was taken is not kept: it may still be being written, and a second
-    // change within the file system's clock step would leave the identity as it was. A folder
-    // that cannot be written to keeps nothing, without a message.
+    // change within the file system's clock step would leave the identity as it was. Nor are
+    // lines that would take more bytes than the file itself. A folder that cannot be written to
+    // keeps nothing, without a message.
     void store(const BracketedLines &lines) const;
 
     QString fileName() const { return m_file; }

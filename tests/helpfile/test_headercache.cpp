@@ -73,7 +73,7 @@ private Q_SLOTS:
     void otherFileGetsNothing();
     void damageIsNoticed_data();
     void damageIsNoticed();
-    void freshFileIsNotKept();
+    void freshOrDenseFileIsNotKept();
     void unwritableFolderKeepsNothing();
     void largeFileReadThroughCache();
 };
@@ -176,7 +176,7 @@ void TestHeaderCache::damageIsNoticed()
     QVERIFY(!cache.load());
 }
 
-void TestHeaderCache::freshFileIsNotKept()
+void TestHeaderCache::freshOrDenseFileIsNotKept()
 {
     QTemporaryDir dir;
     const QByteArray bytes = richHelp(20, 2);
@@ -188,6 +188,14 @@ void TestHeaderCache::freshFileIsNotKept()
     cache.store(scan(bytes));
     QVERIFY(!QFile::exists(cache.fileName()));
     QVERIFY(!cache.load());
+
+    // Nothing but bracketed lines: kept, they would be larger than the file.
+    QByteArray brackets;
+    for (int i = 0; i < 2000; ++i)
+        brackets += "[" + QByteArray::number(i % 10) + "]\r\n";
+    const HelpFile::HeaderCache dense(dir.path(), u"/hilfe/dicht.vry"_s, settled(brackets.size()));
+    dense.store(scan(brackets));
+    QVERIFY(!QFile::exists(dense.fileName()));
 }
 
 void TestHeaderCache::unwritableFolderKeepsNothing()
