@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <thread>
+
 namespace Viewer {
 
 HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> beforeReading)
@@ -31,6 +33,10 @@ HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> before
     const QString headerCache = HelpFile::defaultHeaderCacheFolder();
     m_result = std::async(std::launch::async,
                           [path = m_path, plan, headerCache, beforeReading = std::move(beforeReading)] {
+                              // A new thread often starts on the processor of the thread that made
+                              // it and takes it over, the other processor idle: it steps aside
+                              // until the scheduler moves it, and the window's thread goes on.
+                              std::this_thread::yield();
                               if (beforeReading)
                                   beforeReading();
                               return HelpFile::readFile(path, plan, headerCache);

@@ -55,7 +55,10 @@ void startPaintThreads()
 
 std::jthread connectSessionBusAhead()
 {
-    return std::jthread([] { QDBusConnection::sessionBus(); });
+    return std::jthread([] {
+        std::this_thread::yield();
+        QDBusConnection::sessionBus();
+    });
 }
 
 void loadFontConfiguration()
@@ -68,6 +71,7 @@ void loadFontConfiguration()
 std::jthread fillFontDatabaseAhead(std::function<void()> then)
 {
     return std::jthread([then = std::move(then)] {
+        std::this_thread::yield();
         loadFontConfiguration();
         QFontDatabase::families();
         if (then)

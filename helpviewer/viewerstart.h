@@ -32,7 +32,8 @@ Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch = nullp
 void startPaintThreads();
 
 // The two threads below are made right after the application object and joined when their
-// std::jthread is destroyed, so the application object must outlive them.
+// std::jthread is destroyed, so the application object must outlive them. Each first steps aside
+// (a new thread often starts on its maker's processor and would hold up the window's thread).
 
 // Connects to the session bus. The first accessibility update of the window (a button's text)
 // connects Qt's accessibility bridge to that bus and waits for it; where no bus runs, Qt first
