@@ -1,8 +1,6 @@
 // Keeping the bracketed lines of a large help file in the user's cache folder.
 #include "helpfile/headercache.h"
 
-#include "helpfile/helpfile.h"
-
 #include "common/atomicwriter.h"
 #include "common/plainfile.h"
 
@@ -108,9 +106,9 @@ HeaderCache::HeaderCache(const QString &folder, const QString &canonicalPath, co
 
 std::optional<BracketedLines> HeaderCache::load() const
 {
-    // Bounded like the help files themselves: a kept file is far smaller than its help file.
+    // No larger than the help file: store() keeps nothing larger, so a larger file is not ours.
     QString reason;
-    const std::optional<QByteArray> bytes = PlainFile::read(m_file, maxFileBytes, &reason);
+    const std::optional<QByteArray> bytes = PlainFile::read(m_file, m_identity.size, &reason);
     const qsizetype headerSize = qsizetype(keptSignature.size()) + numbersBeforeLines * 8;
     if (!bytes || bytes->size() < headerSize + 8 ||
         std::memcmp(bytes->constData(), keptSignature.data(), keptSignature.size()) != 0)
