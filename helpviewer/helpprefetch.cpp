@@ -2,14 +2,13 @@
 // start-up sequence asks, only ready sooner.
 #include "helpviewer/helpprefetch.h"
 
+#include "helpviewer/helperthreads.h"
 #include "helpviewer/viewerargument.h"
 
 #include "helpfile/headercache.h"
 
 #include <QFileInfo>
 #include <QThread>
-
-#include <thread>
 
 namespace Viewer {
 
@@ -33,10 +32,9 @@ HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> before
     const QString headerCache = HelpFile::defaultHeaderCacheFolder();
     m_result = std::async(std::launch::async,
                           [path = m_path, plan, headerCache, beforeReading = std::move(beforeReading)] {
-                              // A new thread often starts on the processor of the thread that made
-                              // it and takes it over, the other processor idle: it steps aside
-                              // until the scheduler moves it, and the window's thread goes on.
-                              std::this_thread::yield();
+                              // Off the window thread's processor: the reading and fontconfig's
+                              // configuration take a processor for several milliseconds.
+                              HelperThreads::stepAside();
                               if (beforeReading)
                                   beforeReading();
                               return HelpFile::readFile(path, plan, headerCache);

@@ -4,6 +4,7 @@
 #include "common/ui/busycursor.h"
 #include "common/ui/helplaunch.h"
 #include "common/ui/messagebox.h"
+#include "helpviewer/helperthreads.h"
 #include "helpviewer/viewerargument.h"
 
 #include <QDBusConnection>
@@ -48,7 +49,10 @@ void startPaintThreads()
     // waited for.
     auto started = std::make_shared<std::latch>(count);
     for (int i = 0; i < count; ++i) {
-        if (!pool->tryStart([started] { started->arrive_and_wait(); }))
+        if (!pool->tryStart([started] {
+                HelperThreads::StepAsideWhile aside;
+                started->arrive_and_wait();
+            }))
             started->count_down();
     }
 }
@@ -56,6 +60,8 @@ void startPaintThreads()
 std::jthread connectSessionBusAhead()
 {
     return std::jthread([] {
+        // Only yields: the connection's own thread, and a bus that Qt starts, would inherit a
+        // narrower choice of processors for good.
         std::this_thread::yield();
         QDBusConnection::sessionBus();
     });
@@ -71,7 +77,7 @@ void loadFontConfiguration()
 std::jthread fillFontDatabaseAhead(std::function<void()> then)
 {
     return std::jthread([then = std::move(then)] {
-        std::this_thread::yield();
+        HelperThreads::stepAside();
         loadFontConfiguration();
         QFontDatabase::families();
         if (then)

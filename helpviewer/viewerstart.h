@@ -33,7 +33,8 @@ void startPaintThreads();
 
 // The two threads below are made right after the application object and joined when their
 // std::jthread is destroyed, so the application object must outlive them. Each first steps aside
-// (a new thread often starts on its maker's processor and would hold up the window's thread).
+// (a new thread often starts on its maker's processor and would hold up the window's thread): the
+// font thread to the other processors (HelperThreads::stepAside), the bus thread only by yielding.
 
 // Connects to the session bus. The first accessibility update of the window (a button's text)
 // connects Qt's accessibility bridge to that bus and waits for it; where no bus runs, Qt first

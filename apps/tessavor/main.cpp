@@ -3,6 +3,7 @@
 #include "common/ui/germantexts.h"
 #include "common/ui/helplaunch.h"
 #include "common/version.h"
+#include "helpviewer/helperthreads.h"
 #include "helpviewer/viewerargument.h"
 #include "helpviewer/viewerstart.h"
 
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
                                     description);
     }
 
+    // The helper threads made below keep off the processor this thread runs on.
+    Viewer::HelperThreads::noteWindowThread();
     // The help file is read on a second thread while the application and its window are made;
     // the start-up sequence takes the result at its place, so its checks and messages stay in order.
     // That thread first loads the font configuration, which the window needs sooner.
