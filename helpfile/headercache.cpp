@@ -2,6 +2,7 @@
 #include "helpfile/headercache.h"
 
 #include "common/atomicwriter.h"
+#include "common/fnv1a.h"
 #include "common/plainfile.h"
 
 #include <QCryptographicHash>
@@ -32,15 +33,10 @@ qint64 nanoseconds(const timespec &time)
     return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-// 64-bit FNV-1a: enough to tell a damaged file, which is all it is for.
+// Enough to tell a damaged file, which is all it is for.
 quint64 checksum(QByteArrayView bytes)
 {
-    quint64 hash = 14695981039346656037ULL;
-    for (const char c : bytes) {
-        hash ^= uchar(c);
-        hash *= 1099511628211ULL;
-    }
-    return hash;
+    return fnv1a64(std::string_view(bytes.data(), size_t(bytes.size())));
 }
 
 void appendNumber(QByteArray &bytes, qint64 number)

@@ -15,6 +15,17 @@ bool allowedProcessors(cpu_set_t &set)
     return sched_getaffinity(0, sizeof set, &set) == 0;
 }
 
+// `allowed` without the window thread's processor; empty when none was noted.
+cpu_set_t withoutWindowProcessor(cpu_set_t allowed)
+{
+    const int window = windowProcessor.load(std::memory_order_relaxed);
+    if (window < 0 || window >= CPU_SETSIZE)
+        CPU_ZERO(&allowed);
+    else
+        CPU_CLR(window, &allowed);
+    return allowed;
+}
+
 // Moves the calling thread to `others`; where that fails or leaves nothing, it yields.
 bool moveTo(const cpu_set_t &others)
 {
@@ -32,14 +43,10 @@ void noteWindowThread()
 
 cpu_set_t otherProcessors()
 {
-    cpu_set_t others;
-    const int window = windowProcessor.load(std::memory_order_relaxed);
-    if (window < 0 || window >= CPU_SETSIZE || !allowedProcessors(others)) {
-        CPU_ZERO(&others);
-        return others;
-    }
-    CPU_CLR(window, &others);
-    return others;
+    cpu_set_t allowed;
+    if (!allowedProcessors(allowed))
+        CPU_ZERO(&allowed);
+    return withoutWindowProcessor(allowed);
 }
 
 void stepAside()
@@ -49,10 +56,9 @@ void stepAside()
 
 StepAsideWhile::StepAsideWhile()
 {
-    if (allowedProcessors(m_allowed))
-        m_moved = moveTo(otherProcessors());
-    else
-        std::this_thread::yield();
+    if (!allowedProcessors(m_allowed))
+        CPU_ZERO(&m_allowed);
+    m_moved = moveTo(withoutWindowProcessor(m_allowed));
 }
 
 StepAsideWhile::~StepAsideWhile()

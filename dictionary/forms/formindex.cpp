@@ -3,6 +3,8 @@
 
 #include "dictionary/forms/fold.h"
 
+#include "common/fnv1a.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,13 +14,10 @@ namespace Forms {
 
 namespace {
 
+// FNV-1a's low bits, which pick the slot, get some of its high bits mixed in.
 inline quint64 hashOf(std::string_view key)
 {
-    quint64 h = 1469598103934665603ULL;
-    for (char c : key) {
-        h ^= quint8(c);
-        h *= 1099511628211ULL;
-    }
+    const quint64 h = fnv1a64(key);
     return h ^ (h >> 29);
 }
 
