@@ -153,12 +153,9 @@ ReadResult read(const QByteArray &bytes, ReadPlan plan = {});
 // program builds no larger help file); course help runs to a few hundred KB.
 inline constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
 // Only a plain file of at most maxFileBytes can be opened (a named pipe, a device, a larger file
-// count as CannotOpen).
-ReadResult readFile(const QString &path);
-ReadResult readFile(const QString &path, ReadPlan plan);
-// The same, keeping the topic headers of a large file in `headerCacheFolder` between reads (see
-// headercache.h): a later read of the unchanged file takes them from there.
-ReadResult readFile(const QString &path, ReadPlan plan, const QString &headerCacheFolder);
+// count as CannotOpen). With a `headerCacheFolder`, the topic headers of a large file are kept
+// there between reads (see headercache.h): a later read of the unchanged file takes them from there.
+ReadResult readFile(const QString &path, ReadPlan plan = {}, const QString &headerCacheFolder = {});
 
 // A readable summary of a document for test comparisons.
 QStringList dump(const Document &document);

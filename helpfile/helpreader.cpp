@@ -369,16 +369,6 @@ ReadResult read(const QByteArray &bytes, ReadPlan plan)
     return readSource(ByteSource::fromBytes(bytes), plan);
 }
 
-ReadResult readFile(const QString &path)
-{
-    return readFile(path, ReadPlan{});
-}
-
-ReadResult readFile(const QString &path, ReadPlan plan)
-{
-    return readFile(path, plan, QString());
-}
-
 ReadResult readFile(const QString &path, ReadPlan plan, const QString &headerCacheFolder)
 {
     // A named pipe would wait for a writer for ever and a device may never end: plain files only,
