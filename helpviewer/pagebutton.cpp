@@ -1,7 +1,8 @@
 // A page button in its picture frame.
 #include "helpviewer/pagebutton.h"
 
-#include <QFile>
+#include "helpviewer/viewerstyle.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -38,8 +39,8 @@ QString styleFileOf(QStyle::StandardPixmap which)
 QPixmap pagePicture(const QWidget *widget, QStyle::StandardPixmap which)
 {
     const QString file = styleFileOf(which);
-    if (!file.isEmpty() && QFile::exists(file)) {
-        QPixmap picture(file, "PNG");
+    if (!file.isEmpty()) {
+        const QPixmap picture = Viewer::builtInPng(file);
         if (picture.width() == pictureSize && picture.height() == pictureSize)
             return picture;
     }

@@ -15,8 +15,9 @@ namespace Tessavor {
 QPushButton *addPageButton(QWidget *parent, const QString &name, const QString &text, int slot,
                            const QPixmap &picture);
 
-// The 32 x 32 picture of a page button: the style's own picture file when it has one, so that
-// no icon theme is searched while the viewer starts; otherwise the style's standard icon.
+// The 32 x 32 picture of a page button: the style's own picture file when it has one, read
+// without an icon theme search or the image format plugins while the viewer starts; otherwise the
+// style's standard icon.
 QPixmap pagePicture(const QWidget *widget, QStyle::StandardPixmap which);
 
 } // namespace Tessavor

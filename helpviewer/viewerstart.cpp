@@ -9,7 +9,6 @@
 
 #include <QDBusConnection>
 #include <QFontDatabase>
-#include <QImageReader>
 #include <QThreadPool>
 
 #include <fontconfig/fontconfig.h>
@@ -74,20 +73,13 @@ void loadFontConfiguration()
     std::call_once(loaded, [] { FcInit(); });
 }
 
-std::jthread fillFontDatabaseAhead(std::function<void()> then)
+std::jthread fillFontDatabaseAhead()
 {
-    return std::jthread([then = std::move(then)] {
+    return std::jthread([] {
         HelperThreads::stepAside();
         loadFontConfiguration();
         QFontDatabase::families();
-        if (then)
-            then();
     });
-}
-
-void loadImageFormats()
-{
-    QImageReader::supportedImageFormats();
 }
 
 } // namespace Viewer

@@ -8,7 +8,6 @@
 
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 #include <thread>
 
@@ -50,15 +49,10 @@ std::jthread connectSessionBusAhead();
 void loadFontConfiguration();
 
 // Fills Qt's font database (the list of installed fonts, and fontconfig's configuration unless it
-// is loaded) on a thread of its own, then runs `then` there. Qt fills the database when the window
+// is loaded) on a thread of its own. Qt fills the database when the window
 // first needs a font, a few milliseconds into building it, and the window's thread then waits for
 // it; begun ahead, the filling runs beside the building. The database is shared by all threads and
 // guarded by Qt; the fonts themselves are still loaded by the thread that draws with them.
-std::jthread fillFontDatabaseAhead(std::function<void()> then = {});
-
-// Loads the image format plugins. The menu bar's extension button asks every one of them about its
-// picture while the window is built (loading the GIF, ICO and JPEG plugins and libjpeg, about half
-// a millisecond); loaded ahead on another thread, they are there. Qt guards its plugin loader.
-void loadImageFormats();
+std::jthread fillFontDatabaseAhead();
 
 } // namespace Viewer

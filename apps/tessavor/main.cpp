@@ -6,6 +6,7 @@
 #include "helpviewer/helperthreads.h"
 #include "helpviewer/viewerargument.h"
 #include "helpviewer/viewerstart.h"
+#include "helpviewer/viewerstyle.h"
 
 #include <QApplication>
 
@@ -41,7 +42,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The bus first: where none runs, Qt's attempt to start one takes the longest.
     const std::jthread sessionBus = Viewer::connectSessionBusAhead();
-    const std::jthread fonts = Viewer::fillFontDatabaseAhead(Viewer::loadImageFormats);
+    const std::jthread fonts = Viewer::fillFontDatabaseAhead();
+    // Before the first widget: the window's pictures are read without the image format plugins.
+    QApplication::setStyle(new Viewer::ViewerStyle);
     QApplication::setApplicationName(QStringLiteral("Tessavor"));
     QApplication::setDesktopFileName(u"org.glossand.Tessavor"_s);
     // The topic's context menu ("Kopieren", "Alles auswählen") speaks German like the program.
