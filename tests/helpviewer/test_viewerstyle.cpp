@@ -108,7 +108,7 @@ void TestViewerStyle::builtInPng_data()
     QTest::newRow("file") << images + u"file-32.png"_s << QByteArray() << true;
     QTest::newRow("missing") << images + u"gibt-es-nicht.png"_s << QByteArray() << false;
     // A GIF named .png: no other reader is tried.
-    QTest::newRow("not a PNG") << u"bild.png"_s << QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 16) << false;
+    QTest::newRow("not a PNG") << u"bild.png"_s << QByteArray("GIF89a\x01\0\x01\0\0\0\0;", 14) << false;
 }
 
 void TestViewerStyle::builtInPng()
