@@ -3,6 +3,7 @@
 
 #include "dictionary/forms/paradigm.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -17,6 +18,14 @@ inline bool endsWith(std::string_view text, std::string_view end)
 inline bool startsWith(std::string_view text, std::string_view start)
 {
     return text.substr(0, start.size()) == start;
+}
+
+// A word of Latin letters only, capitals allowed (names of peoples).
+inline bool isLatin(std::string_view word)
+{
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
 }
 
 // text without its last n characters ("" when shorter).
