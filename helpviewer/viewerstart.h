@@ -49,10 +49,10 @@ std::jthread connectSessionBusAhead();
 void loadFontConfiguration();
 
 // Fills Qt's font database (the list of installed fonts, and fontconfig's configuration unless it
-// is loaded) on a thread of its own. Qt fills the database when the window
-// first needs a font, a few milliseconds into building it, and the window's thread then waits for
-// it; begun ahead, the filling runs beside the building. The database is shared by all threads and
-// guarded by Qt; the fonts themselves are still loaded by the thread that draws with them.
+// is loaded) on a thread of its own. Qt fills the database when the window first needs a font, a
+// few milliseconds into building it, and the window's thread then waits for it; begun ahead, the
+// filling runs beside the building. The database is shared by all threads and guarded by Qt; the
+// fonts themselves are still loaded by the thread that draws with them.
 std::jthread fillFontDatabaseAhead();
 
 } // namespace Viewer

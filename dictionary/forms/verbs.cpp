@@ -1,5 +1,6 @@
 // Verb paradigms from the word list's entries: the five conjugations, deponents and
-// semi-deponents, the irregular verbs and their compounds, defective and impersonal verbs.
+// semi-deponents, defective and impersonal verbs; the irregular verbs and their compounds come
+// from irregularverbs.cpp.
 #include "dictionary/forms/verb_p.h"
 
 #include <vector>
