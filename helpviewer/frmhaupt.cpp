@@ -222,16 +222,15 @@ bool frmHaupt::ThemaZeigen(const QString &topic)
     m_text->setFocus();
     m_page = Page::Topic;
 
-    const Viewer::TopicSource source = Viewer::topicSource(m_document, topic, m_programDir);
-    switch (source.form) {
-    case Viewer::TopicSource::Form::PlainText:
+    const Viewer::TopicSource source = Viewer::findTopic(m_document, topic, m_programDir);
+    if (source.form == Viewer::TopicSource::Form::PlainText) {
         m_text->setPlainText(source.text);
         return true;
-    case Viewer::TopicSource::Form::RtfFile:
-    case Viewer::TopicSource::Form::RtfBytes:
-        return showRtfFromMemory(source.bytes);
     }
-    return false;
+    // temp.tmp is written beside the reading of the topic, which comes from the same bytes; both
+    // are done before the topic is shown.
+    const Viewer::TopicFileWrite written(source);
+    return showRtfFromMemory(source.bytes);
 }
 
 bool frmHaupt::showRtfFromMemory(const QByteArray &bytes)

@@ -7,6 +7,9 @@
 #include "common/programfolder.h"
 
 #include <QFile>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace Viewer {
 
@@ -16,7 +19,7 @@ QString tempFilePath(const QString &programDir)
     return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + tempFileName;
 }
 
-TopicSource topicSource(const HelpFile::Document &document, const QString &topic, const QString &programDir)
+TopicSource findTopic(const HelpFile::Document &document, const QString &topic, const QString &programDir)
 {
     TopicSource source;
     if (document.kind == HelpFile::Kind::PlainText) {
@@ -26,12 +29,51 @@ TopicSource topicSource(const HelpFile::Document &document, const QString &topic
     }
     source.bytes = LineFile::joinLines(document.richLines(topic));
     source.path = tempFilePath(programDir);
+    source.form = TopicSource::Form::RtfBytes;
+    return source;
+}
+
+TopicSource::Form writeTopicFile(const TopicSource &source)
+{
     // A folder the user may not write to, or a link planted in temp.tmp's place (the writer refuses
     // it), must not make every rich topic unshowable.
     const bool written =
         !source.path.isEmpty() && !AtomicWriter::writeScratchBytes(source.path, source.bytes);
-    source.form = written ? TopicSource::Form::RtfFile : TopicSource::Form::RtfBytes;
+    return written ? TopicSource::Form::RtfFile : TopicSource::Form::RtfBytes;
+}
+
+TopicSource topicSource(const HelpFile::Document &document, const QString &topic, const QString &programDir)
+{
+    TopicSource source = findTopic(document, topic, programDir);
+    if (source.form != TopicSource::Form::PlainText)
+        source.form = writeTopicFile(source);
     return source;
+}
+
+TopicFileWrite::TopicFileWrite(const TopicSource &source)
+{
+    // The pool takes only a copyable task; the source's path and bytes are shared, not copied.
+    auto task =
+        std::make_shared<std::packaged_task<TopicSource::Form()>>([path = source.path, bytes = source.bytes] {
+            TopicSource written;
+            written.path = path;
+            written.bytes = bytes;
+            return writeTopicFile(written);
+        });
+    m_written = task->get_future();
+    if (!QThreadPool::globalInstance()->tryStart([task] { (*task)(); }))
+        (*task)();
+}
+
+TopicFileWrite::~TopicFileWrite()
+{
+    if (m_written.valid())
+        m_written.wait();
+}
+
+TopicSource::Form TopicFileWrite::form()
+{
+    return m_written.get();
 }
 
 void removeTempFile(const QString &programDir)

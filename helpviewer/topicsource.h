@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <future>
+
 namespace Viewer {
 
 // The file every viewer of the program directory writes the rich-text topic it shows to. It lies in
@@ -34,6 +36,31 @@ struct TopicSource
 // whole, so another viewer never reads half a file); an absent topic gives an empty file, which
 // the text area then fails to load.
 TopicSource topicSource(const HelpFile::Document &document, const QString &topic, const QString &programDir);
+
+// The same without the write: a rich topic comes as RtfBytes with temp.tmp's path (empty where
+// there is no place for it), for writeTopicFile() or TopicFileWrite.
+TopicSource findTopic(const HelpFile::Document &document, const QString &topic, const QString &programDir);
+
+// Writes a rich topic's bytes to temp.tmp: RtfFile when written, else RtfBytes.
+TopicSource::Form writeTopicFile(const TopicSource &source);
+
+// Writes a rich topic's temp.tmp on a thread of Qt's pool while the window's thread reads the topic
+// from its bytes; the write is done when this ends (it is written in place when the pool has no
+// thread free). Successive topics are written in their order, and none is left pending at closing.
+class TopicFileWrite
+{
+public:
+    explicit TopicFileWrite(const TopicSource &source);
+    ~TopicFileWrite();
+    TopicFileWrite(const TopicFileWrite &) = delete;
+    TopicFileWrite &operator=(const TopicFileWrite &) = delete;
+
+    // Waits for the write: RtfFile when written.
+    TopicSource::Form form();
+
+private:
+    std::future<TopicSource::Form> m_written;
+};
 
 // Deletes temp.tmp when the viewer closes; a missing file is no error.
 void removeTempFile(const QString &programDir);

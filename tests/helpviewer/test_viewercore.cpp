@@ -76,6 +76,8 @@ private Q_SLOTS:
     void indexAccepts();
     void paintThreadsStartedAhead();
     void sessionBusConnectedAhead();
+    // After paintThreadsStartedAhead, which counts the pool's threads this makes.
+    void topicFileWrittenBesideTheReading();
 };
 
 void TestViewerCore::parseArgument_data()
@@ -346,6 +348,41 @@ void TestViewerCore::richTopicWithoutWritableDirectory()
     QVERIFY(source.form == Viewer::TopicSource::Form::RtfBytes || !source.path.startsWith(dir.path()));
     QCOMPARE(source.bytes, QByteArray("{\\rtf1 a}\r\n"));
     Viewer::removeTempFile(dir.file(u"fehlt"_s));
+}
+
+void TestViewerCore::topicFileWrittenBesideTheReading()
+{
+    TestSupport::ProgramDir dir;
+    dir.write(u"temp.tmp"_s, "alt");
+    QStringList lines{u"TESSAVOR"_s, u"RTF"_s, u"R"_s, QString()};
+    for (int i = 0; i < 30; ++i)
+        lines << u"T%1"_s.arg(i);
+    lines << QString();
+    for (int i = 0; i < 30; ++i)
+        lines << u"[T%1]"_s.arg(i) << u"{\\rtf1 Thema %1}"_s.arg(i) << QString();
+    const auto document = HelpFile::read(TestSupport::crlf(lines)).document;
+
+    // Found, not yet written: temp.tmp keeps what it held.
+    const Viewer::TopicSource first = Viewer::findTopic(document, u"T0"_s, dir.path());
+    QCOMPARE(first.form, Viewer::TopicSource::Form::RtfBytes);
+    QCOMPARE(first.path, dir.file(u"temp.tmp"_s));
+    QCOMPARE(first.bytes, QByteArray("{\\rtf1 Thema 0}\r\n\r\n"));
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("alt"));
+
+    // Each write is done when its object ends, so topics shown one after the other leave the last.
+    for (int i = 0; i < 30; ++i) {
+        const Viewer::TopicSource source = Viewer::findTopic(document, u"T%1"_s.arg(i), dir.path());
+        Viewer::TopicFileWrite write(source);
+        if (i % 2 == 0) // the last is left to the object's end
+            QCOMPARE(write.form(), Viewer::TopicSource::Form::RtfFile);
+    }
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("{\\rtf1 Thema 29}\r\n\r\n"));
+
+    // A folder in temp.tmp's way: not written, the topic still comes from its bytes.
+    QVERIFY(QFile::remove(dir.file(u"temp.tmp"_s)));
+    QVERIFY(QDir(dir.path()).mkdir(u"temp.tmp"_s));
+    Viewer::TopicFileWrite refused(first);
+    QCOMPARE(refused.form(), Viewer::TopicSource::Form::RtfBytes);
 }
 
 void TestViewerCore::removeTempFile()
