@@ -4,6 +4,7 @@
 #include "common/ui/helplaunch.h"
 #include "common/version.h"
 #include "helpviewer/helperthreads.h"
+#include "helpviewer/platformahead.h"
 #include "helpviewer/viewerargument.h"
 #include "helpviewer/viewerstart.h"
 #include "helpviewer/viewerstyle.h"
@@ -31,6 +32,9 @@ int main(int argc, char *argv[])
                                     description);
     }
 
+    // The X11 platform's libraries, before any other thread runs: loading them then interrupts no
+    // other processor.
+    Viewer::loadX11PlatformAhead(arguments);
     // The helper threads made below keep off the processor this thread runs on.
     Viewer::HelperThreads::noteWindowThread();
     // The help file is read on a second thread while the application and its window are made;
