@@ -21,6 +21,10 @@ namespace Viewer {
 Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch)
 {
     Started started;
+    // The window's first text asks fontconfig for its configuration. Where the reading thread is
+    // still loading it (a busy machine), fontconfig would load a second one on this thread beside
+    // it; this waits for that one instead.
+    loadFontConfiguration();
     {
         BusyCursor busy;
         started.window = std::make_unique<Tessavor::frmHaupt>();
