@@ -18,6 +18,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -205,9 +206,23 @@ public:
         return ::close(fd) == 0 ? 0 : errno;
     }
 
-    // Takes the target's place; the error number on failure.
+    // Takes the target's place; the error number on failure. An existing target is exchanged with
+    // the new file, which is as atomic, and then removed: ext4 starts writing a file out when it is
+    // renamed over another (its guard for programs that replace files without a sync), about
+    // 0.5 ms per write here, which a scratch file need not wait for.
     int replace(const QByteArray &target)
     {
+        if (::renameat2(AT_FDCWD, m_name.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
+            if (::unlink(m_name.constData()) == 0) {
+                m_name.clear();
+                return 0;
+            }
+            // A folder put in the target's place meanwhile goes back, and the file is not written.
+            const int error = errno;
+            ::renameat2(AT_FDCWD, m_name.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE);
+            return error;
+        }
+        // No target yet, or a file system that cannot exchange two names: a plain rename.
         if (::rename(m_name.constData(), target.constData()) != 0)
             return errno;
         m_name.clear();

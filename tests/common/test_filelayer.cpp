@@ -70,6 +70,7 @@ private Q_SLOTS:
     void staleTemporaryNames_data();
     void staleTemporaryNames();
     void scratchWriteReplacesLikeTheWriter();
+    void scratchWriteLeavesAReaderItsFile();
     void writeReasons_data();
     void writeReasons();
     void readRefusesWhatIsNoPlainFile_data();
@@ -263,6 +264,21 @@ void TestFileLayer::staleTemporaryNames()
     age(dir.file(entry), 3600);
     QCOMPARE(AtomicWriter::removeStaleTemporaries(dir.file(u"temp.tmp"_s)), removed ? 1 : 0);
     QCOMPARE(dir.exists(entry), !removed);
+}
+
+void TestFileLayer::scratchWriteLeavesAReaderItsFile()
+{
+    // Another viewer reading the old temp.tmp keeps reading the old topic whole: the new file takes
+    // the name, the old one is not written into, and no second name of either is left.
+    TestSupport::ProgramDir dir;
+    QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), "{\\rtf1 alt}\r\n"));
+    QFile reader(dir.file(u"temp.tmp"_s));
+    QVERIFY(reader.open(QIODevice::ReadOnly));
+    QVERIFY(!AtomicWriter::writeScratchBytes(dir.file(u"temp.tmp"_s), "{\\rtf1 neu und l\\'e4nger}\r\n"));
+    QCOMPARE(reader.readAll(), QByteArray("{\\rtf1 alt}\r\n"));
+    QCOMPARE(dir.read(u"temp.tmp"_s), QByteArray("{\\rtf1 neu und l\\'e4nger}\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{u"temp.tmp"_s});
 }
 
 void TestFileLayer::scratchWriteReplacesLikeTheWriter()
