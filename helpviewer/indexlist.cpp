@@ -1,6 +1,8 @@
 // The index field and its list.
 #include "helpviewer/indexlist.h"
 
+#include "helpviewer/listrowsahead.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +12,8 @@ namespace Tessavor {
 namespace {
 constexpr int editHeight = 22;
 constexpr int gap = 2;
+// Below this many entries the rows are made when the list is shown, as quickly as handed over.
+constexpr int rowsAheadFrom = 1000;
 
 bool isEnter(const QEvent *event)
 {
@@ -24,6 +28,8 @@ IndexList::IndexList(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ListeIndex"));
 }
+
+IndexList::~IndexList() = default;
 
 void IndexList::makeControls() const
 {
@@ -75,17 +81,21 @@ void IndexList::setEntries(const QStringList &entries)
 {
     m_entries = entries;
     m_make = nullptr;
+    m_rowsAhead.reset();
     if (m_list)
         m_list->clear();
     m_listFilled = false;
     if (isVisible())
         fillList();
+    else if (entries.size() >= rowsAheadFrom)
+        m_rowsAhead = std::make_unique<Viewer::ListRowsAhead>(entries);
 }
 
 void IndexList::setEntries(std::function<QStringList()> make)
 {
     m_entries.clear();
     m_make = std::move(make);
+    m_rowsAhead.reset();
     if (m_list)
         m_list->clear();
     m_listFilled = false;
@@ -122,7 +132,12 @@ void IndexList::fillList() const
         return;
     makeControls();
     m_listFilled = true;
-    m_list->addItems(madeEntries());
+    if (m_rowsAhead) {
+        m_rowsAhead->fill(m_list);
+        m_rowsAhead.reset();
+    } else {
+        m_list->addItems(madeEntries());
+    }
 }
 
 void IndexList::showEvent(QShowEvent *event)

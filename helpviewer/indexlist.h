@@ -5,9 +5,14 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 class QListWidget;
+
+namespace Viewer {
+class ListRowsAhead;
+}
 
 namespace Tessavor {
 
@@ -16,6 +21,7 @@ class IndexList : public QWidget
     Q_OBJECT
 public:
     explicit IndexList(QWidget *parent = nullptr);
+    ~IndexList() override;
 
     // Entries in the order given (already sorted by the help file reader).
     void setEntries(const QStringList &entries);
@@ -59,6 +65,8 @@ private:
     mutable QLineEdit *m_edit = nullptr;
     mutable QListWidget *m_list = nullptr;
     mutable bool m_listFilled = true;
+    // The rows of a long index given while the list is hidden, made ahead for its first showing.
+    mutable std::unique_ptr<Viewer::ListRowsAhead> m_rowsAhead;
 };
 
 } // namespace Tessavor
