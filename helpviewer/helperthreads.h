@@ -1,7 +1,12 @@
-// Keeping the start-up helper threads off the processor of the window's thread.
+// The viewer's helper threads: kept off the window thread's processor; work for Qt's pool.
 #pragma once
 
+#include <QThreadPool>
+
+#include <future>
+#include <memory>
 #include <sched.h>
+#include <type_traits>
 
 namespace Viewer::HelperThreads {
 
@@ -35,5 +40,16 @@ private:
 // The processors the calling thread may run on other than the window thread's; empty where none is
 // left or no window thread was noted. For the tests.
 cpu_set_t otherProcessors();
+
+// Runs `work` on a thread of Qt's global pool, or in place when the pool has no thread free; the
+// future holds its result. The pool takes only a copyable task, hence the shared one.
+template <typename Work> std::future<std::invoke_result_t<Work>> onPool(Work work)
+{
+    auto task = std::make_shared<std::packaged_task<std::invoke_result_t<Work>()>>(std::move(work));
+    std::future<std::invoke_result_t<Work>> result = task->get_future();
+    if (!QThreadPool::globalInstance()->tryStart([task] { (*task)(); }))
+        (*task)();
+    return result;
+}
 
 } // namespace Viewer::HelperThreads

@@ -1,28 +1,23 @@
 // List rows made on a thread of Qt's pool before their list is first shown.
 #include "helpviewer/listrowsahead.h"
 
-#include <QListWidget>
-#include <QThreadPool>
+#include "helpviewer/helperthreads.h"
 
-#include <memory>
+#include <QListWidget>
 
 namespace Viewer {
 
 ListRowsAhead::ListRowsAhead(const QStringList &labels)
-{
     // An item made without a list touches nothing the window's thread uses; the labels are shared,
     // not copied.
-    auto task = std::make_shared<std::packaged_task<std::vector<QListWidgetItem *>()>>([labels] {
-        std::vector<QListWidgetItem *> rows;
-        rows.reserve(size_t(labels.size()));
-        for (const QString &label : labels)
-            rows.push_back(new QListWidgetItem(label));
-        return rows;
-    });
-    m_rows = task->get_future();
-    if (!QThreadPool::globalInstance()->tryStart([task] { (*task)(); }))
-        (*task)();
-}
+    : m_rows(HelperThreads::onPool([labels] {
+          std::vector<QListWidgetItem *> rows;
+          rows.reserve(size_t(labels.size()));
+          for (const QString &label : labels)
+              rows.push_back(new QListWidgetItem(label));
+          return rows;
+      }))
+{}
 
 ListRowsAhead::~ListRowsAhead()
 {

@@ -5,11 +5,9 @@
 #include "common/linefile.h"
 #include "common/plainfile.h"
 #include "common/programfolder.h"
+#include "helpviewer/helperthreads.h"
 
 #include <QFile>
-#include <QThreadPool>
-
-#include <memory>
 
 namespace Viewer {
 
@@ -51,19 +49,14 @@ TopicSource topicSource(const HelpFile::Document &document, const QString &topic
 }
 
 TopicFileWrite::TopicFileWrite(const TopicSource &source)
-{
-    // The pool takes only a copyable task; the source's path and bytes are shared, not copied.
-    auto task =
-        std::make_shared<std::packaged_task<TopicSource::Form()>>([path = source.path, bytes = source.bytes] {
-            TopicSource written;
-            written.path = path;
-            written.bytes = bytes;
-            return writeTopicFile(written);
-        });
-    m_written = task->get_future();
-    if (!QThreadPool::globalInstance()->tryStart([task] { (*task)(); }))
-        (*task)();
-}
+    // The source's path and bytes are shared with the pool's thread, not copied.
+    : m_written(HelperThreads::onPool([path = source.path, bytes = source.bytes] {
+          TopicSource written;
+          written.path = path;
+          written.bytes = bytes;
+          return writeTopicFile(written);
+      }))
+{}
 
 TopicFileWrite::~TopicFileWrite()
 {
