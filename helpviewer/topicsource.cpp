@@ -17,6 +17,17 @@ QString tempFilePath(const QString &programDir)
     return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + tempFileName;
 }
 
+namespace {
+// Writes a rich topic's bytes to temp.tmp: RtfFile when written, else RtfBytes.
+TopicSource::Form writeTopicFile(const QString &path, const QByteArray &bytes)
+{
+    // A folder the user may not write to, or a link planted in temp.tmp's place (the writer refuses
+    // it), must not make every rich topic unshowable.
+    const bool written = !path.isEmpty() && !AtomicWriter::writeScratchBytes(path, bytes);
+    return written ? TopicSource::Form::RtfFile : TopicSource::Form::RtfBytes;
+}
+} // namespace
+
 TopicSource findTopic(const HelpFile::Document &document, const QString &topic, const QString &programDir)
 {
     TopicSource source;
@@ -31,31 +42,18 @@ TopicSource findTopic(const HelpFile::Document &document, const QString &topic, 
     return source;
 }
 
-TopicSource::Form writeTopicFile(const TopicSource &source)
-{
-    // A folder the user may not write to, or a link planted in temp.tmp's place (the writer refuses
-    // it), must not make every rich topic unshowable.
-    const bool written =
-        !source.path.isEmpty() && !AtomicWriter::writeScratchBytes(source.path, source.bytes);
-    return written ? TopicSource::Form::RtfFile : TopicSource::Form::RtfBytes;
-}
-
 TopicSource topicSource(const HelpFile::Document &document, const QString &topic, const QString &programDir)
 {
     TopicSource source = findTopic(document, topic, programDir);
     if (source.form != TopicSource::Form::PlainText)
-        source.form = writeTopicFile(source);
+        source.form = writeTopicFile(source.path, source.bytes);
     return source;
 }
 
 TopicFileWrite::TopicFileWrite(const TopicSource &source)
     // The source's path and bytes are shared with the pool's thread, not copied.
-    : m_written(HelperThreads::onPool([path = source.path, bytes = source.bytes] {
-          TopicSource written;
-          written.path = path;
-          written.bytes = bytes;
-          return writeTopicFile(written);
-      }))
+    : m_written(HelperThreads::onPool(
+          [path = source.path, bytes = source.bytes] { return writeTopicFile(path, bytes); }))
 {}
 
 TopicFileWrite::~TopicFileWrite()

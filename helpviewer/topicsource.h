@@ -38,11 +38,8 @@ struct TopicSource
 TopicSource topicSource(const HelpFile::Document &document, const QString &topic, const QString &programDir);
 
 // The same without the write: a rich topic comes as RtfBytes with temp.tmp's path (empty where
-// there is no place for it), for writeTopicFile() or TopicFileWrite.
+// there is no place for it), for TopicFileWrite.
 TopicSource findTopic(const HelpFile::Document &document, const QString &topic, const QString &programDir);
-
-// Writes a rich topic's bytes to temp.tmp: RtfFile when written, else RtfBytes.
-TopicSource::Form writeTopicFile(const TopicSource &source);
 
 // Writes a rich topic's temp.tmp on a thread of Qt's pool while the window's thread reads the topic
 // from its bytes; the write is done when this ends (it is written in place when the pool has no
