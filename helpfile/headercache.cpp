@@ -11,9 +11,12 @@
 #include <QStandardPaths>
 
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <sys/stat.h>
+#include <type_traits>
 
 namespace HelpFile {
 
@@ -23,9 +26,15 @@ namespace {
 // the lines (five numbers each), the pool, and a checksum of all before it. Numbers are 64 bits in
 // the machine's own byte order: the file never leaves the machine that wrote it.
 constexpr std::array<char, 16> keptSignature{'T', 'E', 'S', 'S', 'A', 'V', 'O', 'R',
-                                             '-', 'K', 'O', 'P', 'F', '-', '1', '\n'};
+                                             '-', 'K', 'O', 'P', 'F', '-', '2', '\n'};
 constexpr qsizetype numbersBeforeLines = 7;
+constexpr qsizetype headerSize = qsizetype(keptSignature.size()) + numbersBeforeLines * 8;
 constexpr qsizetype numbersPerLine = 5;
+// The lines are read straight into their vector: a line is its five numbers, in the file's order.
+static_assert(sizeof(BracketedLine) == numbersPerLine * 8 && std::is_trivially_copyable_v<BracketedLine> &&
+              offsetof(BracketedLine, start) == 0 && offsetof(BracketedLine, end) == 8 &&
+              offsetof(BracketedLine, trimStart) == 16 && offsetof(BracketedLine, trimEnd) == 24 &&
+              offsetof(BracketedLine, pooled) == 32);
 constexpr qint64 settleNanoseconds = 2'000'000'000;
 
 qint64 nanoseconds(const timespec &time)
@@ -33,10 +42,16 @@ qint64 nanoseconds(const timespec &time)
     return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-// Enough to tell a damaged file, which is all it is for.
-quint64 checksum(QByteArrayView bytes)
+// Enough to tell a damaged file, which is all it is for. The header and the lines are whole
+// eight-byte numbers, so the three parts can be hashed one after the other.
+quint64 checksum(const char *bytes, qint64 size, quint64 hash = fnv1a64Offset)
 {
-    return fnv1a64(std::string_view(bytes.data(), size_t(bytes.size())));
+    return fnv1a64Words(std::string_view(bytes, size_t(size)), hash);
+}
+
+bool readExactly(QFile &file, void *into, qint64 bytes)
+{
+    return bytes == 0 || file.read(static_cast<char *>(into), bytes) == bytes;
 }
 
 void appendNumber(QByteArray &bytes, qint64 number)
@@ -104,34 +119,37 @@ std::optional<BracketedLines> HeaderCache::load() const
 {
     // No larger than the help file: store() keeps nothing larger, so a larger file is not ours.
     QString reason;
-    const std::optional<QByteArray> bytes = PlainFile::read(m_file, m_identity.size, &reason);
-    const qsizetype headerSize = qsizetype(keptSignature.size()) + numbersBeforeLines * 8;
-    if (!bytes || bytes->size() < headerSize + 8 ||
-        std::memcmp(bytes->constData(), keptSignature.data(), keptSignature.size()) != 0)
+    const std::unique_ptr<QFile> file = PlainFile::open(m_file, m_identity.size, &reason);
+    if (!file)
         return std::nullopt;
-    const char *numbers = bytes->constData() + keptSignature.size();
+    const qint64 fileSize = file->size();
+    std::array<char, headerSize> header{};
+    if (fileSize < headerSize + 8 || !readExactly(*file, header.data(), headerSize) ||
+        std::memcmp(header.data(), keptSignature.data(), keptSignature.size()) != 0)
+        return std::nullopt;
+    const char *numbers = header.data() + keptSignature.size();
     const FileIdentity kept{quint64(numberAt(numbers, 0)), quint64(numberAt(numbers, 1)),
                             numberAt(numbers, 2), numberAt(numbers, 3), numberAt(numbers, 4)};
     const qint64 lineCount = numberAt(numbers, 5);
     const qint64 poolSize = numberAt(numbers, 6);
-    const qint64 linesSize = lineCount * numbersPerLine * 8;
-    if (!(kept == m_identity) || lineCount < 0 || poolSize < 0 || lineCount > bytes->size() ||
-        poolSize > bytes->size() || headerSize + linesSize + poolSize + 8 != bytes->size())
-        return std::nullopt;
-    const qsizetype checked = bytes->size() - 8;
-    if (quint64(numberAt(bytes->constData() + checked, 0)) != checksum(QByteArrayView(*bytes).first(checked)))
+    if (!(kept == m_identity) || lineCount < 0 || poolSize < 0 || lineCount > fileSize ||
+        poolSize > fileSize || headerSize + lineCount * numbersPerLine * 8 + poolSize + 8 != fileSize)
         return std::nullopt;
 
+    // Each part goes straight where it is kept, without a copy of the whole file on the way.
     BracketedLines found;
-    found.lines.reserve(size_t(lineCount));
-    const char *lines = bytes->constData() + headerSize;
-    for (qint64 i = 0; i < lineCount; ++i) {
-        const qsizetype at = qsizetype(i) * numbersPerLine;
-        found.lines.push_back({numberAt(lines, at), numberAt(lines, at + 1), numberAt(lines, at + 2),
-                               numberAt(lines, at + 3), qsizetype(numberAt(lines, at + 4))});
-    }
-    found.pool = bytes->mid(headerSize + linesSize, poolSize);
-    if (!plausible(found, m_identity.size))
+    found.lines.resize(size_t(lineCount));
+    const qint64 linesSize = lineCount * numbersPerLine * 8;
+    found.pool = QByteArray(qsizetype(poolSize), Qt::Uninitialized);
+    qint64 keptChecksum = 0;
+    if (!readExactly(*file, found.lines.data(), linesSize) ||
+        !readExactly(*file, found.pool.data(), poolSize) ||
+        !readExactly(*file, &keptChecksum, sizeof keptChecksum))
+        return std::nullopt;
+    quint64 hash = checksum(header.data(), headerSize);
+    hash = checksum(reinterpret_cast<const char *>(found.lines.data()), linesSize, hash);
+    hash = checksum(found.pool.constData(), poolSize, hash);
+    if (quint64(keptChecksum) != hash || !plausible(found, m_identity.size))
         return std::nullopt;
     return found;
 }
@@ -156,7 +174,7 @@ void HeaderCache::store(const BracketedLines &lines) const
             appendNumber(bytes, number);
     }
     bytes.append(lines.pool);
-    appendNumber(bytes, qint64(checksum(bytes)));
+    appendNumber(bytes, qint64(checksum(bytes.constData(), bytes.size())));
     // Replaced whole, so another viewer reading it meanwhile finds the old or the new lines.
     AtomicWriter::writeScratchBytes(m_file, bytes);
 }
