@@ -9,6 +9,7 @@
 
 #include <QDBusConnection>
 #include <QFontDatabase>
+#include <QThread>
 #include <QThreadPool>
 
 #include <fontconfig/fontconfig.h>
@@ -62,6 +63,9 @@ void startPaintThreads()
 
 std::jthread connectSessionBusAhead()
 {
+    // Qt takes the first thread that asks for its thread data as the main thread: made before the
+    // application object, the bus thread would otherwise be taken for it.
+    QThread::currentThread();
     return std::jthread([] {
         // Only yields: the connection's own thread, and a bus that Qt starts, would inherit a
         // narrower choice of processors for good.

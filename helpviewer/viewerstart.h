@@ -30,15 +30,15 @@ Started startViewer(const QStringList &arguments, HelpPrefetch *prefetch = nullp
 // that pool and waits for it: without this, the first frame waits for the threads to be made.
 void startPaintThreads();
 
-// The two threads below are made right after the application object and joined when their
-// std::jthread is destroyed, so the application object must outlive them. Each first steps aside
-// (a new thread often starts on its maker's processor and would hold up the window's thread): the
-// font thread to the other processors (HelperThreads::stepAside), the bus thread only by yielding.
+// Each of the two threads below first steps aside (a new thread often starts on its maker's
+// processor and would hold up the window's thread): the font thread to the other processors
+// (HelperThreads::stepAside), the bus thread only by yielding. Both are joined when their
+// std::jthread is destroyed.
 
 // Connects to the session bus. The first accessibility update of the window (a button's text)
 // connects Qt's accessibility bridge to that bus and waits for it; where no bus runs, Qt first
-// tries to start one (dbus-launch) and waits for that to fail. Begun ahead, the attempt runs while
-// the window is built.
+// tries to start one (dbus-launch) and waits for that to fail. main() begins the attempt first of
+// all, before the application object; the thread must end before the application object does.
 std::jthread connectSessionBusAhead();
 
 // Loads fontconfig's configuration (fonts.conf and the fifty-odd files it includes, about 4 ms of
@@ -49,10 +49,11 @@ std::jthread connectSessionBusAhead();
 void loadFontConfiguration();
 
 // Fills Qt's font database (the list of installed fonts, and fontconfig's configuration unless it
-// is loaded) on a thread of its own. Qt fills the database when the window first needs a font, a
-// few milliseconds into building it, and the window's thread then waits for it; begun ahead, the
-// filling runs beside the building. The database is shared by all threads and guarded by Qt; the
-// fonts themselves are still loaded by the thread that draws with them.
+// is loaded) on a thread of its own, made right after the application object, which must outlive
+// it. Qt fills the database when the window first needs a font, a few milliseconds into building
+// it, and the window's thread then waits for it; begun ahead, the filling runs beside the
+// building. The database is shared by all threads and guarded by Qt; the fonts themselves are
+// still loaded by the thread that draws with them.
 std::jthread fillFontDatabaseAhead();
 
 } // namespace Viewer
