@@ -132,14 +132,15 @@ std::optional<BracketedLines> HeaderCache::load() const
                             numberAt(numbers, 2), numberAt(numbers, 3), numberAt(numbers, 4)};
     const qint64 lineCount = numberAt(numbers, 5);
     const qint64 poolSize = numberAt(numbers, 6);
-    if (!(kept == m_identity) || lineCount < 0 || poolSize < 0 || lineCount > fileSize ||
-        poolSize > fileSize || headerSize + lineCount * numbersPerLine * 8 + poolSize + 8 != fileSize)
+    if (!(kept == m_identity) || lineCount < 0 || poolSize < 0 || lineCount > fileSize || poolSize > fileSize)
+        return std::nullopt;
+    const qint64 linesSize = lineCount * numbersPerLine * 8;
+    if (headerSize + linesSize + poolSize + 8 != fileSize)
         return std::nullopt;
 
     // Each part goes straight where it is kept, without a copy of the whole file on the way.
     BracketedLines found;
     found.lines.resize(size_t(lineCount));
-    const qint64 linesSize = lineCount * numbersPerLine * 8;
     found.pool = QByteArray(qsizetype(poolSize), Qt::Uninitialized);
     qint64 keptChecksum = 0;
     if (!readExactly(*file, found.lines.data(), linesSize) ||
