@@ -17,7 +17,7 @@ private slots:
 };
 
 // Connected where a bus runs, not connected elsewhere: either way the default connection exists
-// already, and the application's own request is answered with it instead of a second attempt.
+// already, and the application's own request is answered with that same connection.
 void TestBusBeforeApp::applicationTakesTheConnectionMade()
 {
     const QString defaultName = u"qt_default_session_bus"_s;
