@@ -117,9 +117,13 @@ struct Document
     QString typeLine; // line 2 as it stands
     Kind kind = Kind::RichText;
     QString title;        // line 3
-    QStringList contents; // see contentsList()
+    QStringList contents; // see contentsList(); empty while contentsPending
     QStringList index;    // see indexList(); empty while indexPending
-    // Read without its index (ReadPlan::index false): makeIndex() makes it.
+    // Read without its contents list (ReadPlan::contents false): makeContents() makes it.
+    bool contentsPending = false;
+    void makeContents();
+    // Read without its index (ReadPlan::index false): makeIndex() makes it, with the contents list
+    // if that is still pending.
     bool indexPending = false;
     void makeIndex();
 
@@ -138,14 +142,15 @@ struct ReadResult
     bool ok() const { return status == ReadStatus::Ok; }
 };
 
-// What a read prepares besides the head lines. The results are the same either way; what is not
-// prepared is made when it is first needed: the search for topic headers when the first topic is
-// asked for, the index by Document::makeIndex(). The viewer prepares only what its first page
-// shows.
+// What a read prepares besides the type and title lines. The results are the same either way; what
+// is not prepared is made when it is first needed: the search for topic headers when the first
+// topic is asked for, the contents list by Document::makeContents(), the index by
+// Document::makeIndex(). The viewer prepares only what its first page shows.
 struct ReadPlan
 {
-    bool topics = true; // find the topic headers now
-    bool index = true;  // make the index now
+    bool topics = true;   // find the topic headers now
+    bool index = true;    // make the index now (and so the contents list)
+    bool contents = true; // decode the contents list now
 };
 
 ReadResult read(const QByteArray &bytes, ReadPlan plan = {});

@@ -93,11 +93,12 @@ struct Scan
     qint64 lines = 0;        // lines read; all of the file's when it ends within the head
 };
 
-// Reads the head lines: the signature, type and title lines and the topic list up to its blank line.
+// Reads the head lines: the signature, type and title lines and, with `withList`, the topic list up
+// to its blank line.
 class HeadScanner
 {
 public:
-    explicit HeadScanner(const Layout &layout) : m_layout(layout) {}
+    HeadScanner(const Layout &layout, bool withList) : m_layout(layout), m_withList(withList) {}
 
     Scan run()
     {
@@ -161,6 +162,7 @@ private:
             m_stopped = m_scan.status != ReadStatus::Ok;
         } else if (index <= titleLine) {
             m_scan.head.push_back({m_lineStart, end});
+            m_stopped = index == titleLine && !m_withList;
         } else if (index >= firstListLine) {
             // The topic list ends at its first blank line; the rest of the file is not the head.
             if (blank)
@@ -177,6 +179,7 @@ private:
     }
 
     const Layout &m_layout;
+    const bool m_withList;
     Scan m_scan;
     qint64 m_lineStart = 0;
     bool m_blank = true; // the current line holds only spaces so far
@@ -191,13 +194,41 @@ QString readText(const ByteSource &source, Range range)
     return decodeLine(source.read(range.start, range.end - range.start, buffer));
 }
 
+// The texts of the head lines from `first` on. They lie together at the start of the file: one
+// read for all of them, not one per line (a contents list of 10,000 topics is 10,000 lines).
+QStringList headTexts(const ByteSource &source, const std::vector<Range> &head, size_t first)
+{
+    QStringList texts;
+    if (first >= head.size())
+        return texts;
+    const qint64 headStart = head[first].start;
+    QByteArray headBuffer;
+    const QByteArrayView bytes = source.read(headStart, head.back().end - headStart, headBuffer);
+    texts.reserve(qsizetype(head.size() - first));
+    for (size_t i = first; i < head.size(); ++i) {
+        const Range range = head[i];
+        if (range.end <= range.start)
+            texts.append(QString());
+        else if (range.end - headStart > bytes.size())
+            texts.append(readText(source, range));
+        else
+            texts.append(decodeLine(bytes.sliced(range.start - headStart, range.end - range.start)));
+    }
+    return texts;
+}
+
+// The head ranges are lines 1 to 3, then the topic list (line 4 is not kept).
+constexpr size_t firstListRange = 3;
+
 ReadResult readSource(std::shared_ptr<const ByteSource> source, const ReadPlan &plan,
                       std::optional<HeaderCache> cache = std::nullopt)
 {
     auto layout = std::make_shared<Layout>();
     layout->source = std::move(source);
     layout->cache = std::move(cache);
-    const Scan scan = HeadScanner(*layout).run();
+    // The index is made from the contents list.
+    const bool listNow = plan.contents || plan.index;
+    const Scan scan = HeadScanner(*layout, listNow).run();
     ReadResult result;
     if (scan.status != ReadStatus::Ok || scan.lines == 0) {
         result.status = ReadStatus::NoSignature;
@@ -208,26 +239,16 @@ ReadResult readSource(std::shared_ptr<const ByteSource> source, const ReadPlan &
         result.status = ReadStatus::TooShort;
         return result;
     }
-    // The head lines lie together at the start of the file: one read for all of them, not one
-    // per line (a contents list of 10,000 topics is 10,000 lines).
-    const qint64 headStart = scan.head.front().start;
-    QByteArray headBuffer;
-    const QByteArrayView head = layout->source->read(headStart, scan.head.back().end - headStart, headBuffer);
-    const auto headText = [&](Range range) {
-        if (range.end <= range.start)
-            return QString();
-        if (range.end - headStart > head.size())
-            return readText(*layout->source, range);
-        return decodeLine(head.sliced(range.start - headStart, range.end - range.start));
-    };
+    QStringList texts = headTexts(*layout->source, scan.head, 1);
     Document &document = result.document;
     document.lines = Layout::linesOf(layout);
-    document.typeLine = headText(scan.head[1]);
+    document.typeLine = texts.takeFirst();
     document.kind = kindOf(document.typeLine);
-    document.title = headText(scan.head[2]);
-    document.contents.reserve(qsizetype(scan.head.size()) - 3);
-    for (size_t i = 3; i < scan.head.size(); ++i)
-        document.contents.append(headText(scan.head[i]));
+    document.title = texts.takeFirst();
+    if (listNow)
+        document.contents = std::move(texts);
+    else
+        document.contentsPending = true;
     if (plan.index)
         document.index = indexOfContents(document.contents);
     else
@@ -356,10 +377,22 @@ Lines::const_iterator &Lines::const_iterator::operator++()
     return *this;
 }
 
+void Document::makeContents()
+{
+    if (!contentsPending)
+        return;
+    contentsPending = false;
+    if (!m_layout)
+        return;
+    const Scan scan = HeadScanner(*m_layout, true).run();
+    contents = headTexts(*m_layout->source, scan.head, firstListRange);
+}
+
 void Document::makeIndex()
 {
     if (!indexPending)
         return;
+    makeContents();
     index = indexOfContents(contents);
     indexPending = false;
 }

@@ -171,11 +171,14 @@ void frmHaupt::setHelp(const HelpFile::Document &document)
     m_contentsFilled = false;
     if (m_listeInhalt->isVisible())
         fillContents();
-    // A help read for a topic or the contents page comes without its index: it is sorted when
-    // the index page is first shown or a link needs it.
+    // A help read for a topic or the contents page comes without its index (read for a topic,
+    // also without its contents list): it is made when the index page is first shown or a link
+    // needs it.
     if (document.indexPending)
-        m_listeIndex->setEntries(
-            [contents = document.contents] { return HelpFile::indexOfContents(contents); });
+        m_listeIndex->setEntries([help = document]() mutable {
+            help.makeIndex();
+            return help.index;
+        });
     else
         m_listeIndex->setEntries(document.index);
 }
@@ -187,6 +190,7 @@ void frmHaupt::fillContents()
     if (m_contentsFilled)
         return;
     m_contentsFilled = true;
+    m_document.makeContents();
     m_listeInhalt->addItems(m_document.contents);
 }
 

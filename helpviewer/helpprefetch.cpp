@@ -23,10 +23,12 @@ HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> before
         return;
     m_path = request->helpPath;
     // Only what the first page needs: a topic needs the topic headers (the search over the whole
-    // file), the index page its sorted list; the rest is made if the user goes there.
+    // file), the contents page its list, the index page its sorted list; the rest is made if the
+    // user goes there.
     HelpFile::ReadPlan plan;
     plan.topics = request->topic != contentsTopic && request->topic != indexTopic;
     plan.index = request->topic == indexTopic;
+    plan.contents = request->topic == contentsTopic;
     // A large help file's topic headers are kept between starts: the next start of the viewer on
     // the unchanged file need not go through all of it.
     const QString headerCache = HelpFile::defaultHeaderCacheFolder();

@@ -98,6 +98,8 @@ private Q_SLOTS:
     void bracketScanOfRandomFiles();
     void readPlansGiveTheSame_data();
     void readPlansGiveTheSame();
+    void statusWithoutTheList_data();
+    void statusWithoutTheList();
 };
 
 void TestHelpReader::sameAsTheLineDefinition_data()
@@ -265,26 +267,80 @@ void TestHelpReader::bracketScanOfRandomFiles()
 void TestHelpReader::readPlansGiveTheSame_data()
 {
     sameAsTheLineDefinition_data();
+    // The contents list read later runs over the head's read pieces (64 KiB) as at once.
+    QByteArray longList = "TESSAVOR\r\nRTF\r\nLang\r\n\r\n";
+    for (int i = 1; i <= 8000; ++i)
+        longList += "Thema " + QByteArray::number(i) + "\r\n";
+    QTest::newRow("a list longer than a piece of the head") << longList + "\r\n[Thema 8000]\r\nx\r\n\r\n"
+                                                            << QStringList{u"Thema 8000"_s};
+    QTest::newRow("a list up to the file's end") << longList << QStringList{u"Thema 1"_s};
+    QTest::newRow("the head alone") << QByteArray("TESSAVOR\r\nTXT\r\nT") << QStringList{u"T"_s};
 }
 
-// A read that leaves the topic headers or the index for later gives the same results when they
-// are asked for; the index is made by makeIndex().
+// A read that leaves the topic headers, the contents list or the index for later gives the same
+// results when they are asked for; makeContents() and makeIndex() make the list and the index, in
+// either order.
 void TestHelpReader::readPlansGiveTheSame()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, topics);
-    for (const bool topicsNow : {false, true}) {
-        for (const bool indexNow : {false, true}) {
-            HelpFile::ReadResult result = HelpFile::read(bytes, {topicsNow, indexNow});
-            QVERIFY(result.ok());
-            QCOMPARE(result.document.indexPending, !indexNow);
-            if (!indexNow) {
-                QVERIFY(result.document.index.isEmpty());
-                result.document.makeIndex();
-                QVERIFY(!result.document.indexPending);
-            }
-            compareWithLines(bytes, result.document, topics);
+    for (int plan = 0; plan < 8; ++plan) {
+        const bool topicsNow = plan & 1;
+        const bool indexNow = plan & 2;
+        const bool contentsNow = plan & 4;
+        HelpFile::ReadResult result = HelpFile::read(bytes, {topicsNow, indexNow, contentsNow});
+        QVERIFY(result.ok());
+        HelpFile::Document &document = result.document;
+        QCOMPARE(document.indexPending, !indexNow);
+        QCOMPARE(document.contentsPending, !indexNow && !contentsNow);
+        if (document.contentsPending)
+            QVERIFY(document.contents.isEmpty());
+        if (!indexNow)
+            QVERIFY(document.index.isEmpty());
+        // Half the plans make the list before the index, the others leave it to makeIndex().
+        if (topicsNow) {
+            document.makeContents();
+            QCOMPARE(document.contents, HelpFile::contentsList(HelpFile::splitLines(bytes)));
+            QCOMPARE(document.indexPending, !indexNow);
         }
+        document.makeIndex();
+        QVERIFY(!document.indexPending && !document.contentsPending);
+        compareWithLines(bytes, document, topics);
+        if (QTest::currentTestFailed()) {
+            qWarning() << "plan" << topicsNow << indexNow << contentsNow;
+            return;
+        }
+    }
+}
+
+// Whether the file is a help file does not depend on what the read prepares.
+void TestHelpReader::statusWithoutTheList_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::newRow("no signature") << QByteArray("KEINE HILFE\r\nRTF\r\nT\r\n\r\nA\r\n")
+                                  << int(HelpFile::ReadStatus::NoSignature);
+    QTest::newRow("empty") << QByteArray() << int(HelpFile::ReadStatus::NoSignature);
+    QTest::newRow("no title line") << QByteArray("TESSAVOR\r\nTXT") << int(HelpFile::ReadStatus::TooShort);
+    QTest::newRow("title without break")
+        << QByteArray("TESSAVOR\r\nTXT\r\nT") << int(HelpFile::ReadStatus::Ok);
+    QTest::newRow("signature with spaces, lone CRs")
+        << QByteArray("  TESSAVOR \rRTF\rT\r\r") << int(HelpFile::ReadStatus::Ok);
+}
+
+void TestHelpReader::statusWithoutTheList()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    for (const bool contentsNow : {false, true}) {
+        HelpFile::ReadResult result = HelpFile::read(bytes, {false, false, contentsNow});
+        QCOMPARE(int(result.status), status);
+        if (!result.ok())
+            continue;
+        result.document.makeContents();
+        const QStringList lines = HelpFile::splitLines(bytes);
+        QCOMPARE(result.document.title, lines.at(2));
+        QCOMPARE(result.document.contents, HelpFile::contentsList(lines));
     }
 }
 

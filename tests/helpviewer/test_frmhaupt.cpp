@@ -287,6 +287,14 @@ void TestFrmHaupt::readAheadStart()
     QCOMPARE(shownText(window).trimmed(), u"Katz und Maus"_s);
     QVERIFY(window.ThemaZeigen(u"Farben"_s));
     QCOMPARE(shownText(window).trimmed(), u"Rot und Blau"_s);
+    // The contents page lists the help's topic list, in the file's order.
+    window.InhaltZeigen();
+    const auto *contents = window.findChild<QListWidget *>(u"ListeInhalt"_s);
+    QStringList rows;
+    for (int i = 0; i < contents->count(); ++i)
+        rows << contents->item(i)->text();
+    QCOMPARE(rows, HelpFile::readFile(m_dir->file(u"plain.vry"_s)).document.contents);
+    QVERIFY(!rows.isEmpty());
     QVERIFY(MessageBox::recorded().isEmpty());
 }
 
