@@ -1,7 +1,7 @@
-// The Windows-1252 table, filled from the converter so that it cannot differ from it.
+// The Windows-1252 table, written out: opening the platform's converter (ICU) takes about a
+// millisecond, and a reader that only needs this code page should not pay it. The tests compare
+// every byte with the converter.
 #include "common/codepage.h"
-
-#include <QStringDecoder>
 
 #include <array>
 
@@ -9,35 +9,29 @@ namespace Windows1252 {
 
 namespace {
 
-struct Table
+// Bytes 0x80 to 0x9F; every other byte is the character of its own number. The five bytes the code
+// page leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for themselves, as in the converter.
+constexpr std::array<char16_t, 32> from0x80 = {
+    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178'};
+
+constexpr std::array<char16_t, 256> makeTable()
 {
     std::array<char16_t, 256> chars{};
-
-    Table()
-    {
-        QByteArray all(256, Qt::Uninitialized);
-        for (int b = 0; b < 256; ++b)
-            all[b] = char(b);
-        QStringDecoder decoder("windows-1252");
-        const QString text = decoder.decode(all);
-        // Every byte of this code page is one character; were it not, the bytes would stand for
-        // themselves rather than shift every later character.
-        for (int b = 0; b < 256; ++b)
-            chars[size_t(b)] = text.size() == 256 ? text.at(b).unicode() : char16_t(b);
-    }
-};
-
-const Table &table()
-{
-    static const Table instance;
-    return instance;
+    for (size_t b = 0; b < chars.size(); ++b)
+        chars[b] = b >= 0x80 && b < 0xA0 ? from0x80[b - 0x80] : char16_t(b);
+    return chars;
 }
+
+constexpr std::array<char16_t, 256> table = makeTable();
 
 } // namespace
 
 void decodeInto(QByteArrayView bytes, char16_t *out)
 {
-    const std::array<char16_t, 256> &chars = table().chars;
+    const std::array<char16_t, 256> &chars = table;
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype i = 0;

@@ -1,5 +1,5 @@
-// Windows-1252 decoded one byte at a time through a table made once from the converter: the same
-// characters as LineFile::decode, for readers that decode many short pieces.
+// Windows-1252 decoded one byte at a time through a table: the same characters as LineFile::decode,
+// for readers that decode many short pieces.
 #pragma once
 
 #include <QByteArrayView>

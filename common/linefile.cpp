@@ -11,8 +11,7 @@ namespace LineFile {
 
 QString decode(const QByteArray &bytes)
 {
-    // Through the table, made once from the converter: opening a converter per call cost more than
-    // the decoding of a short file.
+    // Through the table: opening a converter per call cost more than the decoding of a short file.
     return Windows1252::decode(bytes);
 }
 

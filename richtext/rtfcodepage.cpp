@@ -3,6 +3,8 @@
 
 #include "richtext/rtfsymbolfonts.h"
 
+#include "common/codepage.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -95,6 +97,14 @@ CodePage::CodePage(int number) : m_number(number)
         return;
     }
     m_name = converterName(number, &m_singleByte);
+    if (m_name == "windows-1252") {
+        // The page of nearly every document, from the written-out table: no converter is opened.
+        std::array<char, 256> bytes{};
+        for (int b = 0; b < 256; ++b)
+            bytes[size_t(b)] = char(b);
+        Windows1252::decodeInto(QByteArrayView(bytes.data(), qsizetype(bytes.size())), m_table.data());
+        return;
+    }
     if (!QStringDecoder(m_name.constData()).isValid()) {
         m_name = "windows-1252";
         m_singleByte = true;
