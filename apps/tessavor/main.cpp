@@ -3,6 +3,7 @@
 #include "common/ui/germantexts.h"
 #include "common/ui/helplaunch.h"
 #include "common/version.h"
+#include "helpviewer/backbufferahead.h"
 #include "helpviewer/helperthreads.h"
 #include "helpviewer/platformahead.h"
 #include "helpviewer/viewerargument.h"
@@ -62,6 +63,7 @@ int main(int argc, char *argv[])
     Viewer::Started started = Viewer::startViewer(arguments, &prefetch);
     if (!started.window)
         return 1;
+    Viewer::BackBufferAhead::install(started.window.get());
     started.window->show();
     return QApplication::exec();
 }
