@@ -218,6 +218,7 @@ QStringList headTexts(const ByteSource &source, const std::vector<Range> &head, 
 }
 
 // The head ranges are lines 1 to 3, then the topic list (line 4 is not kept).
+constexpr size_t typeLineRange = 1;
 constexpr size_t firstListRange = 3;
 
 ReadResult readSource(std::shared_ptr<const ByteSource> source, const ReadPlan &plan,
@@ -239,7 +240,7 @@ ReadResult readSource(std::shared_ptr<const ByteSource> source, const ReadPlan &
         result.status = ReadStatus::TooShort;
         return result;
     }
-    QStringList texts = headTexts(*layout->source, scan.head, 1);
+    QStringList texts = headTexts(*layout->source, scan.head, typeLineRange);
     Document &document = result.document;
     document.lines = Layout::linesOf(layout);
     document.typeLine = texts.takeFirst();
