@@ -1,30 +1,14 @@
 // Making the back buffer's pages present before the first frame.
 #include "helpviewer/backbufferahead.h"
 
+#include "common/memorypages.h"
+
 #include <QBackingStore>
 #include <QEvent>
 #include <QImage>
 #include <QWidget>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cstdint>
-
 namespace Viewer {
-
-bool makePagesPresent(const void *begin, qsizetype size)
-{
-    const long pageSize = ::sysconf(_SC_PAGESIZE);
-    if (!begin || size <= 0 || pageSize <= 0)
-        return false;
-    const auto page = std::uintptr_t(pageSize);
-    const auto first = reinterpret_cast<std::uintptr_t>(begin) & ~(page - 1);
-    const auto end =
-        (reinterpret_cast<std::uintptr_t>(begin) + std::uintptr_t(size) + page - 1) & ~(page - 1);
-    // Linux 5.14 and later; older kernels refuse the advice and nothing changes.
-    return ::madvise(reinterpret_cast<void *>(first), end - first, MADV_POPULATE_WRITE) == 0;
-}
 
 void BackBufferAhead::install(QWidget *window)
 {
@@ -44,7 +28,7 @@ bool BackBufferAhead::eventFilter(QObject *watched, QEvent *event)
         const QPaintDevice *device = store->paintDevice();
         if (device && device->devType() == QInternal::Image) {
             const auto *image = static_cast<const QImage *>(device);
-            makePagesPresent(image->constBits(), image->sizeInBytes());
+            MemoryPages::makePresent(image->constBits(), image->sizeInBytes());
         }
     }
     m_window->removeEventFilter(this);

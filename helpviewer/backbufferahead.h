@@ -7,10 +7,6 @@ class QWidget;
 
 namespace Viewer {
 
-// Makes the memory pages of [begin, begin + size) present and writable, leaving their bytes as they
-// are. False where the system cannot; the pages then come one by one as they are written.
-bool makePagesPresent(const void *begin, qsizetype size);
-
 // The first frame writes every page of the window's back buffer, a fresh shared-memory block of
 // about 240 pages for the viewer's window. Each first write to a page traps into the kernel, which
 // on a virtual machine costs about ten microseconds; made present in one call, the block costs the
