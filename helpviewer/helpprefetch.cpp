@@ -23,12 +23,14 @@ HelpPrefetch::HelpPrefetch(const QString &argument, std::function<void()> before
         return;
     m_path = request->helpPath;
     // Only what the first page needs: a topic needs the topic headers (the search over the whole
-    // file), the contents page its list, the index page its sorted list; the rest is made if the
-    // user goes there.
+    // file), the index page its sorted list; the rest is made if the user goes there. A topic page
+    // shows no contents list either: a large help's list of thousands of topics is decoded when the
+    // contents page or the index first needs it, a small help's (well under a millisecond) comes
+    // with the rest.
     HelpFile::ReadPlan plan;
     plan.topics = request->topic != contentsTopic && request->topic != indexTopic;
     plan.index = request->topic == indexTopic;
-    plan.contents = request->topic == contentsTopic;
+    plan.contents = !plan.topics || QFileInfo(m_path).size() < listLaterFrom;
     // A large help file's topic headers are kept between starts: the next start of the viewer on
     // the unchanged file need not go through all of it.
     const QString headerCache = HelpFile::defaultHeaderCacheFolder();

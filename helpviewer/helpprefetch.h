@@ -24,9 +24,12 @@ public:
 
     // The file read as HelpFile::readFile reads it: the result read ahead when it was read from
     // this path (waiting for it if need be), otherwise read now. The result read ahead is handed
-    // out once; it holds what the page the argument names needs (its index may be pending, see
-    // HelpFile::ReadPlan).
+    // out once; it holds what the page the argument names needs (its index may be pending, and for
+    // a topic of a help of listLaterFrom bytes or more its contents list, see HelpFile::ReadPlan).
     HelpFile::ReadResult read(const QString &path);
+
+    // From this size on, a help read ahead for a topic leaves its contents list for later.
+    static constexpr qint64 listLaterFrom = 1024 * 1024;
 
 private:
     QString m_path;

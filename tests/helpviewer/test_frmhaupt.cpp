@@ -41,6 +41,8 @@ private Q_SLOTS:
     void listsOfATopicStart();
     void readAheadStart_data();
     void readAheadStart();
+    void readAheadListsOfSmallAndLargeHelps_data();
+    void readAheadListsOfSmallAndLargeHelps();
     void helpReplacedOnShownContents();
     void contentsClickShowsTrimmedName();
     void indexClickShowsTopic();
@@ -287,14 +289,47 @@ void TestFrmHaupt::readAheadStart()
     QCOMPARE(shownText(window).trimmed(), u"Katz und Maus"_s);
     QVERIFY(window.ThemaZeigen(u"Farben"_s));
     QCOMPARE(shownText(window).trimmed(), u"Rot und Blau"_s);
-    // The contents page lists the help's topic list, in the file's order.
+    QVERIFY(MessageBox::recorded().isEmpty());
+}
+
+void TestFrmHaupt::readAheadListsOfSmallAndLargeHelps_data()
+{
+    QTest::addColumn<int>("fillerLines");
+    QTest::newRow("small help: the list comes with the rest") << 10;
+    QTest::newRow("large help: the list is decoded when first shown") << 40000;
+}
+
+// Started on a topic, the contents page and the index list the help's topics in the file's and in
+// alphabetical order, whether the list was read ahead or left for later.
+void TestFrmHaupt::readAheadListsOfSmallAndLargeHelps()
+{
+    QFETCH(int, fillerLines);
+    QStringList lines{u"TESSAVOR"_s, u"TXT"_s,  u"Liste"_s,  QString(),        u"Zwei"_s, u"Eins"_s,
+                      u"Drei"_s,     QString(), u"[Eins]"_s, u"Erster Text"_s, QString(), u"[Zwei]"_s};
+    for (int i = 0; i < fillerLines; ++i)
+        lines << u"Fülltext über die a-Deklination"_s;
+    lines << QString() << u"[Drei]"_s << u"Dritter Text"_s << QString();
+    m_dir->write(u"liste.vry"_s, TestSupport::crlf(lines));
+    const bool large = QFileInfo(m_dir->file(u"liste.vry"_s)).size() >= Viewer::HelpPrefetch::listLaterFrom;
+    QCOMPARE(large, fillerLines > 1000);
+
+    HelpLaunch::setProgramDir(m_dir->path());
+    const QString text = m_dir->file(u"liste.vry"_s) + u", Eins"_s;
+    Viewer::HelpPrefetch prefetch(text);
+    Viewer::Started started = Viewer::startViewer({text}, &prefetch);
+    QVERIFY(started.window);
+    frmHaupt &window = *started.window;
+    window.show();
+    QCOMPARE(shownText(window).trimmed(), u"Erster Text"_s);
     window.InhaltZeigen();
     const auto *contents = window.findChild<QListWidget *>(u"ListeInhalt"_s);
-    QStringList rows;
-    for (int i = 0; i < contents->count(); ++i)
-        rows << contents->item(i)->text();
-    QCOMPARE(rows, HelpFile::readFile(m_dir->file(u"plain.vry"_s)).document.contents);
-    QVERIFY(!rows.isEmpty());
+    QCOMPARE(contents->count(), 3);
+    QCOMPARE(contents->item(0)->text(), u"Zwei"_s);
+    QCOMPARE(contents->item(2)->text(), u"Drei"_s);
+    auto *index = window.findChild<IndexList *>(u"ListeIndex"_s);
+    QCOMPARE(index->entries(), (QStringList{u"Drei"_s, u"Eins"_s, u"Zwei"_s}));
+    QVERIFY(window.ThemaZeigen(u"Drei"_s));
+    QCOMPARE(shownText(window).trimmed(), u"Dritter Text"_s);
     QVERIFY(MessageBox::recorded().isEmpty());
 }
 

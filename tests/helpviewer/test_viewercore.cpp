@@ -63,6 +63,8 @@ private Q_SLOTS:
     void startSequenceReadAhead_data();
     void startSequenceReadAhead();
     void readAheadForAnotherPath();
+    void readAheadLeavesOnlyALargeListForLater_data();
+    void readAheadLeavesOnlyALargeListForLater();
     void startMessages_data();
     void startMessages();
     void ownHelpIsCheckedFirst();
@@ -230,12 +232,9 @@ void TestViewerCore::readAheadForAnotherPath()
     Viewer::HelpPrefetch prefetch(dir.path() + u"/hilfe.vry, A"_s);
     // Another path is read anew; the result read ahead is handed out once, then the file is read again.
     QCOMPARE(prefetch.read(dir.path() + u"/andere.vry"_s).document.title, u"Andere"_s);
-    HelpFile::ReadResult first = prefetch.read(dir.path() + u"/hilfe.vry"_s);
+    const HelpFile::ReadResult first = prefetch.read(dir.path() + u"/hilfe.vry"_s);
     QCOMPARE(int(first.status), int(HelpFile::ReadStatus::Ok));
     QCOMPARE(first.document.title, u"Testhilfe"_s);
-    // Read ahead for a topic, the contents list is decoded when it is first asked for.
-    QVERIFY(first.document.contentsPending);
-    first.document.makeContents();
     QCOMPARE(first.document.contents, QStringList{u"A"_s});
     QCOMPARE(first.document.plainText(u"A"_s), u"Text"_s);
     QCOMPARE(prefetch.read(dir.path() + u"/hilfe.vry"_s).document.index, QStringList{u"A"_s});
@@ -243,6 +242,40 @@ void TestViewerCore::readAheadForAnotherPath()
     Viewer::HelpPrefetch missing(dir.path() + u"/fehlt.vry"_s);
     QCOMPARE(int(missing.read(dir.path() + u"/fehlt.vry"_s).status),
              int(HelpFile::readFile(dir.path() + u"/fehlt.vry"_s).status));
+}
+
+void TestViewerCore::readAheadLeavesOnlyALargeListForLater_data()
+{
+    QTest::addColumn<int>("fillerLines");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<bool>("pending");
+    QTest::newRow("small help, topic") << 10 << u", A"_s << false;
+    QTest::newRow("large help, topic") << 150000 << u", A"_s << true;
+    QTest::newRow("large help, contents page") << 150000 << QString() << false;
+    QTest::newRow("large help, index page") << 150000 << u", Index"_s << false;
+}
+
+// Read ahead for a topic, a large help's contents list waits until it is asked for; then it is the
+// list a whole read gives.
+void TestViewerCore::readAheadLeavesOnlyALargeListForLater()
+{
+    QFETCH(int, fillerLines);
+    QFETCH(QString, topic);
+    QFETCH(bool, pending);
+    TestSupport::ProgramDir dir;
+    QStringList lines{u"TESSAVOR"_s, u"TXT"_s, u"Gross"_s, QString(), u"B"_s, u"A"_s, QString(), u"[A]"_s};
+    for (int i = 0; i < fillerLines; ++i)
+        lines << u"Text"_s + QString::number(i);
+    lines << QString();
+    dir.write(u"gross.vry"_s, TestSupport::crlf(lines));
+    const QString path = dir.path() + u"/gross.vry"_s;
+    Viewer::HelpPrefetch prefetch(path + topic);
+    HelpFile::ReadResult read = prefetch.read(path);
+    QCOMPARE(int(read.status), int(HelpFile::ReadStatus::Ok));
+    QCOMPARE(read.document.contentsPending, pending);
+    read.document.makeContents();
+    QCOMPARE(read.document.contents, (QStringList{u"B"_s, u"A"_s}));
+    QCOMPARE(read.document.plainText(u"A"_s).left(5), u"Text0"_s);
 }
 
 void TestViewerCore::startMessages_data()
