@@ -29,6 +29,11 @@ constexpr std::array<char16_t, 256> table = makeTable();
 
 } // namespace
 
+char16_t unit(unsigned char byte)
+{
+    return table[byte];
+}
+
 void decodeInto(QByteArrayView bytes, char16_t *out)
 {
     const std::array<char16_t, 256> &chars = table;

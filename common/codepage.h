@@ -7,6 +7,9 @@
 
 namespace Windows1252 {
 
+// The character of one byte.
+char16_t unit(unsigned char byte);
+
 // Writes bytes.size() characters to `out`.
 void decodeInto(QByteArrayView bytes, char16_t *out);
 QString decode(QByteArrayView bytes);

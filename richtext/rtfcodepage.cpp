@@ -99,10 +99,8 @@ CodePage::CodePage(int number) : m_number(number)
     m_name = converterName(number, &m_singleByte);
     if (m_name == "windows-1252") {
         // The page of nearly every document, from the written-out table: no converter is opened.
-        std::array<char, 256> bytes{};
         for (int b = 0; b < 256; ++b)
-            bytes[size_t(b)] = char(b);
-        Windows1252::decodeInto(QByteArrayView(bytes.data(), qsizetype(bytes.size())), m_table.data());
+            m_table[b] = Windows1252::unit(static_cast<unsigned char>(b));
         return;
     }
     if (!QStringDecoder(m_name.constData()).isValid()) {
